@@ -1,0 +1,92 @@
+# Build helpers shared by every folder: warnings, core sources, tests, benchmarks, fuzz targets.
+include_guard(GLOBAL)
+
+function(lartsen_warnings target)
+  target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic -Wshadow -Wnon-virtual-dtor
+    -Wcast-align -Woverloaded-virtual -Wimplicit-fallthrough)
+  if(LARTSEN_WERROR)
+    target_compile_options(${target} PRIVATE -Werror)
+  endif()
+  if(WIN32)
+    target_compile_definitions(${target} PRIVATE UNICODE _UNICODE NOMINMAX WIN32_LEAN_AND_MEAN
+      _WIN32_WINNT=0x0601 WINVER=0x0601)
+  endif()
+endfunction()
+
+# Windows executables need no DLL beyond those Windows ships.
+function(lartsen_windows_static target)
+  if(WIN32)
+    target_link_options(${target} PRIVATE -static -static-libgcc -static-libstdc++)
+  endif()
+endfunction()
+
+# Adds portable sources to the core (and to its fuzzing copy).
+function(lartsen_core_sources)
+  foreach(src IN LISTS ARGN)
+    get_filename_component(abs ${src} ABSOLUTE BASE_DIR ${CMAKE_CURRENT_SOURCE_DIR})
+    target_sources(lartsen_core PRIVATE ${abs})
+    if(TARGET lartsen_core_fuzz)
+      target_sources(lartsen_core_fuzz PRIVATE ${abs})
+    endif()
+  endforeach()
+endfunction()
+
+macro(lartsen_setup_test_frameworks)
+  if(CMAKE_CROSSCOMPILING)
+    # GoogleTest from the machine's sources, built with the cross compiler.
+    set(gtest_force_shared_crt OFF CACHE BOOL "" FORCE)
+    set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+    set(BUILD_GMOCK ON CACHE BOOL "" FORCE)
+    add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/_googletest EXCLUDE_FROM_ALL)
+    set(LARTSEN_GTEST_LIBS gtest gmock)
+    set(LARTSEN_GTEST_MAIN gtest_main)
+  else()
+    find_package(GTest REQUIRED)
+    set(LARTSEN_GTEST_LIBS GTest::gtest GTest::gmock)
+    set(LARTSEN_GTEST_MAIN GTest::gtest_main)
+    if(LARTSEN_BENCH)
+      find_package(benchmark REQUIRED)
+    endif()
+  endif()
+  include(GoogleTest)
+endmacro()
+
+# lartsen_add_gtest(name SOURCES ... [LIBS ...] [NO_MAIN] [LABELS ...])
+# Natively every test case becomes its own CTest entry; under the compatibility layer one
+# entry runs the whole executable (starting it once per case would be slow).
+function(lartsen_add_gtest name)
+  cmake_parse_arguments(T "NO_MAIN" "TIMEOUT" "SOURCES;LIBS;LABELS" ${ARGN})
+  add_executable(${name} ${T_SOURCES})
+  target_link_libraries(${name} PRIVATE ${T_LIBS} lartsen_core ${LARTSEN_GTEST_LIBS})
+  if(NOT T_NO_MAIN)
+    target_link_libraries(${name} PRIVATE ${LARTSEN_GTEST_MAIN})
+  endif()
+  lartsen_warnings(${name})
+  lartsen_windows_static(${name})
+  if(NOT T_TIMEOUT)
+    set(T_TIMEOUT 300)
+  endif()
+  if(CMAKE_CROSSCOMPILING)
+    add_test(NAME ${name} COMMAND ${name})
+    set_tests_properties(${name} PROPERTIES TIMEOUT ${T_TIMEOUT} LABELS "windows;${T_LABELS}")
+  else()
+    gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 PROPERTIES TIMEOUT ${T_TIMEOUT} LABELS "native;${T_LABELS}")
+  endif()
+endfunction()
+
+# lartsen_add_benchmark(name SOURCES ... [LIBS ...]): Google Benchmark natively.
+function(lartsen_add_benchmark name)
+  cmake_parse_arguments(B "" "" "SOURCES;LIBS" ${ARGN})
+  add_executable(${name} ${B_SOURCES})
+  target_link_libraries(${name} PRIVATE ${B_LIBS} lartsen_core benchmark::benchmark benchmark::benchmark_main)
+  lartsen_warnings(${name})
+endfunction()
+
+# lartsen_add_fuzzer(name SOURCES ...): a libFuzzer target over the instrumented core.
+function(lartsen_add_fuzzer name)
+  cmake_parse_arguments(F "" "" "SOURCES;LIBS" ${ARGN})
+  add_executable(${name} ${F_SOURCES})
+  target_link_libraries(${name} PRIVATE ${F_LIBS} lartsen_core_fuzz)
+  target_compile_options(${name} PRIVATE -fsanitize=fuzzer,address,undefined -g)
+  target_link_options(${name} PRIVATE -fsanitize=fuzzer,address,undefined)
+endfunction()

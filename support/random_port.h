@@ -1,0 +1,15 @@
+// Port to the random numbers behind the settings previews.
+#pragma once
+
+#include <cstdint>
+
+namespace lartsen {
+
+class RandomPort {
+ public:
+  virtual ~RandomPort() = default;
+  // asGetRnd: a whole number from `lowest` to `highest`, both included.
+  virtual std::int32_t GetRnd(std::int32_t lowest, std::int32_t highest) = 0;
+};
+
+}  // namespace lartsen

@@ -1,0 +1,25 @@
+// Port to the platform's windows: the foreground window, titles and class names.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "support/types.h"
+
+namespace lartsen {
+
+// Every call throws Error on a failure status. For handle 0 or a window that has closed,
+// reads give empty text and writes change nothing, both with success.
+class WindowPort {
+ public:
+  virtual ~WindowPort() = default;
+  virtual WindowHandle GetForegroundWindow() = 0;
+  // asGetWindowText: the whole current title, of any length.
+  virtual std::u16string GetWindowText(WindowHandle window) = 0;
+  // asSetWindowText: the title becomes exactly `text`.
+  virtual void SetWindowText(WindowHandle window, std::u16string_view text) = 0;
+  // asGetWindowClassName
+  virtual std::u16string GetWindowClassName(WindowHandle window) = 0;
+};
+
+}  // namespace lartsen
