@@ -1,0 +1,48 @@
+// Portable path and text helpers of the support layer.
+#include "support/paths.h"
+
+namespace lartsen {
+namespace {
+
+bool IsSeparator(char16_t c) { return c == u'\\' || c == u'/'; }
+
+std::size_t LastSeparator(std::u16string_view path) {
+  for (std::size_t i = path.size(); i > 0; --i) {
+    if (IsSeparator(path[i - 1])) return i - 1;
+  }
+  return std::u16string_view::npos;
+}
+
+}  // namespace
+
+std::u16string asTrimQuotes(std::u16string_view text) {
+  if (text.size() >= 2 && text.front() == u'"' && text.back() == u'"') {
+    text = text.substr(1, text.size() - 2);
+  }
+  return std::u16string(text);
+}
+
+std::u16string asBuildFileName(std::u16string_view folder, std::u16string_view name) {
+  while (!folder.empty() && IsSeparator(folder.back())) folder.remove_suffix(1);
+  while (!name.empty() && IsSeparator(name.front())) name.remove_prefix(1);
+  if (folder.empty()) return std::u16string(name);
+  std::u16string result;
+  result.reserve(folder.size() + 1 + name.size());
+  result.append(folder).append(1, u'\\').append(name);
+  return result;
+}
+
+std::u16string asGetFileName(std::u16string_view path) {
+  const auto sep = LastSeparator(path);
+  return std::u16string(sep == std::u16string_view::npos ? path : path.substr(sep + 1));
+}
+
+std::u16string asGetFilePath(std::u16string_view path) {
+  const auto sep = LastSeparator(path);
+  if (sep == std::u16string_view::npos) return {};
+  // "C:\file" -> "C:\" so the folder stays a usable root.
+  if (sep == 2 && path[1] == u':') return std::u16string(path.substr(0, 3));
+  return std::u16string(path.substr(0, sep));
+}
+
+}  // namespace lartsen
