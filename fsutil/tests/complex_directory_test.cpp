@@ -1,0 +1,166 @@
+// Nested directory creation against a recording fake file system.
+#include "fsutil/complex_directory.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include "support/error.h"
+#include "support/text.h"
+
+namespace lartsen {
+namespace {
+
+class FakeFileSystem : public FileSystemPort {
+ public:
+  std::map<std::u16string, std::uint32_t> entries;  // path as the calls see it -> attributes
+  std::vector<std::string> calls;                   // "attrW path", "mkdirA path", ...
+  bool refuseCreation = false;
+
+  std::uint32_t FileAttributesWide(std::u16string_view path) override { return Attributes("attrW", path); }
+  std::uint32_t FileAttributesAnsi(std::u16string_view path) override { return Attributes("attrA", path); }
+  bool CreateDirectoryWide(std::u16string_view path) override { return Create("mkdirW", path); }
+  bool CreateDirectoryAnsi(std::u16string_view path) override { return Create("mkdirA", path); }
+
+  std::vector<std::string> Created() const {
+    std::vector<std::string> made;
+    for (const auto& c : calls) if (c.starts_with("mkdir")) made.push_back(c);
+    return made;
+  }
+
+ private:
+  std::uint32_t Attributes(const char* kind, std::u16string_view path) {
+    calls.push_back(std::string(kind) + " " + ToUtf8(path));
+    const auto it = entries.find(std::u16string(path));
+    return it == entries.end() ? kInvalidFileAttributes : it->second;
+  }
+  bool Create(const char* kind, std::u16string_view path) {
+    calls.push_back(std::string(kind) + " " + ToUtf8(path));
+    if (refuseCreation || entries.contains(std::u16string(path))) return false;
+    entries[std::u16string(path)] = kFileAttributeDirectory;
+    return true;
+  }
+};
+
+class FakeHost : public HostPort {
+ public:
+  bool nt = true;
+  bool IsHostWin9x() override { return !nt; }
+  bool IsHostWinNT() override { return nt; }
+  bool IsHostWin95() override { return false; }
+  bool IsHostWinNT40() override { return false; }
+  bool IsHostWinNT351() override { return false; }
+};
+
+// Relative paths resolve against C:\Work, as the process's current folder would.
+class FakeEnvironment : public EnvironmentPort {
+ public:
+  bool fail = false;
+  std::u16string ProgramFolder() override { return u"C:\\Program"; }
+  bool IsInIDE() override { return false; }
+  std::u16string GetSpecialFolder(int) override { return u"C:\\AppData"; }
+  std::u16string GetFullFileName(std::u16string_view path) override {
+    if (fail) throw Error(status::kFail, u"no absolute path");
+    if (path.empty()) return {};
+    if (path.starts_with(u"\\\\") || (path.size() >= 2 && path[1] == u':')) return std::u16string(path);
+    return u"C:\\Work\\" + std::u16string(path);
+  }
+};
+
+class ComplexDirectoryTest : public ::testing::Test {
+ protected:
+  FakeFileSystem fs;
+  FakeHost host;
+  FakeEnvironment env;
+  ComplexDirectory dirs{fs, host, env};
+};
+
+using Calls = std::vector<std::string>;
+
+TEST_F(ComplexDirectoryTest, SlashesDoubledAndTrailingSeparatorsAreNormalised) {
+  EXPECT_TRUE(dirs.CreateComplexDirectory(u"C:/Data//Sub/", false));
+  EXPECT_EQ(fs.calls, (Calls{"attrA C:\\Data", "mkdirA C:\\Data", "attrA C:\\Data\\Sub",
+                             "mkdirA C:\\Data\\Sub"}));
+}
+
+TEST_F(ComplexDirectoryTest, LowerCaseDriveKeepsItsCaseAndRelativePathsResolve) {
+  EXPECT_TRUE(dirs.CreateComplexDirectory(u"d:\\x", false));
+  EXPECT_EQ(fs.Created(), (Calls{"mkdirA d:\\x"}));
+  fs.calls.clear();
+  EXPECT_TRUE(dirs.CreateComplexDirectory(u"rel", false));
+  EXPECT_EQ(fs.Created(), (Calls{"mkdirA C:\\Work", "mkdirA C:\\Work\\rel"}));
+}
+
+TEST_F(ComplexDirectoryTest, ExistingDirectoriesAreOnlyTested) {
+  fs.entries[u"C:\\Data"] = kFileAttributeDirectory;
+  fs.entries[u"C:\\Data\\Sub"] = kFileAttributeDirectory | 0x1;  // read-only bit too
+  EXPECT_TRUE(dirs.CreateComplexDirectory(u"C:\\Data\\Sub", false));
+  EXPECT_TRUE(fs.Created().empty());
+}
+
+TEST_F(ComplexDirectoryTest, NetworkPathsWalkBelowTheShareOnly) {
+  EXPECT_TRUE(dirs.CreateComplexDirectory(u"\\\\server\\share\\a\\b", false));
+  EXPECT_EQ(fs.calls, (Calls{"attrA \\\\server\\share\\a", "mkdirA \\\\server\\share\\a",
+                             "attrA \\\\server\\share\\a\\b", "mkdirA \\\\server\\share\\a\\b"}));
+  fs.calls.clear();
+  // Extra separators between server, share and directories are tolerated.
+  EXPECT_TRUE(dirs.CreateComplexDirectory(u"//server//share//c", false));
+  EXPECT_EQ(fs.Created(), (Calls{"mkdirA \\\\server\\share\\c"}));
+}
+
+TEST_F(ComplexDirectoryTest, PathsNamingNoCreatableDirectoryAreRefusedWithoutCalls) {
+  for (const auto* path : {u"\\\\server\\share", u"\\\\server\\share\\", u"\\\\server", u"\\\\",
+                           u"C:\\", u"C:", u"", u"1:\\a", u"C:a"}) {
+    EXPECT_FALSE(dirs.CreateComplexDirectory(path, true)) << ToUtf8(path);
+  }
+  EXPECT_TRUE(fs.calls.empty());
+}
+
+TEST_F(ComplexDirectoryTest, AComponentThatIsAFileStopsTheWalk) {
+  fs.entries[u"C:\\Data"] = kFileAttributeDirectory;
+  fs.entries[u"C:\\Data\\file"] = 0x20;  // archive, no directory bit
+  EXPECT_FALSE(dirs.CreateComplexDirectory(u"C:\\Data\\file\\below", false));
+  EXPECT_EQ(fs.calls, (Calls{"attrA C:\\Data", "attrA C:\\Data\\file", "mkdirA C:\\Data\\file"}));
+}
+
+TEST_F(ComplexDirectoryTest, DirectoriesMadeBeforeAFailureStay) {
+  EXPECT_TRUE(dirs.CreateComplexDirectory(u"C:\\a", false));
+  fs.refuseCreation = true;
+  EXPECT_FALSE(dirs.CreateComplexDirectory(u"C:\\a\\b\\c", false));
+  EXPECT_TRUE(fs.entries.contains(u"C:\\a"));
+  EXPECT_EQ(fs.calls.back(), "mkdirA C:\\a\\b");
+}
+
+TEST_F(ComplexDirectoryTest, UnicodeOnNtUsesPrefixedWideCalls) {
+  EXPECT_TRUE(dirs.CreateComplexDirectory(u"C:\\Данные", true));
+  EXPECT_EQ(fs.calls, (Calls{"attrW \\\\?\\C:\\Данные", "mkdirW \\\\?\\C:\\Данные"}));
+  fs.calls.clear();
+  EXPECT_TRUE(dirs.CreateComplexDirectory(u"\\\\srv\\sh\\a", true));
+  EXPECT_EQ(fs.calls, (Calls{"attrW \\\\?\\UNC\\srv\\sh\\a", "mkdirW \\\\?\\UNC\\srv\\sh\\a"}));
+}
+
+TEST_F(ComplexDirectoryTest, NineXHostsUseSingleByteCallsEvenWhenUnicodeIsAsked) {
+  host.nt = false;
+  EXPECT_TRUE(dirs.CreateComplexDirectory(u"C:\\a", true));
+  EXPECT_EQ(fs.calls, (Calls{"attrA C:\\a", "mkdirA C:\\a"}));
+}
+
+TEST_F(ComplexDirectoryTest, EnvironmentErrorsPassToTheCaller) {
+  env.fail = true;
+  EXPECT_THROW(dirs.CreateComplexDirectory(u"C:\\a", false), Error);
+}
+
+TEST(BackslashHelpers, TrimAndCollapse) {
+  EXPECT_EQ(TrimLeadingBackslashes(u"\\\\\\a\\b\\"), u"a\\b\\");
+  EXPECT_EQ(TrimTrailingBackslashes(u"\\a\\b\\\\"), u"\\a\\b");
+  EXPECT_EQ(CollapseBackslashes(u"\\\\a\\\\\\b\\c"), u"\\a\\b\\c");
+  EXPECT_EQ(TrimLeadingBackslashes(u"\\\\"), u"");
+  EXPECT_EQ(CollapseBackslashes(u""), u"");
+  EXPECT_EQ(AddLongPathPrefix(u"\\\\s\\h\\a", true), u"\\\\?\\UNC\\s\\h\\a");
+  EXPECT_EQ(AddLongPathPrefix(u"C:\\a", false), u"\\\\?\\C:\\a");
+}
+
+}  // namespace
+}  // namespace lartsen
