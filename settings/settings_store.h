@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -34,5 +35,36 @@ class SettingsStorePort {
 // Writes "Time Format", "Refresh Rate", "Tittle Pattern" in that order; the first failure
 // throws and leaves the remaining keys unwritten.
 void SaveSettings(const Settings& settings, SettingsStorePort& store);
+
+// Creates one store instance; throws Error when the store cannot be opened.
+using SettingsStoreFactory = std::function<std::unique_ptr<SettingsStorePort>()>;
+
+// The same, on a store instance of its own that lives for this call only.
+void SaveSettings(const Settings& settings, const SettingsStoreFactory& makeStore);
+
+// The refresh timer as the settings see it: re-armed after every load.
+class RefreshTimerPort {
+ public:
+  virtual ~RefreshTimerPort() = default;
+  virtual void Disable() = 0;
+  virtual void SetInterval(std::int32_t milliseconds) = 0;
+  virtual void Enable() = 0;
+};
+
+// Formats the current time with a candidate format and discards the text; throws when the
+// format cannot format it.
+using TimeFormatTrial = std::function<void(std::u16string_view format)>;
+
+// Reads the three settings into `settings`, validates them and re-arms the timer. Every step
+// that fails is skipped: a bad or unreadable time format gives "ttttt", an unreadable template
+// or rate keeps its previous value, a rate outside 1..60000 gives 1000. Never throws.
+void LoadSettings(Settings& settings, const SettingsStoreFactory& makeStore,
+                  const TimeFormatTrial& tryTimeFormat, RefreshTimerPort& timer) noexcept;
+
+// Conversions of stored values as the settings need them; both throw Error (type mismatch or
+// overflow) when the value cannot be converted.
+std::u16string SettingToText(const SettingValue& value);
+// Fractions round to the nearest integer, halves to even; text must hold a number.
+std::int32_t SettingToInt32(const SettingValue& value);
 
 }  // namespace lartsen

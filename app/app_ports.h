@@ -1,0 +1,42 @@
+// Ports of the main form to its window, the rules and the stamping engine.
+#pragma once
+
+#include <string_view>
+
+#include "rules/conditions_table.h"
+#include "support/types.h"
+
+namespace lartsen {
+
+// The hidden main window with its tray icon and popup menu.
+class MainWindowPort {
+ public:
+  virtual ~MainWindowPort() = default;
+  // Shows the tray icon "A_MAIN" with the tooltip "Ларцен"; throws Error when it cannot.
+  virtual void ShowTrayIcon() = 0;
+  // From now on the tray icon opens the popup menu, whose commands come back to the form.
+  virtual void AttachMenu() = 0;
+  virtual void SetRuleCountCaption(std::u16string_view caption) = 0;
+  virtual bool IsAutoStartChecked() = 0;
+  virtual void SetAutoStartChecked(bool checked) = 0;
+  // asUnloadForm: closes the main window in the orderly way; its unload handling runs.
+  virtual void UnloadForm() = 0;
+};
+
+// The rules: loading them and the table they yield.
+class RulesPort {
+ public:
+  virtual ~RulesPort() = default;
+  virtual void LoadConditions() = 0;
+  virtual const ConditionsTable& Table() const = 0;
+};
+
+// The stamping engine: one refresh, and the title writer for the unload.
+class StampingPort {
+ public:
+  virtual ~StampingPort() = default;
+  virtual void tmrRefresh_Timer() = 0;
+  virtual void ApplyTitle(WindowHandle window) = 0;
+};
+
+}  // namespace lartsen

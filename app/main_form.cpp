@@ -1,0 +1,133 @@
+// The main form's procedures: the load order, the command dispatch and the error boundaries.
+#include "app/main_form.h"
+
+#include <exception>
+
+#include "app/menu_model.h"
+#include "support/error.h"
+#include "support/text.h"
+
+namespace lartsen {
+
+MainForm::MainForm(Settings& settings, MainFormPorts ports)
+    : settings_(settings), ports_(std::move(ports)) {}
+
+void MainForm::Form_Load() {
+  ReloadConditions();
+  ports_.Window.ShowTrayIcon();
+  ports_.Window.AttachMenu();
+  LoadSettings();
+  ShowAutoStartState();
+  // The first stamp is written at once; a failing first refresh is no reason to stay away,
+  // it ends like any later tick.
+  OnTimer();
+}
+
+void MainForm::Form_QueryUnload() noexcept {
+  try {
+    ports_.Stamping.ApplyTitle(0);
+  } catch (...) {
+  }
+}
+
+void MainForm::ReloadConditions() {
+  ports_.Rules.LoadConditions();
+  ports_.Window.SetRuleCountCaption(RuleCountCaption(ports_.Rules.Table()));
+}
+
+void MainForm::ShowAutoStartState() {
+  ports_.Window.SetAutoStartChecked(ports_.AutoStart.IsAutoStartEnabled(AppGuid));
+}
+
+void MainForm::ToggleAutoStart() {
+  bool checked = !ports_.Window.IsAutoStartChecked();
+  ports_.Window.SetAutoStartChecked(checked);
+  // The stored state follows the check mark; its outcome is not read back.
+  try {
+    if (checked) {
+      ports_.AutoStart.EnableAutoStart(AppGuid);
+    } else {
+      ports_.AutoStart.DisableAutoStart(AppGuid);
+    }
+  } catch (const Error&) {
+  }
+}
+
+void MainForm::LoadSettings() noexcept {
+  lartsen::LoadSettings(settings_, ports_.MakeStore, ports_.TryTimeFormat, ports_.Timer);
+}
+
+void MainForm::mnuContext_Click(int Index) {
+  switch (Index) {
+    case kReloadIndex:
+      ReloadConditions();
+      break;
+    case kSettingsIndex:
+      // Confirmed or cancelled, the settings are read back and the timer restarts.
+      ports_.SettingsDialog.ShowModal();
+      LoadSettings();
+      break;
+    case kOptionalConditionsIndex:
+      if (ports_.Files.OpenOptionalConditions) ports_.Files.OpenOptionalConditions();
+      break;
+    case kOptionalSamplesIndex:
+      if (ports_.Files.OpenOptionalConditionsSamples) ports_.Files.OpenOptionalConditionsSamples();
+      break;
+    case kAutoStartIndex:
+      ToggleAutoStart();
+      break;
+    case kExitIndex:
+      ports_.Window.UnloadForm();
+      break;
+    default:  // the rule-count line, separators and the help submenu entry
+      break;
+  }
+}
+
+void MainForm::mnuHelp_Click(int Index) {
+  switch (Index) {
+    case kReadMeIndex:
+      if (ports_.Files.OpenReadMe) ports_.Files.OpenReadMe();
+      break;
+    case kAboutIndex:
+      ports_.About.ShowAbout();
+      break;
+    default:
+      break;
+  }
+}
+
+void MainForm::OnTimer() noexcept {
+  try {
+    ports_.Stamping.tmrRefresh_Timer();
+  } catch (...) {
+    // The next tick tries again; a message box per tick would flood the user.
+  }
+}
+
+bool MainForm::OnCommand(int commandId) noexcept {
+  auto report = [this](std::u16string_view description) {
+    try {
+      ports_.Messages.ShowMessage(description, message_style::kCritical);
+    } catch (...) {
+    }
+  };
+  try {
+    if (commandId >= kHelpCommandBase && commandId < kHelpCommandBase + 100) {
+      mnuHelp_Click(commandId - kHelpCommandBase);
+    } else if (commandId >= kContextCommandBase && commandId < kContextCommandBase + 100) {
+      mnuContext_Click(commandId - kContextCommandBase);
+    } else {
+      return false;
+    }
+  } catch (const Error& error) {
+    report(error.description());
+  } catch (const std::exception& error) {
+    report(FromUtf8(error.what()));
+  } catch (...) {
+    report(u"Непредвиденная ошибка");
+  }
+  return true;
+}
+
+}  // namespace lartsen

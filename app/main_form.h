@@ -1,0 +1,64 @@
+// The resident program's main form: load order, tray menu commands, timer ticks and unload.
+#pragma once
+
+#include <functional>
+
+#include "app/app_ports.h"
+#include "app/ui_ports.h"
+#include "settings/settings.h"
+#include "settings/settings_store.h"
+#include "support/message_port.h"
+
+namespace lartsen {
+
+// Commands whose work lives with the dialogs and the rules files; a missing one does nothing.
+struct FileCommands {
+  std::function<void()> OpenOptionalConditions;         // command 12
+  std::function<void()> OpenOptionalConditionsSamples;  // command 13
+  std::function<void()> OpenReadMe;                     // help 0
+};
+
+struct MainFormPorts {
+  MainWindowPort& Window;
+  RulesPort& Rules;
+  StampingPort& Stamping;
+  AutoStartPort& AutoStart;
+  MessagePort& Messages;
+  SettingsDialogPort& SettingsDialog;
+  AboutPort& About;
+  RefreshTimerPort& Timer;
+  SettingsStoreFactory MakeStore;
+  TimeFormatTrial TryTimeFormat;
+  FileCommands Files;
+};
+
+class MainForm {
+ public:
+  MainForm(Settings& settings, MainFormPorts ports);
+
+  // The load in its fixed order: rules and rule-count line, tray icon, menu, settings and
+  // timer, autostart check mark, one refresh. Throws when a step fails (start-up fails).
+  void Form_Load();
+  // Gives the stamped window its own title back; whatever the cause of the unload. Never throws.
+  void Form_QueryUnload() noexcept;
+
+  void ReloadConditions();
+  void ShowAutoStartState();
+  void ToggleAutoStart();
+  void LoadSettings() noexcept;
+  void mnuContext_Click(int Index);
+  void mnuHelp_Click(int Index);
+
+  // Event boundaries of the window: nothing thrown gets past them.
+  // A failing tick ends quietly.
+  void OnTimer() noexcept;
+  // A menu command id (ContextCommandId/HelpCommandId); a failure is shown in a message box.
+  // False for an id that is not a menu command.
+  bool OnCommand(int commandId) noexcept;
+
+ private:
+  Settings& settings_;
+  MainFormPorts ports_;
+};
+
+}  // namespace lartsen

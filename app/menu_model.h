@@ -1,0 +1,46 @@
+// The tray popup menu: its items in display order, their command ids and the rule-count line.
+#pragma once
+
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "rules/conditions_table.h"
+
+namespace lartsen {
+
+enum class MenuItemKind { Command, Information, Separator, Check, Submenu };
+
+struct MenuItem {
+  int Index;                  // index within its item array; commands are dispatched on it
+  std::u16string_view Caption;
+  MenuItemKind Kind;
+};
+
+// Item indices of the two state lines and of the commands the program handles itself.
+inline constexpr int kReloadIndex = 1;
+inline constexpr int kRuleCountIndex = 2;
+inline constexpr int kSettingsIndex = 11;
+inline constexpr int kOptionalConditionsIndex = 12;
+inline constexpr int kOptionalSamplesIndex = 13;
+inline constexpr int kAutoStartIndex = 14;
+inline constexpr int kHelpSubmenuIndex = 21;
+inline constexpr int kExitIndex = 99;
+inline constexpr int kReadMeIndex = 0;
+inline constexpr int kAboutIndex = 2;
+
+// Command ids of the platform menu: the item array's base plus the item's index.
+inline constexpr int kContextCommandBase = 1000;
+inline constexpr int kHelpCommandBase = 2000;
+constexpr int ContextCommandId(int index) { return kContextCommandBase + index; }
+constexpr int HelpCommandId(int index) { return kHelpCommandBase + index; }
+
+// mnuContext in display order; the Submenu item holds HelpMenuItems().
+std::span<const MenuItem> ContextMenuItems();
+// mnuHelp in display order.
+std::span<const MenuItem> HelpMenuItems();
+
+// "    Всего правил: \t<count>" once rules are loaded, "    Правила не определены" before.
+std::u16string RuleCountCaption(const ConditionsTable& table);
+
+}  // namespace lartsen
