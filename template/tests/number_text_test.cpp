@@ -1,0 +1,48 @@
+// Number text of memory figures: plain digits, 15 significant digits, exponent form, separator.
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "template/number_text.h"
+
+namespace lartsen {
+namespace {
+
+TEST(NumberText, WholeNumbersArePlainDigitsWithoutGrouping) {
+  EXPECT_EQ(NumberText(0, u"."), u"0");
+  EXPECT_EQ(NumberText(-0.0, u"."), u"0");
+  EXPECT_EQ(NumberText(43, u"."), u"43");
+  EXPECT_EQ(NumberText(-1234567, u","), u"-1234567");
+  EXPECT_EQ(NumberText(17179869184.0, u","), u"17179869184");
+  EXPECT_EQ(NumberText(999999999999999.0, u"."), u"999999999999999");
+}
+
+TEST(NumberText, FromOneE15OnTheExponentFormWithFifteenDigits) {
+  EXPECT_EQ(NumberText(1e15, u"."), u"1E+15");
+  EXPECT_EQ(NumberText(-1e15, u"."), u"-1E+15");
+  EXPECT_EQ(NumberText(1234567890123456.0, u"."), u"1.23456789012346E+15");
+  EXPECT_EQ(NumberText(1234567890123456.0, u","), u"1,23456789012346E+15");
+  EXPECT_EQ(NumberText(9007199254740992.0, u"."), u"9.00719925474099E+15");  // 2^53
+  EXPECT_EQ(NumberText(1.5e100, u"."), u"1.5E+100");
+  // Rounding to 15 digits can carry into the exponent form.
+  EXPECT_EQ(NumberText(999999999999999.9, u"."), u"1E+15");
+}
+
+TEST(NumberText, FractionsRoundToFifteenSignificantDigits) {
+  EXPECT_EQ(NumberText(0.5, u","), u"0,5");
+  EXPECT_EQ(NumberText(-2.25, u"."), u"-2.25");
+  EXPECT_EQ(NumberText(0.1 + 0.2, u"."), u"0.3");
+  EXPECT_EQ(NumberText(1.0 / 3, u"."), u"0.333333333333333");
+  EXPECT_EQ(NumberText(123456.7890123456, u"."), u"123456.789012346");
+  EXPECT_EQ(NumberText(0.00001, u"."), u"0.00001");
+  EXPECT_EQ(NumberText(0.000001234, u"."), u"1.234E-06");
+}
+
+TEST(NumberText, AppendsAfterExistingText) {
+  std::u16string out = u"x=";
+  AppendNumberText(out, 12, u".");
+  EXPECT_EQ(out, u"x=12");
+}
+
+}  // namespace
+}  // namespace lartsen

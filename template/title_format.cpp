@@ -1,0 +1,123 @@
+// Expansion of the title template: the time and the memory placeholders.
+#include "template/title_format.h"
+
+#include <array>
+#include <string_view>
+
+#include "template/number_text.h"
+#include "template/time_format.h"
+
+namespace lartsen {
+namespace {
+
+// The placeholders in the order they are replaced; names in lower case for the comparison.
+constexpr std::array<std::u16string_view, 23> kPlaceholders = {
+    u"%time%",
+    u"%memoryloadpercent%",
+    u"%memoryavailpercent%",
+    u"%freephysical%",
+    u"%usedphysical%",
+    u"%totalphysical%",
+    u"%freepagefile%",
+    u"%usedpagefile%",
+    u"%totalpagefile%",
+    u"%freevirtual%",
+    u"%usedvirtual%",
+    u"%freeextendedvirtual%",
+    u"%totalvirtual%",
+    u"%freephysical_fb%",
+    u"%usedphysical_fb%",
+    u"%totalphysical_fb%",
+    u"%freepagefile_fb%",
+    u"%usedpagefile_fb%",
+    u"%totalpagefile_fb%",
+    u"%freevirtual_fb%",
+    u"%usedvirtual_fb%",
+    u"%freeextendedvirtual_fb%",
+    u"%totalvirtual_fb%",
+};
+
+// Names are ASCII, so only ASCII letters fold. Characters outside ASCII never match, even those
+// that Unicode folds to an ASCII letter (KELVIN SIGN, LONG S): "%Uſed…%" is not a placeholder,
+// as a user reading the template would expect.
+inline char16_t FoldAscii(char16_t c) {
+  return (c >= u'A' && c <= u'Z') ? static_cast<char16_t>(c + (u'a' - u'A')) : c;
+}
+
+bool MatchesAt(std::u16string_view text, std::size_t at, std::u16string_view lowerName) {
+  if (text.size() - at < lowerName.size()) return false;
+  for (std::size_t i = 0; i < lowerName.size(); ++i) {
+    if (FoldAscii(text[at + i]) != lowerName[i]) return false;
+  }
+  return true;
+}
+
+// One replace pass: every non-overlapping occurrence, left to right, over the text as it stands;
+// the inserted value is not searched again by this pass. Returns false when nothing matched.
+bool ReplaceAll(std::u16string& text, std::u16string_view lowerName, std::u16string_view value,
+                std::u16string& scratch) {
+  std::size_t at = text.find(u'%');
+  while (at != std::u16string::npos && !MatchesAt(text, at, lowerName)) at = text.find(u'%', at + 1);
+  if (at == std::u16string::npos) return false;
+
+  scratch.clear();
+  std::size_t copied = 0;
+  while (at != std::u16string::npos) {
+    if (MatchesAt(text, at, lowerName)) {
+      scratch.append(text, copied, at - copied);
+      scratch.append(value);
+      copied = at + lowerName.size();
+      at = text.find(u'%', copied);
+    } else {
+      at = text.find(u'%', at + 1);
+    }
+  }
+  scratch.append(text, copied, std::u16string::npos);
+  text.swap(scratch);
+  return true;
+}
+
+void AppendInteger(std::u16string& out, std::int32_t value) {
+  // MemoryLoad and its complement: plain decimal integers.
+  out.append(NumberText(static_cast<double>(value), u"."));
+}
+
+}  // namespace
+
+TitleFormatter::TitleFormatter(const Settings& settings, const LocaleInfo& locale,
+                               ClockPort& clock, MemoryPort& memory)
+    : settings_(settings), locale_(locale), clock_(clock), memory_(memory) {}
+
+std::u16string TitleFormatter::FormatTitle(const std::optional<std::u16string>& PatternText,
+                                           std::optional<double> TimeValue,
+                                           const std::optional<std::u16string>& TimeFormatText) {
+  // The clock is read once, first; the time is formatted before memory is touched, so a bad
+  // format fails without a memory read.
+  const double moment = TimeValue ? *TimeValue : clock_.Now();
+  const std::u16string_view format = TimeFormatText ? std::u16string_view(*TimeFormatText)
+                                                    : std::u16string_view(settings_.TimeFormat);
+  std::array<std::u16string, 23> values;
+  values[0] = FormatDateTime(moment, format, locale_);
+
+  const MemoryStatus m = memory_.GlobalMemoryStatus();
+  const std::u16string_view dot = locale_.DecimalSeparator;
+  AppendInteger(values[1], m.MemoryLoad);
+  AppendInteger(values[2], 100 - m.MemoryLoad);
+  // Step-by-step figures in table order; the "used" ones are differences in double precision.
+  const std::array<double, 10> figures = {
+      m.AvailPhys,     m.TotalPhys - m.AvailPhys,         m.TotalPhys,
+      m.AvailPageFile, m.TotalPageFile - m.AvailPageFile, m.TotalPageFile,
+      m.AvailVirtual,  m.TotalVirtual - m.AvailVirtual,   m.AvailExtendedVirtual,
+      m.TotalVirtual};
+  for (std::size_t i = 0; i < figures.size(); ++i) AppendNumberText(values[3 + i], figures[i], dot);
+  for (std::size_t i = 0; i < figures.size(); ++i) values[13 + i] = memory_.FormatByteSize(figures[i]);
+
+  std::u16string text = PatternText ? *PatternText : settings_.TitlePattern;
+  std::u16string scratch;
+  for (std::size_t step = 0; step < kPlaceholders.size(); ++step) {
+    ReplaceAll(text, kPlaceholders[step], values[step], scratch);
+  }
+  return text;
+}
+
+}  // namespace lartsen
