@@ -1,0 +1,192 @@
+// What the settings dialog does with its texts: validation on Ok, the two previews, sample moments.
+#include "settings/settings_dialog_logic.h"
+
+#include <array>
+#include <exception>
+#include <string>
+#include <vector>
+
+#include "support/text.h"
+
+namespace lartsen {
+namespace {
+
+std::u16string DecimalText(std::int64_t value) {
+  return FromUtf8(std::to_string(value));
+}
+
+bool IsBlank(char16_t c) { return c == u' ' || c == u'\t' || c == u'\u00A0'; }
+bool IsDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
+
+// Days since 30 December 1899 of a proleptic Gregorian date (sample years are 1950..2030, so
+// the moment is always after the epoch and the time simply adds on).
+double SampleMoment(int year, int month, int day, int hour, int minute, int second) {
+  const int y = year - (month <= 2 ? 1 : 0);
+  const int era = y / 400;
+  const int yoe = y - era * 400;
+  const int mp = (month + 9) % 12;
+  const int doy = (153 * mp + 2) / 5 + day - 1;
+  const int doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
+  const long days1970 = static_cast<long>(era) * 146097 + doe - 719468;
+  constexpr long kEpochOffset = 25569;  // 1 January 1970 as an OLE date
+  return static_cast<double>(days1970 + kEpochOffset) + (hour * 3600.0 + minute * 60.0 + second) / 86400.0;
+}
+
+// Runs a step that may fail and turns every failure into the Error it reports.
+template <typename Step>
+std::optional<Error> Attempt(Step&& step) {
+  try {
+    step();
+    return std::nullopt;
+  } catch (const Error& e) {
+    return e;
+  } catch (const std::exception& e) {
+    return Error(status::kFail, FromUtf8(e.what()));
+  }
+}
+
+std::u16string Join(const std::array<std::u16string, kSampleCount>& parts) {
+  std::u16string joined;
+  for (int i = 0; i < kSampleCount; ++i) {
+    if (i > 0) joined += kPreviewSeparator;
+    joined += parts[i];
+  }
+  return joined;
+}
+
+}  // namespace
+
+std::u16string RefreshRateRangeMessage() {
+  return u"Частота обновления должна лежать в интервале от " + DecimalText(kMinRefreshRate) + u" до " +
+         DecimalText(kMaxRefreshRate) + u".";
+}
+
+std::optional<std::int32_t> ParseRefreshRate(std::u16string_view text, const LocaleInfo& locale) {
+  while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
+  while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
+  bool negative = false;
+  if (!text.empty() && (text.front() == u'+' || text.front() == u'-')) {
+    negative = text.front() == u'-';
+    text.remove_prefix(1);
+  }
+  // The whole part, exactly, with a cap well beyond 32 bits so no overflow can happen.
+  std::int64_t whole = 0;
+  std::size_t wholeDigits = 0;
+  while (!text.empty() && IsDigit(text.front())) {
+    whole = whole * 10 + (text.front() - u'0');
+    if (whole > (std::int64_t{1} << 40)) return std::nullopt;
+    ++wholeDigits;
+    text.remove_prefix(1);
+  }
+  // The fractional part decides the rounding: its first digit, and whether anything follows.
+  int firstFraction = 0;
+  bool restNonZero = false;
+  std::size_t fractionDigits = 0;
+  const std::u16string_view separator =
+      locale.DecimalSeparator.empty() ? std::u16string_view(u".") : std::u16string_view(locale.DecimalSeparator);
+  if (text.starts_with(separator)) {
+    text.remove_prefix(separator.size());
+    while (!text.empty() && IsDigit(text.front())) {
+      const int digit = text.front() - u'0';
+      if (fractionDigits == 0) firstFraction = digit;
+      else if (digit != 0) restNonZero = true;
+      ++fractionDigits;
+      text.remove_prefix(1);
+    }
+  }
+  if (!text.empty() || wholeDigits + fractionDigits == 0) return std::nullopt;
+  if (firstFraction > 5 || (firstFraction == 5 && (restNonZero || whole % 2 == 1))) ++whole;
+  const std::int64_t value = negative ? -whole : whole;
+  if (value < INT32_MIN || value > INT32_MAX) return std::nullopt;
+  return static_cast<std::int32_t>(value);
+}
+
+SettingsDialogLogic::SettingsDialogLogic(Settings& settings, const LocaleInfo& locale, ClockPort& clock,
+                                         RandomPort& random, MessagePort& messages, ErrorReporter& reporter,
+                                         TimeFormatFunction formatTime, TitleFormatFunction formatTitle,
+                                         SaveFunction save)
+    : settings_(settings),
+      locale_(locale),
+      clock_(clock),
+      random_(random),
+      messages_(messages),
+      reporter_(reporter),
+      formatTime_(std::move(formatTime)),
+      formatTitle_(std::move(formatTitle)),
+      save_(std::move(save)) {}
+
+SettingsDialogTexts SettingsDialogLogic::InitialTexts() const {
+  return {DecimalText(settings_.RefreshRate), settings_.TitlePattern, settings_.TimeFormat};
+}
+
+SettingsDialogLogic::OkOutcome SettingsDialogLogic::cmdOk_Click(const SettingsDialogTexts& texts) {
+  const auto rate = ParseRefreshRate(texts.RefreshRate, locale_);
+  if (!rate) {
+    messages_.ShowMessage(kInvalidRefreshRateMessage, message_style::kCritical);
+    return {false, DialogField::RefreshRate};
+  }
+  if (*rate < kMinRefreshRate || *rate > kMaxRefreshRate) {
+    messages_.ShowMessage(RefreshRateRangeMessage(), message_style::kCritical);
+    return {false, DialogField::RefreshRate};
+  }
+  if (Attempt([&] { formatTime_(clock_.Now(), texts.TimeFormat); })) {
+    messages_.ShowMessage(kTimeFormatErrorHeading, message_style::kCritical);
+    return {false, DialogField::TimeFormat};
+  }
+  settings_.TitlePattern = texts.TitlePattern;
+  settings_.TimeFormat = texts.TimeFormat;
+  settings_.RefreshRate = *rate;
+  // The globals already hold the new values; a store that cannot be written must not keep
+  // the dialog open.
+  Attempt([&] { save_(settings_); });
+  return {true, DialogField::None};
+}
+
+std::u16string SettingsDialogLogic::TimeFormatPreview(const std::u16string& timeFormat) {
+  std::array<std::u16string, kSampleCount> parts;
+  for (int i = 0; i < kSampleCount; ++i) parts[i] = formatTime_(GetSampleDate(i), timeFormat);
+  return Join(parts);
+}
+
+std::u16string SettingsDialogLogic::TitlePatternPreview(const std::u16string& titlePattern,
+                                                        const std::u16string& timeFormat) {
+  std::array<double, kSampleCount> moments{};
+  for (int i = 0; i < kSampleCount; ++i) moments[i] = GetSampleDate(i);
+  std::array<std::u16string, kSampleCount> parts;
+  for (int i = 0; i < kSampleCount; ++i) parts[i] = formatTitle_(titlePattern, moments[i], timeFormat);
+  return Join(parts);
+}
+
+DialogField SettingsDialogLogic::cmdPreviewTimeFormat_Click(const std::u16string& timeFormat) {
+  std::u16string text;
+  if (auto error = Attempt([&] { text = TimeFormatPreview(timeFormat); })) {
+    reporter_.ReportError(*error, message_style::kCritical, kTimeFormatErrorHeading);
+  } else {
+    messages_.ShowMessage(text, message_style::kInformation);
+  }
+  return DialogField::TimeFormat;
+}
+
+DialogField SettingsDialogLogic::cmdPreviewTitlePattern_Click(const std::u16string& titlePattern,
+                                                              const std::u16string& timeFormat) {
+  std::u16string text;
+  if (auto error = Attempt([&] { text = TitlePatternPreview(titlePattern, timeFormat); })) {
+    reporter_.ReportError(*error, message_style::kCritical, kTitlePatternErrorHeading);
+  } else {
+    messages_.ShowMessage(text, message_style::kInformation);
+  }
+  return DialogField::TitlePattern;
+}
+
+double SettingsDialogLogic::GetSampleDate(int Index) {
+  if (Index == 0) return clock_.Now();
+  const int year = random_.GetRnd(1950, 2030);
+  const int month = random_.GetRnd(1, 12);
+  const int hour = random_.GetRnd(0, 23);
+  const int minute = random_.GetRnd(0, 59);
+  const int day = random_.GetRnd(1, 28);
+  const int second = random_.GetRnd(0, 59);
+  return SampleMoment(year, month, day, hour, minute, second);
+}
+
+}  // namespace lartsen

@@ -1,0 +1,94 @@
+// What the settings dialog does with its texts: validation on Ok, the two previews, sample moments.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "settings/error_reporter.h"
+#include "settings/settings.h"
+#include "support/clock_port.h"
+#include "support/message_port.h"
+#include "support/random_port.h"
+#include "template/locale_info.h"
+
+namespace lartsen {
+
+inline constexpr std::u16string_view kInvalidRefreshRateMessage =
+    u"Вы ввели неправильное значение частоты обновления.";
+inline constexpr std::u16string_view kTimeFormatErrorHeading = u"Ошибка в формате времени!";
+inline constexpr std::u16string_view kTitlePatternErrorHeading = u"Ошибка в шаблоне!";
+inline constexpr std::u16string_view kPreviewSeparator = u"\r\n\r\n";
+inline constexpr int kSampleCount = 5;
+
+// "Частота обновления должна лежать в интервале от 1 до 60000."
+std::u16string RefreshRateRangeMessage();
+
+// The refresh rate as the user typed it, read under the locale: blanks around the number
+// allowed, an optional sign, the locale's decimal separator; a fractional part is rounded to
+// the nearest integer, halves to even. Nothing for empty text, no number, or beyond 32 bits.
+std::optional<std::int32_t> ParseRefreshRate(std::u16string_view text, const LocaleInfo& locale);
+
+// The three text boxes of the dialog.
+struct SettingsDialogTexts {
+  std::u16string RefreshRate;
+  std::u16string TitlePattern;
+  std::u16string TimeFormat;
+};
+
+enum class DialogField { None, RefreshRate, TitlePattern, TimeFormat };
+
+class SettingsDialogLogic {
+ public:
+  // FormatDateTime under the user's locale; throws Error on an unusable format.
+  using TimeFormatFunction = std::function<std::u16string(double moment, std::u16string_view format)>;
+  // FormatTitle with all three arguments given; throws Error.
+  using TitleFormatFunction = std::function<std::u16string(
+      const std::u16string& pattern, double moment, const std::u16string& timeFormat)>;
+  // SaveSettings into the store; throws Error.
+  using SaveFunction = std::function<void(const Settings&)>;
+
+  SettingsDialogLogic(Settings& settings, const LocaleInfo& locale, ClockPort& clock,
+                      RandomPort& random, MessagePort& messages, ErrorReporter& reporter,
+                      TimeFormatFunction formatTime, TitleFormatFunction formatTitle,
+                      SaveFunction save);
+
+  // Form_Load: the texts the boxes start with.
+  SettingsDialogTexts InitialTexts() const;
+
+  struct OkOutcome {
+    bool Close = false;                      // the dialog closes
+    DialogField Focus = DialogField::None;   // the field that gets the focus when it stays open
+  };
+  // Validates; on success writes the globals, saves (a failure to save is absorbed) and closes.
+  OkOutcome cmdOk_Click(const SettingsDialogTexts& texts);
+
+  // Both previews show five samples in an information box, or report the failure under their
+  // heading; neither changes a global or the store. The field that gets the focus back is returned.
+  DialogField cmdPreviewTimeFormat_Click(const std::u16string& timeFormat);
+  DialogField cmdPreviewTitlePattern_Click(const std::u16string& titlePattern,
+                                           const std::u16string& timeFormat);
+
+  // The preview texts themselves; throw Error.
+  std::u16string TimeFormatPreview(const std::u16string& timeFormat);
+  std::u16string TitlePatternPreview(const std::u16string& titlePattern, const std::u16string& timeFormat);
+
+  // Index 0: now. Others: a random moment, drawn year 1950..2030, month, hour, minute,
+  // day 1..28, second, in that order.
+  double GetSampleDate(int Index);
+
+ private:
+  Settings& settings_;
+  const LocaleInfo& locale_;
+  ClockPort& clock_;
+  RandomPort& random_;
+  MessagePort& messages_;
+  ErrorReporter& reporter_;
+  TimeFormatFunction formatTime_;
+  TitleFormatFunction formatTitle_;
+  SaveFunction save_;
+};
+
+}  // namespace lartsen

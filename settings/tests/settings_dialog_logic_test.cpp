@@ -1,0 +1,211 @@
+// The settings dialog's validation, previews and sample moments, with fake ports.
+#include "settings/settings_dialog_logic.h"
+
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "support/text.h"
+
+namespace lartsen {
+namespace {
+
+struct Message {
+  std::u16string text;
+  unsigned style;
+};
+
+class RecordingMessages : public MessagePort {
+ public:
+  std::vector<Message> shown;
+  void ShowMessage(std::u16string_view text, unsigned style) override { shown.push_back({std::u16string(text), style}); }
+};
+
+class FixedClock : public ClockPort {
+ public:
+  double now = 45000.5;  // 15 March 2023 12:00
+  double Now() override { return now; }
+};
+
+// Hands out the lowest value of each range, plus a scripted offset, and records the bounds asked.
+class ScriptedRandom : public RandomPort {
+ public:
+  std::vector<std::pair<int, int>> asked;
+  std::deque<int> offsets;
+  bool fail = false;
+  std::int32_t GetRnd(std::int32_t lowest, std::int32_t highest) override {
+    if (fail) throw Error(status::kFail, u"no random numbers");
+    asked.emplace_back(lowest, highest);
+    int offset = 0;
+    if (!offsets.empty()) { offset = offsets.front(); offsets.pop_front(); }
+    return lowest + offset;
+  }
+};
+
+LocaleInfo LocaleWithDecimal(std::u16string separator) {
+  LocaleInfo locale;
+  locale.DecimalSeparator = std::move(separator);
+  return locale;
+}
+
+class SettingsDialogLogicTest : public ::testing::Test {
+ protected:
+  Settings settings{u"ttttt", u"[%time%]", 1000};
+  LocaleInfo locale = LocaleWithDecimal(u".");
+  FixedClock clock;
+  ScriptedRandom random;
+  RecordingMessages messages;
+  ErrorReporter reporter{messages};
+  std::vector<Settings> saved;
+  bool saveFails = false;
+  SettingsDialogLogic logic{
+      settings, locale, clock, random, messages, reporter,
+      [](double moment, std::u16string_view format) -> std::u16string {
+        if (format == u"bad") throw Error(status::kInvalidArgument, u"Неверный формат");
+        return std::u16string(format) + u"@" + FromUtf8(std::to_string(static_cast<long>(moment * 86400)));
+      },
+      [](const std::u16string& pattern, double moment, const std::u16string& format) -> std::u16string {
+        if (format == u"bad") throw Error(status::kInvalidArgument, u"Неверный формат");
+        return pattern + u"|" + format + u"@" + FromUtf8(std::to_string(static_cast<long>(moment * 86400)));
+      },
+      [this](const Settings& s) {
+        if (saveFails) throw Error(status::kFail, u"store");
+        saved.push_back(s);
+      }};
+};
+
+TEST(ParseRefreshRate, AcceptsNumbersUnderTheLocale) {
+  const LocaleInfo en = LocaleWithDecimal(u".");
+  const LocaleInfo ru = LocaleWithDecimal(u",");
+  EXPECT_EQ(ParseRefreshRate(u"1", en), 1);
+  EXPECT_EQ(ParseRefreshRate(u" 42 ", en), 42);
+  EXPECT_EQ(ParseRefreshRate(u"\t+60000", en), 60000);
+  EXPECT_EQ(ParseRefreshRate(u"-5", en), -5);
+  EXPECT_EQ(ParseRefreshRate(u"2.5", en), 2);   // halves go to even
+  EXPECT_EQ(ParseRefreshRate(u"3.5", en), 4);
+  EXPECT_EQ(ParseRefreshRate(u"2.51", en), 3);
+  EXPECT_EQ(ParseRefreshRate(u"2.4999", en), 2);
+  EXPECT_EQ(ParseRefreshRate(u".7", en), 1);
+  EXPECT_EQ(ParseRefreshRate(u"2,5", ru), 2);
+  EXPECT_EQ(ParseRefreshRate(u"2147483647", en), 2147483647);
+  EXPECT_EQ(ParseRefreshRate(u"-2147483648", en), INT32_MIN);
+}
+
+TEST(ParseRefreshRate, RejectsWhatIsNoThirtyTwoBitNumber) {
+  const LocaleInfo en = LocaleWithDecimal(u".");
+  for (const auto* text : {u"", u"   ", u"abc", u"12abc", u"1 2", u"+", u".", u"2,5", u"2147483648",
+                           u"-2147483649", u"99999999999999999999999", u"2147483647.5"}) {
+    EXPECT_FALSE(ParseRefreshRate(text, en).has_value()) << ToUtf8(text);
+  }
+}
+
+TEST_F(SettingsDialogLogicTest, InitialTextsShowTheGlobals) {
+  const auto texts = logic.InitialTexts();
+  EXPECT_EQ(texts.RefreshRate, u"1000");
+  EXPECT_EQ(texts.TitlePattern, u"[%time%]");
+  EXPECT_EQ(texts.TimeFormat, u"ttttt");
+}
+
+TEST_F(SettingsDialogLogicTest, RejectedValuesKeepTheDialogOpenAndStoreNothing) {
+  struct Case {
+    SettingsDialogTexts texts;
+    std::u16string message;
+    DialogField focus;
+  };
+  const std::u16string range = u"Частота обновления должна лежать в интервале от 1 до 60000.";
+  const std::vector<Case> cases = {
+      {{u"", u"x", u"hh"}, std::u16string(kInvalidRefreshRateMessage), DialogField::RefreshRate},
+      {{u"abc", u"x", u"hh"}, std::u16string(kInvalidRefreshRateMessage), DialogField::RefreshRate},
+      {{u"99999999999", u"x", u"hh"}, std::u16string(kInvalidRefreshRateMessage), DialogField::RefreshRate},
+      {{u"0", u"x", u"hh"}, range, DialogField::RefreshRate},
+      {{u"60001", u"x", u"hh"}, range, DialogField::RefreshRate},
+      {{u"0.4", u"x", u"hh"}, range, DialogField::RefreshRate},
+      {{u"500", u"x", u"bad"}, u"Ошибка в формате времени!", DialogField::TimeFormat},
+  };
+  for (const auto& c : cases) {
+    messages.shown.clear();
+    const auto outcome = logic.cmdOk_Click(c.texts);
+    EXPECT_FALSE(outcome.Close) << ToUtf8(c.texts.RefreshRate);
+    EXPECT_EQ(outcome.Focus, c.focus) << ToUtf8(c.texts.RefreshRate);
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].text, c.message);
+    EXPECT_EQ(messages.shown[0].style, 16u);
+  }
+  EXPECT_TRUE(saved.empty());
+  EXPECT_EQ(settings.RefreshRate, 1000);
+  EXPECT_EQ(settings.TimeFormat, u"ttttt");
+}
+
+TEST_F(SettingsDialogLogicTest, AcceptedValuesBecomeTheGlobalsAndAreSaved) {
+  for (const auto* rate : {u"1", u"60000", u" 42 ", u"2.5"}) {
+    const auto outcome = logic.cmdOk_Click({rate, u"", u"a plain word"});
+    EXPECT_TRUE(outcome.Close) << ToUtf8(rate);
+  }
+  EXPECT_TRUE(messages.shown.empty());
+  ASSERT_EQ(saved.size(), 4u);
+  EXPECT_EQ(saved[0].RefreshRate, 1);
+  EXPECT_EQ(saved[1].RefreshRate, 60000);
+  EXPECT_EQ(saved[2].RefreshRate, 42);
+  EXPECT_EQ(saved[3].RefreshRate, 2);
+  EXPECT_EQ(settings.TitlePattern, u"");
+  EXPECT_EQ(settings.TimeFormat, u"a plain word");
+}
+
+TEST_F(SettingsDialogLogicTest, AFailingStoreStillClosesWithTheNewValues) {
+  saveFails = true;
+  EXPECT_TRUE(logic.cmdOk_Click({u"250", u"<%time%>", u"hh"}).Close);
+  EXPECT_EQ(settings.RefreshRate, 250);
+  EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST_F(SettingsDialogLogicTest, SampleMomentsDrawTheirPartsInOrder) {
+  EXPECT_EQ(logic.GetSampleDate(0), clock.now);
+  EXPECT_TRUE(random.asked.empty());
+  random.offsets = {51, 2, 13, 14, 14, 15};  // 2001, March, 13:14, the 15th, :15
+  const double moment = logic.GetSampleDate(3);
+  EXPECT_EQ(random.asked, (std::vector<std::pair<int, int>>{{1950, 2030}, {1, 12}, {0, 23}, {0, 59}, {1, 28}, {0, 59}}));
+  EXPECT_NEAR(moment, 36965.0 + (13 * 3600 + 14 * 60 + 15) / 86400.0, 1e-9);  // 15 March 2001
+  random.offsets = {0, 0, 0, 0, 0, 0};
+  EXPECT_EQ(logic.GetSampleDate(1), 18264.0);  // 1 January 1950
+}
+
+TEST_F(SettingsDialogLogicTest, PreviewsShowFiveSamplesSeparatedByEmptyLines) {
+  logic.cmdPreviewTimeFormat_Click(u"hh");
+  logic.cmdPreviewTitlePattern_Click(u"<x>", u"nn");
+  ASSERT_EQ(messages.shown.size(), 2u);
+  const std::u16string random1950 = FromUtf8(std::to_string(18264L * 86400));
+  EXPECT_EQ(messages.shown[0].style, 64u);
+  EXPECT_EQ(messages.shown[0].text, u"hh@" + FromUtf8(std::to_string(static_cast<long>(clock.now * 86400))) +
+                                        u"\r\n\r\nhh@" + random1950 + u"\r\n\r\nhh@" + random1950 +
+                                        u"\r\n\r\nhh@" + random1950 + u"\r\n\r\nhh@" + random1950);
+  EXPECT_TRUE(messages.shown[1].text.starts_with(u"<x>|nn@"));
+  EXPECT_EQ(messages.shown[1].text.find(u"\r\n\r\n<x>|nn@" + random1950), messages.shown[1].text.find(u"\r\n"));
+  EXPECT_EQ(random.asked.size(), 2u * 4u * 6u);
+  EXPECT_EQ(settings.TimeFormat, u"ttttt");  // the previews change nothing
+}
+
+TEST_F(SettingsDialogLogicTest, FailingPreviewsAreReportedUnderTheirHeading) {
+  EXPECT_EQ(logic.cmdPreviewTimeFormat_Click(u"bad"), DialogField::TimeFormat);
+  EXPECT_EQ(logic.cmdPreviewTitlePattern_Click(u"[%time%]", u"bad"), DialogField::TitlePattern);
+  random.fail = true;
+  logic.cmdPreviewTimeFormat_Click(u"hh");
+  ASSERT_EQ(messages.shown.size(), 3u);
+  EXPECT_EQ(messages.shown[0].text, u"Ошибка в формате времени!\r\n\r\nНеверный формат");
+  EXPECT_EQ(messages.shown[1].text, u"Ошибка в шаблоне!\r\n\r\nНеверный формат");
+  EXPECT_EQ(messages.shown[2].text, u"Ошибка в формате времени!\r\n\r\nno random numbers");
+  for (const auto& m : messages.shown) EXPECT_EQ(m.style, 16u);
+}
+
+TEST(ErrorReporterTest, AnErrorWithoutDescriptionShowsItsCode) {
+  RecordingMessages messages;
+  ErrorReporter reporter(messages);
+  reporter.ReportError(Error(status::kOverflow, u""), 16, u"Ошибка в шаблоне!");
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_EQ(messages.shown[0].text, u"Ошибка в шаблоне!\r\n\r\nКод ошибки 0x8002000A");
+}
+
+}  // namespace
+}  // namespace lartsen
