@@ -1,0 +1,75 @@
+// Loading of the rules files into the rules table.
+#include "rules/conditions.h"
+
+#include <utility>
+
+#include "rules/conditions_files.h"
+#include "support/paths.h"
+
+namespace lartsen {
+namespace {
+
+constexpr std::u16string_view kAnyValue = u"*";
+constexpr std::u16string_view kEmptyValue = u"[]";
+
+// A raw value as the table holds it: unquoted; empty means unconstrained, "[]" means empty.
+std::u16string CellValue(const std::u16string& raw) {
+  std::u16string cell = asTrimQuotes(raw);
+  if (cell.empty()) cell = kAnyValue;
+  if (cell == kEmptyValue) cell.clear();
+  return cell;
+}
+
+}  // namespace
+
+std::u16string ConditionsCountMessage(std::u16string_view FileName) {
+  std::u16string text(FileName);
+  // The wording, the missing first letter included, is the message users know.
+  text += u"\r\n\r\nОшибка в файле условий. оличество строк должно быть кратно трём.";
+  return text;
+}
+
+void ConditionsLoader::LoadConditions() {
+  std::vector<std::u16string> Lines;
+  ReadConditionsFile(GetConditionsFileName(), Lines);
+  ReadConditionsFile(GetDebugConditionsFileName(), Lines);
+  ReadConditionsFile(GetOptionalConditionsFileName(), Lines);
+
+  const std::size_t count = Lines.size() / 3;
+  if (count == 0) return;
+
+  // The new table is complete before it replaces the old one, so nothing ever sees half of it.
+  ConditionsTable loaded;
+  loaded.Conditions.resize(count);
+  for (std::size_t i = 0; i < count; ++i) {
+    for (std::size_t c = 0; c < 3; ++c) {
+      std::u16string& cell = loaded.Conditions[i][c];
+      cell = CellValue(Lines[3 * i + c]);
+      if (cell != kAnyValue) loaded.ConditionColumnsUsed[c] = true;
+    }
+  }
+  loaded.ConditionsLoaded = true;
+  table_ = std::move(loaded);
+}
+
+void ConditionsLoader::ReadConditionsFile(const std::u16string& FileName, std::vector<std::u16string>& Lines) {
+  std::optional<std::vector<std::u16string>> values = reader_.ReadList(FileName, u";", true, true, 0, 0);
+  if (!values) return;
+  if (values->size() % 3 != 0) {
+    messages_.ShowMessage(ConditionsCountMessage(FileName), message_style::kCritical);
+    return;
+  }
+  for (std::u16string& value : *values) Lines.push_back(std::move(value));
+}
+
+std::u16string ConditionsLoader::GetConditionsFileName() { return lartsen::GetConditionsFileName(environment_); }
+
+std::u16string ConditionsLoader::GetDebugConditionsFileName() {
+  return lartsen::GetDebugConditionsFileName(environment_);
+}
+
+std::u16string ConditionsLoader::GetOptionalConditionsFileName() {
+  return lartsen::GetOptionalConditionsFileName(environment_);
+}
+
+}  // namespace lartsen
