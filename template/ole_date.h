@@ -18,7 +18,8 @@ struct CivilDateTime {
 inline constexpr double kMinOleDate = -657434.0;           // 1 January 100 00:00
 inline constexpr double kMaxOleDate = 2958465.999988426;   // 31 December 9999 23:59:59
 
-// True when the moment lies in the valid range of the notation (1 January 100 to 31 December 9999).
+// True when the moment lies in the valid range of the notation (1 January 100 to 31 December 9999):
+// its day, the integer part cut toward zero, runs from -657434 to 2958465.
 bool IsValidOleDate(double moment);
 // The calendar moment, the time of day rounded to the nearest second. Throws Error (overflow)
 // when the moment is out of range.

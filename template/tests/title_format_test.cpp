@@ -1,0 +1,123 @@
+// Template expansion: placeholder order and case, chained expansion, Null arguments, failures.
+#include <gtest/gtest.h>
+
+#include "support/error.h"
+#include "template/tests/title_fakes.h"
+#include "template/title_format.h"
+
+namespace lartsen {
+namespace {
+
+using testing::FakeClock;
+using testing::FakeMemory;
+
+class TitleFormatTest : public ::testing::Test {
+ protected:
+  std::u16string Format(std::u16string pattern, double moment = 0.25,
+                        std::u16string format = u"hh:nn:ss") {
+    return formatter.FormatTitle(pattern, moment, format);
+  }
+  Settings settings{u"hh:nn:ss", u"[%time%]", 1000};
+  LocaleInfo locale = testing::TestLocale(u",");
+  FakeClock clock;
+  FakeMemory memory;
+  TitleFormatter formatter{settings, locale, clock, memory};
+};
+
+TEST_F(TitleFormatTest, EveryPlaceholderInTableOrderAndAnyLetterCase) {
+  // Status: load 43, phys 8000/3000, page 20000/12000, virtual 4000/1000, extended 0.
+  EXPECT_EQ(Format(u"[%time%]"), u"[06:00:00]");
+  EXPECT_EQ(Format(u"%MemoryLoadPercent%/%MemoryAvailPercent%"), u"43/57");
+  EXPECT_EQ(Format(u"%FREEPHYSICAL% %usedphysical% %TotalPhysical%"), u"3000 5000 8000");
+  EXPECT_EQ(Format(u"%FreePageFile% %UsedPageFile% %TotalPageFile%"), u"12000 8000 20000");
+  EXPECT_EQ(Format(u"%FreeVirtual% %UsedVirtual% %FreeExtendedVirtual% %TotalVirtual%"),
+            u"1000 3000 0 4000");
+  EXPECT_EQ(Format(u"%FreePhysical_fb%|%UsedPhysical_FB%|%TotalPhysical_fb%|%FreePageFile_fb%|"
+                   u"%UsedPageFile_fb%|%TotalPageFile_fb%|%FreeVirtual_fb%|%UsedVirtual_fb%|"
+                   u"%FreeExtendedVirtual_fb%|%TotalVirtual_fb%"),
+            u"3000b|5000b|8000b|12000b|8000b|20000b|1000b|3000b|0b|4000b");
+  EXPECT_EQ(Format(u"%Time% %TIME% %tImE%"), u"06:00:00 06:00:00 06:00:00");
+}
+
+TEST_F(TitleFormatTest, ShortNameDoesNotMatchInsideTheSizeTextName) {
+  EXPECT_EQ(Format(u"%FreePhysical% = %FreePhysical_fb%"), u"3000 = 3000b");
+}
+
+TEST_F(TitleFormatTest, NumberTextUsesTheLocaleSeparatorAndExponentForm) {
+  memory.Status.TotalPhys = 2e15;
+  memory.Status.AvailPhys = 0.5;
+  EXPECT_EQ(Format(u"%FreePhysical%|%TotalPhysical%"), u"0,5|2E+15");
+}
+
+TEST_F(TitleFormatTest, UnknownNamesLonePercentAndUnterminatedNamesStayUntouched) {
+  EXPECT_EQ(Format(u"%date% 100% %time %time"), u"%date% 100% %time %time");
+  EXPECT_EQ(Format(u""), u"");
+  EXPECT_EQ(Format(u"no placeholders"), u"no placeholders");
+  EXPECT_EQ(Format(u"%%time%%"), u"%06:00:00%");
+  // Letters outside ASCII never fold onto a name (LONG S, KELVIN SIGN).
+  EXPECT_EQ(Format(u"%UUſedPhysical% %TotalPhyſical%"), u"%UUſedPhysical% %TotalPhyſical%");
+}
+
+TEST_F(TitleFormatTest, TextInsertedByAStepIsSearchedByLaterStepsOnly) {
+  // The time text spells a memory placeholder: a later step expands it.
+  EXPECT_EQ(Format(u"[%time%]", 0.25, u"\"%TotalPhysical%\""), u"[8000]");
+  // The time text spells the time placeholder: its own step does not search it again.
+  EXPECT_EQ(Format(u"[%time%]", 0.25, u"\"%time%\""), u"[%time%]");
+  // Two halves joined by an earlier replacement form a later placeholder.
+  EXPECT_EQ(Format(u"%Total%time%", 0.25, u"\"Physical%\""), u"8000");
+}
+
+TEST_F(TitleFormatTest, NullArgumentsTakeStoredSettingsAndTheClock) {
+  clock.Moment = 45000.75;  // 18:00:00
+  EXPECT_EQ(formatter.FormatTitle(std::nullopt, std::nullopt, std::nullopt), u"[18:00:00]");
+  EXPECT_EQ(clock.Reads, 1);
+  EXPECT_EQ(formatter.FormatTitle(std::nullopt, 0.5, std::nullopt), u"[12:00:00]");
+  EXPECT_EQ(formatter.FormatTitle(std::nullopt, std::nullopt, u"ttttt"), u"[18:00:00]");
+  EXPECT_EQ(formatter.FormatTitle(u"<%time%>", std::nullopt, std::nullopt), u"<18:00:00>");
+  EXPECT_EQ(formatter.FormatTitle(u"<%time%>", 0.25, u"\"x\""), u"<x>");
+  EXPECT_EQ(clock.Reads, 3);  // only the calls without a moment read the clock
+  settings.TitlePattern = u"(%time%)";
+  settings.TimeFormat = u"\"stored\"";
+  EXPECT_EQ(formatter.FormatTitle(std::nullopt, 0.5, std::nullopt), u"(stored)");
+}
+
+TEST_F(TitleFormatTest, MemoryIsReadAndEverySizeTextMadeOnEveryCallInOrder) {
+  Format(u"plain");
+  const std::vector<std::u16string> expected = {
+      u"status",     u"size 3000", u"size 5000", u"size 8000", u"size 12000", u"size 8000",
+      u"size 20000", u"size 1000", u"size 3000", u"size 0",    u"size 4000"};
+  EXPECT_EQ(memory.Calls, expected);
+}
+
+TEST_F(TitleFormatTest, TimeFailureComesBeforeTheMemoryRead) {
+  EXPECT_THROW(Format(u"[%time%]", 1e9), Error);  // moment out of range
+  try {
+    Format(u"[%time%]", 0.25, u"0.00");  // a number format is no time format
+    FAIL();
+  } catch (const Error& e) {
+    EXPECT_LT(e.status(), 0);
+  }
+  EXPECT_TRUE(memory.Calls.empty());
+}
+
+TEST_F(TitleFormatTest, MemoryAndSizeTextFailuresPropagateWithTheirStatus) {
+  memory.FailStatus = true;
+  try {
+    Format(u"x");
+    FAIL();
+  } catch (const Error& e) {
+    EXPECT_EQ(e.status(), status::kFail);
+  }
+  memory.FailStatus = false;
+  memory.FailSizeAt = 4;
+  try {
+    Format(u"x");
+    FAIL();
+  } catch (const Error& e) {
+    EXPECT_EQ(e.status(), status::kOutOfMemory);
+  }
+  EXPECT_EQ(memory.SizeCalls, 4);  // the first failure ends the call
+}
+
+}  // namespace
+}  // namespace lartsen
