@@ -1,0 +1,63 @@
+// One tick of the refresh timer: guard, foreground window, the facts the rules need, the match.
+#include "engine/refresh_cycle.h"
+
+#include <cstdint>
+#include <utility>
+
+namespace lartsen {
+
+namespace {
+// A lone asterisk accepts any fact, even one that was not fetched; "**" is a pattern.
+constexpr std::u16string_view kAnyCell = u"*";
+}  // namespace
+
+RefreshCycle::RefreshCycle(FullScreenQuery& guard, WindowPort& windows, ProcessPathPort& processes,
+                           const ConditionsTable& conditions, const CharacterOrder& order,
+                           ApplyTitleFunction ApplyTitle)
+    : guard_(guard),
+      windows_(windows),
+      processes_(processes),
+      conditions_(conditions),
+      order_(order),
+      ApplyTitle_(std::move(ApplyTitle)) {}
+
+void RefreshCycle::tmrRefresh_Timer() {
+  WindowHandle window = 0;
+  WindowHandle monitorWindow = 0;
+  // While a window covers its monitor (a game, a slide show) nothing is written or restored.
+  if (guard_.IsFullScreenWindow(window, monitorWindow)) return;
+
+  const WindowHandle chosen = conditions_.ConditionsLoaded ? ChooseWindow() : 0;
+  ApplyTitle_(chosen);
+}
+
+WindowHandle RefreshCycle::ChooseWindow() {
+  const WindowHandle foreground = windows_.GetForegroundWindow();
+  const auto& used = conditions_.ConditionColumnsUsed;
+
+  // Only facts some rule constrains are fetched; the process name is the costly one.
+  std::array<std::u16string, 3> facts;
+  if (used[kClassColumn]) facts[kClassColumn] = windows_.GetWindowClassName(foreground);
+  if (used[kTitleColumn]) facts[kTitleColumn] = windows_.GetWindowText(foreground);
+  if (used[kProcessColumn]) {
+    std::uint32_t processId = 0;
+    facts[kProcessColumn] = processes_.GetWindowProcessPath(foreground, processId);
+  }
+
+  return AnyRuleMatches(facts) ? 0 : foreground;
+}
+
+bool RefreshCycle::AnyRuleMatches(const std::array<std::u16string, 3>& facts) const {
+  const auto& used = conditions_.ConditionColumnsUsed;
+  for (const ConditionRow& rule : conditions_.Conditions) {
+    bool matches = true;
+    for (std::size_t column = 0; column < rule.size() && matches; ++column) {
+      if (!used[column] || rule[column] == kAnyCell) continue;
+      matches = LikeText(facts[column], rule[column], order_);
+    }
+    if (matches) return true;
+  }
+  return false;
+}
+
+}  // namespace lartsen

@@ -1,0 +1,53 @@
+// One tick of the refresh timer: guard, foreground window, the facts the rules need, the match.
+#pragma once
+
+#include <array>
+#include <functional>
+#include <string>
+
+#include "engine/full_screen_guard.h"
+#include "engine/title_writer.h"
+#include "process/window_process_path.h"
+#include "rules/conditions_table.h"
+#include "rules/like_text.h"
+#include "support/types.h"
+#include "support/window_port.h"
+
+namespace lartsen {
+
+// Holds nothing between ticks; every tick reads the foreground window and its facts anew.
+// Everything is held by reference and must outlive the cycle; the table is only read.
+class RefreshCycle {
+ public:
+  using ApplyTitleFunction = std::function<void(WindowHandle)>;
+
+  // `ApplyTitle` receives the chosen window (0: none) once per tick that gets past the guard.
+  RefreshCycle(FullScreenQuery& guard, WindowPort& windows, ProcessPathPort& processes,
+               const ConditionsTable& conditions, const CharacterOrder& order,
+               ApplyTitleFunction ApplyTitle);
+  // The program's own wiring: the chosen window goes to the title writer.
+  RefreshCycle(FullScreenQuery& guard, WindowPort& windows, ProcessPathPort& processes,
+               const ConditionsTable& conditions, const CharacterOrder& order, TitleWriter& writer)
+      : RefreshCycle(guard, windows, processes, conditions, order,
+                     [&writer](WindowHandle window) { writer.ApplyTitle(window); }) {}
+
+  // One tick. Errors from the window facts, the pattern comparison or the title writer
+  // propagate and end the tick where they arise; the caller decides what the user sees.
+  void tmrRefresh_Timer();
+
+  // The window the rules leave to be stamped: the foreground window unless a rule matches it.
+  WindowHandle ChooseWindow();
+
+ private:
+  // True when some rule's constrained cells all match the facts; the search stops there.
+  bool AnyRuleMatches(const std::array<std::u16string, 3>& facts) const;
+
+  FullScreenQuery& guard_;
+  WindowPort& windows_;
+  ProcessPathPort& processes_;
+  const ConditionsTable& conditions_;
+  const CharacterOrder& order_;
+  ApplyTitleFunction ApplyTitle_;
+};
+
+}  // namespace lartsen
