@@ -18,6 +18,13 @@ class WindowPort {
   virtual std::u16string GetWindowText(WindowHandle window) = 0;
   // asSetWindowText: the title becomes exactly `text`.
   virtual void SetWindowText(WindowHandle window, std::u16string_view text) = 0;
+  // The same write, reporting whether the window took it: false when its application did not
+  // answer within a bounded wait and the title was left as it was. True for handle 0 and closed
+  // windows (nothing to write). Ports whose writes never give up keep this default.
+  virtual bool TrySetWindowText(WindowHandle window, std::u16string_view text) {
+    SetWindowText(window, text);
+    return true;
+  }
   // asGetWindowClassName
   virtual std::u16string GetWindowClassName(WindowHandle window) = 0;
 };

@@ -1,0 +1,37 @@
+// The title writer: one window at a time carries the stamp, and gets its own title back.
+#include "engine/title_writer.h"
+
+namespace lartsen {
+
+TitleWriter::TitleWriter(WindowPort& windows, TitleFormatter& formatter)
+    : windows_(windows), formatter_(formatter) {}
+
+void TitleWriter::ApplyTitle(WindowHandle window) {
+  // The stamp leaves the window that carried it; that window gets its own title back only while
+  // it still shows our text, so a title its application set meanwhile is never overwritten.
+  if (StampedWindow != window) {
+    if (windows_.GetWindowText(StampedWindow) == StampedTitle) {
+      windows_.SetWindowText(StampedWindow, OriginalTitle);
+    }
+    OriginalTitle.clear();
+    StampedTitle.clear();
+  }
+
+  const std::u16string current = windows_.GetWindowText(window);
+  // A window still showing our last write keeps its remembered own title; any other text is
+  // the application's own (new foreground window, or a retitle since the last call).
+  if (!(StampedWindow == window && current == StampedTitle)) OriginalTitle = current;
+
+  const std::u16string stamp = formatter_.FormatTitle(std::nullopt, std::nullopt, std::nullopt);
+  StampedTitle.clear();
+  StampedTitle.reserve(OriginalTitle.size() + 1 + stamp.size());
+  StampedTitle.append(OriginalTitle).append(1, u' ').append(stamp);
+
+  // Written even when unchanged. A window too busy to take the text within the bounded wait
+  // keeps showing `current`; remember that as our text, or the next call would take our older
+  // stamp for a title the application set and stamp it a second time.
+  if (!windows_.TrySetWindowText(window, StampedTitle)) StampedTitle = current;
+  StampedWindow = window;
+}
+
+}  // namespace lartsen
