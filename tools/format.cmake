@@ -1,0 +1,28 @@
+# lartsen-format: the format notation on the command line, its argument tests and a black-box run.
+add_library(lartsen_format_cli STATIC ${CMAKE_CURRENT_LIST_DIR}/format_command.cpp)
+target_link_libraries(lartsen_format_cli PUBLIC lartsen_core)
+lartsen_warnings(lartsen_format_cli)
+
+add_executable(lartsen-format ${CMAKE_CURRENT_LIST_DIR}/format_main.cpp)
+target_link_libraries(lartsen-format PRIVATE lartsen_format_cli)
+lartsen_warnings(lartsen-format)
+if(WIN32)
+  target_link_libraries(lartsen-format PRIVATE lartsen_win32)
+  target_link_options(lartsen-format PRIVATE -municode)
+  lartsen_windows_static(lartsen-format)
+endif()
+
+lartsen_add_gtest(format_command_tests SOURCES ${CMAKE_CURRENT_LIST_DIR}/tests/format_command_test.cpp
+  LIBS lartsen_format_cli)
+
+# The program as a user runs it: exit codes, UTF-8 lines and the error stream.
+add_test(NAME lartsen_format_prints_lines
+  COMMAND lartsen-format --locale ru-RU "dddddd hh:nn" 2000-01-01T14:05:01 36526.25)
+set_tests_properties(lartsen_format_prints_lines PROPERTIES
+  PASS_REGULAR_EXPRESSION "^1 января 2000 г\\. 14:05\r?\n1 января 2000 г\\. 06:00\r?\n$")
+add_test(NAME lartsen_format_rejects_bad_moment COMMAND lartsen-format hh 2000-13-01)
+set_tests_properties(lartsen_format_rejects_bad_moment PROPERTIES
+  PASS_REGULAR_EXPRESSION "2000-13-01: Такой даты")
+add_test(NAME lartsen_format_rejects_number_format COMMAND lartsen-format 0.00 1)
+set_tests_properties(lartsen_format_rejects_number_format PROPERTIES
+  PASS_REGULAR_EXPRESSION "1: Формат чисел")

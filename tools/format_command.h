@@ -1,0 +1,33 @@
+// The command line of lartsen-format: its options, the moments it reads and the lines it writes.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "template/locale_info.h"
+
+namespace lartsen {
+
+struct FormatCommand {
+  std::string Locale = "en-US";       // en-US, ru-RU, de-DE or system
+  std::u16string Format;              // the time format
+  std::vector<std::string> Moments;   // as given: ISO date-times or OLE date numbers
+};
+
+// The usage text printed with a command-line error.
+extern const char* const kFormatUsage;
+
+// Reads the arguments after the program name. Throws Error (invalid argument) on a bad command line.
+FormatCommand ParseFormatArguments(const std::vector<std::string>& args);
+
+// An OLE date from "2000-01-01T14:05:01" (also "2000-01-01", "2000-01-01 14:05") or from a
+// number ("36526.5"). Throws Error (invalid argument) for anything else.
+double ParseMoment(std::string_view text);
+
+// Formats every moment: one UTF-8 line per moment into `out`, or the error into `err`.
+// Returns the exit code: 0 when every moment was formatted, 1 otherwise.
+int RunFormatCommand(const FormatCommand& command, const LocaleInfo& locale, std::string& out,
+                     std::string& err);
+
+}  // namespace lartsen
