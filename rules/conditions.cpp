@@ -15,17 +15,20 @@ constexpr std::u16string_view kEmptyValue = u"[]";
 // A raw value as the table holds it: unquoted; empty means unconstrained, "[]" means empty.
 std::u16string CellValue(const std::u16string& raw) {
   std::u16string cell = asTrimQuotes(raw);
-  if (cell.empty()) cell = kAnyValue;
-  if (cell == kEmptyValue) cell.clear();
+  if (cell.empty()) return std::u16string(kAnyValue);
+  if (cell == kEmptyValue) return std::u16string();
   return cell;
 }
 
 }  // namespace
 
 std::u16string ConditionsCountMessage(std::u16string_view FileName) {
-  std::u16string text(FileName);
   // The wording, the missing first letter included, is the message users know.
-  text += u"\r\n\r\nОшибка в файле условий. оличество строк должно быть кратно трём.";
+  constexpr std::u16string_view kText = u"\r\n\r\nОшибка в файле условий. оличество строк должно быть кратно трём.";
+  std::u16string text;
+  text.reserve(FileName.size() + kText.size());
+  text.append(FileName);
+  text.append(kText);
   return text;
 }
 
