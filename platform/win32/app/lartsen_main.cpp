@@ -1,0 +1,78 @@
+// Entry point of Lartsen.exe: one instance per session, the hidden main window, the message loop.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <exception>
+
+#include "app/main_form.h"
+#include "platform/win32/app/auto_start_win32.h"
+#include "platform/win32/app/main_window.h"
+#include "platform/win32/app/message_boxes.h"
+#include "platform/win32/app/program_parts.h"
+#include "platform/win32/app/registry_settings_store.h"
+#include "platform/win32/app/single_instance.h"
+#include "support/error.h"
+#include "support/text.h"
+#include "support/types.h"
+
+namespace {
+
+using namespace lartsen;
+
+std::u16string Describe(const std::exception& error) {
+  if (const auto* own = dynamic_cast<const Error*>(&error)) return own->description();
+  return FromUtf8(error.what());
+}
+
+int RunProgram(HINSTANCE instance) {
+  win32::MessageBoxes messages;
+  // Held for the whole run; a second start ends here without a word.
+  win32::SingleInstanceGuard guard;
+  try {
+    if (!guard.ClaimInstance(AppGuid)) return 0;
+  } catch (const std::exception& error) {
+    messages.ShowMessage(Describe(error), message_style::kCritical);
+    return 1;
+  }
+
+  Settings settings;
+  std::unique_ptr<win32::MainWindow> window;
+  std::unique_ptr<win32::ProgramParts> parts;
+  std::unique_ptr<MainForm> form;
+  win32::RegistryAutoStart autoStart;
+  try {
+    window = std::make_unique<win32::MainWindow>(instance);
+    parts = std::make_unique<win32::ProgramParts>(settings, messages, *window);
+    form = std::make_unique<MainForm>(settings, MainFormPorts{
+        *window, *parts, *parts, autoStart, messages, *parts, *parts, *window,
+        [] { return std::make_unique<win32::RegistrySettingsStore>(); },
+        parts->TimeFormatCheck(), parts->Files()});
+    window->SetForm(form.get());
+    form->Form_Load();
+  } catch (const std::exception& error) {
+    // A start-up that failed leaves nothing behind: no icon, no window, no claim.
+    if (window) window->Abandon();
+    guard.Release();
+    messages.ShowMessage(Describe(error), message_style::kCritical);
+    return 1;
+  }
+
+  MSG message;
+  while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
+  }
+  return 0;
+}
+
+}  // namespace
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
+  InitCommonControlsEx(&controls);
+  try {
+    return RunProgram(instance);
+  } catch (...) {
+    return 1;
+  }
+}

@@ -1,0 +1,109 @@
+// Registry-backed settings: one key per section below HKEY_CURRENT_USER.
+#include "platform/win32/app/registry_settings_store.h"
+
+#include <windows.h>
+
+#include <vector>
+
+#include "platform/win32/app/win_text.h"
+#include "support/error.h"
+
+namespace lartsen::win32 {
+namespace {
+
+[[noreturn]] void ThrowRegistry(LONG code, std::u16string_view what) {
+  throw Error(static_cast<std::int32_t>(HRESULT_FROM_WIN32(static_cast<DWORD>(code))),
+              u"Ошибка реестра: " + std::u16string(what));
+}
+
+class Key {
+ public:
+  explicit Key(HKEY key) : key_(key) {}
+  ~Key() {
+    if (key_) RegCloseKey(key_);
+  }
+  Key(const Key&) = delete;
+  Key& operator=(const Key&) = delete;
+  HKEY get() const { return key_; }
+
+ private:
+  HKEY key_;
+};
+
+}  // namespace
+
+RegistrySettingsStore::RegistrySettingsStore(std::u16string keyPath) : keyPath_(std::move(keyPath)) {}
+
+std::wstring RegistrySettingsStore::SectionPath(std::u16string_view section) const {
+  std::wstring path = Wide(keyPath_);
+  if (!section.empty()) path += L"\\" + Wide(section);
+  return path;
+}
+
+SettingValue RegistrySettingsStore::ReadSetting(std::u16string_view section,
+                                                std::u16string_view key, SettingKind kind,
+                                                const SettingValue& defaultValue) {
+  HKEY raw = nullptr;
+  LONG opened = RegOpenKeyExW(HKEY_CURRENT_USER, SectionPath(section).c_str(), 0, KEY_QUERY_VALUE, &raw);
+  if (opened == ERROR_FILE_NOT_FOUND) return defaultValue;
+  if (opened != ERROR_SUCCESS) ThrowRegistry(opened, key);
+  Key handle(raw);
+
+  std::wstring name = Wide(key);
+  DWORD type = 0;
+  DWORD size = 0;
+  LONG queried = RegQueryValueExW(handle.get(), name.c_str(), nullptr, &type, nullptr, &size);
+  if (queried == ERROR_FILE_NOT_FOUND) return defaultValue;
+  if (queried != ERROR_SUCCESS) ThrowRegistry(queried, key);
+
+  if (kind == SettingKind::Number) {
+    if (type != REG_DWORD || size != sizeof(DWORD)) ThrowRegistry(ERROR_DATATYPE_MISMATCH, key);
+    DWORD value = 0;
+    size = sizeof value;
+    queried = RegQueryValueExW(handle.get(), name.c_str(), nullptr, &type,
+                               reinterpret_cast<BYTE*>(&value), &size);
+    if (queried != ERROR_SUCCESS) ThrowRegistry(queried, key);
+    return static_cast<std::int32_t>(value);
+  }
+
+  if (type != REG_SZ) ThrowRegistry(ERROR_DATATYPE_MISMATCH, key);
+  // The value may change between the two queries; ask again while it keeps growing.
+  std::vector<wchar_t> buffer;
+  do {
+    buffer.assign(size / sizeof(wchar_t) + 2, L'\0');
+    size = static_cast<DWORD>((buffer.size() - 1) * sizeof(wchar_t));
+    queried = RegQueryValueExW(handle.get(), name.c_str(), nullptr, &type,
+                               reinterpret_cast<BYTE*>(buffer.data()), &size);
+  } while (queried == ERROR_MORE_DATA);
+  if (queried != ERROR_SUCCESS) ThrowRegistry(queried, key);
+  if (type != REG_SZ) ThrowRegistry(ERROR_DATATYPE_MISMATCH, key);
+  // Stored text need not end in NUL; it ends at its first NUL if it has one.
+  std::wstring text(buffer.data(), size / sizeof(wchar_t));
+  text = text.substr(0, text.find(L'\0'));
+  return Utf16(text);
+}
+
+void RegistrySettingsStore::WriteSetting(std::u16string_view section, std::u16string_view key,
+                                         SettingKind kind, const SettingValue& value) {
+  HKEY raw = nullptr;
+  LONG created = RegCreateKeyExW(HKEY_CURRENT_USER, SectionPath(section).c_str(), 0, nullptr, 0,
+                                 KEY_SET_VALUE, nullptr, &raw, nullptr);
+  if (created != ERROR_SUCCESS) ThrowRegistry(created, key);
+  Key handle(raw);
+
+  std::wstring name = Wide(key);
+  LONG written;
+  if (kind == SettingKind::Number) {
+    DWORD number = static_cast<DWORD>(SettingToInt32(value));
+    written = RegSetValueExW(handle.get(), name.c_str(), 0, REG_DWORD,
+                             reinterpret_cast<const BYTE*>(&number), sizeof number);
+  } else {
+    std::wstring text = Wide(SettingToText(value));
+    written = RegSetValueExW(handle.get(), name.c_str(), 0, REG_SZ,
+                             reinterpret_cast<const BYTE*>(text.c_str()),
+                             static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t)));
+  }
+  if (written != ERROR_SUCCESS) ThrowRegistry(written, key);
+}
+
+}  // namespace lartsen::win32

@@ -1,0 +1,104 @@
+// Registry settings store, Run-key autostart and the single-instance mutex on a real registry.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <string>
+
+#include "platform/win32/app/auto_start_win32.h"
+#include "platform/win32/app/registry_settings_store.h"
+#include "platform/win32/app/single_instance.h"
+#include "platform/win32/app/win_text.h"
+#include "support/error.h"
+
+namespace lartsen::win32 {
+namespace {
+
+// A key of its own per test process, removed afterwards.
+class ScratchKey : public testing::Test {
+ protected:
+  std::u16string path = u"Software\\Nerrowind\\LartsenTest" +
+                        Utf16(std::to_wstring(GetCurrentProcessId()));
+  void TearDown() override { RegDeleteTreeW(HKEY_CURRENT_USER, Wide(path).c_str()); }
+  void RawWrite(const wchar_t* name, DWORD type, const void* data, DWORD size) {
+    HKEY key;
+    ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, Wide(path).c_str(), 0, nullptr, 0, KEY_SET_VALUE,
+                              nullptr, &key, nullptr), ERROR_SUCCESS);
+    RegSetValueExW(key, name, 0, type, static_cast<const BYTE*>(data), size);
+    RegCloseKey(key);
+  }
+};
+
+using RegistryStoreTest = ScratchKey;
+using AutoStartTest = ScratchKey;
+
+TEST_F(RegistryStoreTest, MissingKeyOrValueGivesDefault) {
+  RegistrySettingsStore store(path);
+  EXPECT_EQ(std::get<std::u16string>(store.ReadSetting(u"", u"Time Format", SettingKind::Text,
+                                                       std::u16string(u"ttttt"))), u"ttttt");
+  store.WriteSetting(u"", u"Tittle Pattern", SettingKind::Text, std::u16string(u"x"));
+  EXPECT_EQ(std::get<std::int32_t>(store.ReadSetting(u"", u"Refresh Rate", SettingKind::Number,
+                                                     std::int32_t{1000})), 1000);
+}
+
+TEST_F(RegistryStoreTest, ValuesComeBackUnderSectionKeyAndKind) {
+  RegistrySettingsStore store(path);
+  store.WriteSetting(u"", u"Tittle Pattern", SettingKind::Text, std::u16string(u"[%time%] Ларцен"));
+  store.WriteSetting(u"", u"Refresh Rate", SettingKind::Number, std::int32_t{-7});
+  store.WriteSetting(u"Other", u"Refresh Rate", SettingKind::Number, std::int32_t{5});
+  EXPECT_EQ(std::get<std::u16string>(store.ReadSetting(u"", u"Tittle Pattern", SettingKind::Text, {})),
+            u"[%time%] Ларцен");
+  EXPECT_EQ(std::get<std::int32_t>(store.ReadSetting(u"", u"Refresh Rate", SettingKind::Number, {})), -7);
+  EXPECT_EQ(std::get<std::int32_t>(store.ReadSetting(u"Other", u"Refresh Rate", SettingKind::Number, {})), 5);
+
+  HKEY key;
+  ASSERT_EQ(RegOpenKeyExW(HKEY_CURRENT_USER, Wide(path).c_str(), 0, KEY_QUERY_VALUE, &key), ERROR_SUCCESS);
+  DWORD type = 0;
+  RegQueryValueExW(key, L"Refresh Rate", nullptr, &type, nullptr, nullptr);
+  EXPECT_EQ(type, static_cast<DWORD>(REG_DWORD));
+  RegQueryValueExW(key, L"Tittle Pattern", nullptr, &type, nullptr, nullptr);
+  EXPECT_EQ(type, static_cast<DWORD>(REG_SZ));
+  RegCloseKey(key);
+}
+
+TEST_F(RegistryStoreTest, ValueOfAnotherTypeIsAFailedRead) {
+  const wchar_t text[] = L"fast";
+  RawWrite(L"Refresh Rate", REG_SZ, text, sizeof text);
+  DWORD number = 5;
+  RawWrite(L"Time Format", REG_DWORD, &number, sizeof number);
+  RegistrySettingsStore store(path);
+  EXPECT_THROW(store.ReadSetting(u"", u"Refresh Rate", SettingKind::Number, std::int32_t{1000}), Error);
+  EXPECT_THROW(store.ReadSetting(u"", u"Time Format", SettingKind::Text, std::u16string()), Error);
+}
+
+TEST_F(RegistryStoreTest, TextWithoutTerminatorIsReadWhole) {
+  const wchar_t text[] = {L'h', L'h', L':', L'n', L'n'};
+  RawWrite(L"Time Format", REG_SZ, text, sizeof text);
+  RegistrySettingsStore store(path);
+  EXPECT_EQ(std::get<std::u16string>(store.ReadSetting(u"", u"Time Format", SettingKind::Text, {})), u"hh:nn");
+}
+
+TEST_F(AutoStartTest, EnableWritesQuotedPathAndDisableRemovesIt) {
+  RegistryAutoStart autoStart(u"C:\\Program Files\\Ларцен\\Lartsen.exe", path);
+  EXPECT_FALSE(autoStart.IsAutoStartEnabled(u"{key}"));
+  autoStart.DisableAutoStart(u"{key}");  // nothing to remove is fine
+  autoStart.EnableAutoStart(u"{key}");
+  EXPECT_TRUE(autoStart.IsAutoStartEnabled(u"{key}"));
+  RegistrySettingsStore raw(path);
+  EXPECT_EQ(std::get<std::u16string>(raw.ReadSetting(u"", u"{key}", SettingKind::Text, {})),
+            u"\"C:\\Program Files\\Ларцен\\Lartsen.exe\"");
+  autoStart.DisableAutoStart(u"{key}");
+  EXPECT_FALSE(autoStart.IsAutoStartEnabled(u"{key}"));
+}
+
+TEST(SingleInstanceTest, SecondClaimFailsUntilTheFirstIsReleased) {
+  std::u16string key = u"LartsenTest" + Utf16(std::to_wstring(GetCurrentProcessId()));
+  SingleInstanceGuard first;
+  SingleInstanceGuard second;
+  EXPECT_TRUE(first.ClaimInstance(key));
+  EXPECT_FALSE(second.ClaimInstance(key));
+  first.Release();
+  EXPECT_TRUE(second.ClaimInstance(key));
+}
+
+}  // namespace
+}  // namespace lartsen::win32
