@@ -6,6 +6,15 @@
 
 #include "support/types.h"
 
+// <windows.h> maps these names to its wide functions by macro; the port keeps its own names in
+// every translation unit, whichever header came first.
+#ifdef GetWindowText
+#undef GetWindowText
+#endif
+#ifdef SetWindowText
+#undef SetWindowText
+#endif
+
 namespace lartsen {
 
 // Every call throws Error on a failure status. For handle 0 or a window that has closed,

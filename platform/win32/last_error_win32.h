@@ -1,0 +1,15 @@
+// Turns the calling thread's last Windows error into the core's Error, with the system's text.
+#pragma once
+
+#include <windows.h>
+
+#include "support/error.h"
+
+namespace lartsen::win32 {
+
+// Status HRESULT_FROM_WIN32(code); description from FormatMessageW in the user's language,
+// prefixed by `what` (the call that failed).
+Error ErrorFromWin32(DWORD code, const wchar_t* what);
+inline Error LastError(const wchar_t* what) { return ErrorFromWin32(GetLastError(), what); }
+
+}  // namespace lartsen::win32

@@ -1,0 +1,89 @@
+// Window port over User32: titles of any window, read without asking its (maybe hung) thread.
+#include "platform/win32/window_win32.h"
+
+#include <windows.h>
+
+#include <string>
+
+#include "platform/win32/last_error_win32.h"
+
+namespace lartsen::win32 {
+namespace {
+
+HWND ToHwnd(WindowHandle window) { return reinterpret_cast<HWND>(window); }
+
+bool IsGone(DWORD code) { return code == ERROR_INVALID_WINDOW_HANDLE; }
+
+// Reads text with a growing buffer until it is no longer cut short. `read` returns the length
+// copied (without the NUL) and leaves an error code when it fails.
+template <typename Read>
+std::u16string ReadGrowing(HWND hwnd, Read read, const wchar_t* what) {
+  std::wstring buffer(256, L'\0');
+  for (;;) {
+    SetLastError(ERROR_SUCCESS);
+    const int copied = read(hwnd, buffer.data(), static_cast<int>(buffer.size()));
+    if (copied <= 0) {
+      const DWORD code = GetLastError();
+      // Empty text, or a window that closed under our hands: empty title with success.
+      if (code == ERROR_SUCCESS || IsGone(code)) return {};
+      throw ErrorFromWin32(code, what);
+    }
+    if (static_cast<std::size_t>(copied) < buffer.size() - 1) {
+      return std::u16string(buffer.begin(), buffer.begin() + copied);
+    }
+    buffer.assign(buffer.size() * 2, L'\0');
+  }
+}
+
+}  // namespace
+
+WindowHandle WindowWin32::GetForegroundWindow() {
+  return reinterpret_cast<WindowHandle>(::GetForegroundWindow());
+}
+
+std::u16string WindowWin32::GetWindowText(WindowHandle window) {
+  const HWND hwnd = ToHwnd(window);
+  if (hwnd == nullptr || !IsWindow(hwnd)) return {};
+  // InternalGetWindowText reads the title the system keeps for the window instead of sending
+  // WM_GETTEXT (GetWindowText and GetWindowTextLength may send a message), so a hung
+  // application cannot stall the program's only thread.
+  return ReadGrowing(hwnd, ::InternalGetWindowText, L"InternalGetWindowText");
+}
+
+void WindowWin32::SetWindowText(WindowHandle window, std::u16string_view text) {
+  TrySetWindowText(window, text);
+}
+
+bool WindowWin32::TrySetWindowText(WindowHandle window, std::u16string_view text) {
+  const HWND hwnd = ToHwnd(window);
+  if (hwnd == nullptr || !IsWindow(hwnd)) return true;
+  const std::wstring wide(text.begin(), text.end());
+  // A window the system already considers hung gets no message at all: a message that timed
+  // out would still be delivered when it wakes, with an outdated stamp.
+  DWORD pid = 0;
+  GetWindowThreadProcessId(hwnd, &pid);
+  if (pid != GetCurrentProcessId() && IsHungAppWindow(hwnd)) return false;
+  // SetWindowTextW would wait for another thread's window without limit.
+  DWORD_PTR result = 0;
+  SetLastError(ERROR_SUCCESS);
+  if (SendMessageTimeoutW(hwnd, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(wide.c_str()),
+                          SMTO_ABORTIFHUNG | SMTO_BLOCK, kWriteTimeoutMs, &result) != 0) {
+    if (result == FALSE) {
+      // The window procedure refused the text (for instance out of memory).
+      throw ErrorFromWin32(ERROR_GEN_FAILURE, L"WM_SETTEXT");
+    }
+    return true;
+  }
+  const DWORD code = GetLastError();
+  if (IsGone(code)) return true;
+  if (code == ERROR_TIMEOUT || code == ERROR_SUCCESS) return false;  // gave up: not an error
+  throw ErrorFromWin32(code, L"SendMessageTimeoutW(WM_SETTEXT)");
+}
+
+std::u16string WindowWin32::GetWindowClassName(WindowHandle window) {
+  const HWND hwnd = ToHwnd(window);
+  if (hwnd == nullptr || !IsWindow(hwnd)) return {};
+  return ReadGrowing(hwnd, ::GetClassNameW, L"GetClassNameW");
+}
+
+}  // namespace lartsen::win32
