@@ -1,0 +1,13 @@
+// The Windows clock: the current local time as an OLE date.
+#pragma once
+
+#include "support/clock_port.h"
+
+namespace lartsen::win32 {
+
+class LocalClock final : public ClockPort {
+ public:
+  double Now() override;
+};
+
+}  // namespace lartsen::win32

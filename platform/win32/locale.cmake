@@ -1,0 +1,17 @@
+# Regional settings and the clock on Windows, and the comparison of the format notation with the
+# platform's VarFormat under three locales.
+target_sources(lartsen_win32 PRIVATE ${CMAKE_CURRENT_LIST_DIR}/locale_win32.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/clock_win32.cpp)
+
+# The comparison takes the locale adapter's source itself, so it depends on no other adapter.
+add_executable(time_format_diff ${CMAKE_CURRENT_LIST_DIR}/tests/time_format_diff.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/locale_win32.cpp)
+target_link_libraries(time_format_diff PRIVATE lartsen_core oleaut32)
+lartsen_warnings(time_format_diff)
+lartsen_windows_static(time_format_diff)
+foreach(loc en_US ru_RU de_DE)
+  string(REPLACE "_" "-" name ${loc})
+  add_test(NAME time_format_diff_${loc} COMMAND time_format_diff ${name})
+  set_tests_properties(time_format_diff_${loc} PROPERTIES TIMEOUT 300 LABELS "windows"
+    ENVIRONMENT "LC_ALL=${loc}.UTF-8;LANG=${loc}.UTF-8")
+endforeach()
