@@ -5,12 +5,13 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 namespace lartsen {
 namespace {
 
-constexpr double kExponentFrom = 1e15;    // 16 digits no longer fit in 15 significant ones
-constexpr double kSmallestPlain = 1e-5;   // smaller magnitudes switch to exponent form too
+// 16 digits no longer fit in 15 significant ones; from there on the exponent form.
+constexpr double kExponentFrom = 1e15;
 
 void AppendDigits(std::u16string& out, std::uint64_t n) {
   char16_t buffer[20];
@@ -37,19 +38,29 @@ void AppendNumberText(std::u16string& out, double value, std::u16string_view dec
     AppendDigits(out, static_cast<std::uint64_t>(magnitude));
     return;
   }
-  // Round to 15 significant digits once, then lay the digits out.
-  char text[32];
-  std::snprintf(text, sizeof text, "%.14e", magnitude);  // d.dddddddddddddde±XX
-  int exponent = std::atoi(text + 17);
-  char digits[15];
+  // Round to 15 significant digits, halves away from zero as the platform does (printf would
+  // round an exact tie such as 1125899906842625 to even). 40 digits show whether it is a tie.
+  char text[64];
+  std::snprintf(text, sizeof text, "%.40e", magnitude);  // d.ddd…e±XX
+  int exponent = std::atoi(std::strchr(text, 'e') + 1);
+  char digits[16];
   digits[0] = text[0];
-  for (int i = 1; i < 15; ++i) digits[i] = text[i + 1];
+  for (int i = 1; i < 16; ++i) digits[i] = text[i + 1];
+  if (digits[15] >= '5') {
+    int i = 14;
+    while (i >= 0 && digits[i] == '9') digits[i--] = '0';
+    if (i >= 0) {
+      ++digits[i];
+    } else {  // 999…9 became 1000…0
+      digits[0] = '1';
+      ++exponent;
+    }
+  }
   int count = 15;
   while (count > 1 && digits[count - 1] == '0') --count;
 
   if (value < 0) out += u'-';
-  const double rounded = std::strtod(text, nullptr);
-  if (rounded >= kExponentFrom || rounded < kSmallestPlain) {
+  if (exponent >= 15 || exponent < -4) {  // from 1E+15, and below 0.0001
     out += static_cast<char16_t>(digits[0]);
     if (count > 1) {
       out += decimalSeparator;

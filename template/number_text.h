@@ -7,7 +7,7 @@
 namespace lartsen {
 
 // Whole numbers as plain digits without grouping; at most 15 significant digits; magnitudes of
-// 1E+15 and above (and below 1E-05) in exponent form ("1E+15", "1.23456789012346E+15").
+// 1E+15 and above (and below 0.0001) in exponent form ("1E+15", "1.23456789012346E+15").
 // `decimalSeparator` is the locale's ("." en-US, "," ru-RU). Appends to `out`.
 void AppendNumberText(std::u16string& out, double value, std::u16string_view decimalSeparator);
 

@@ -15,3 +15,10 @@ target_link_libraries(helper_window PRIVATE shell32)
 lartsen_add_gtest(win32_window_tests SOURCES ${CMAKE_CURRENT_LIST_DIR}/tests/window_win32_test.cpp
   LIBS lartsen_win32 TIMEOUT 120)
 add_dependencies(win32_window_tests helper_window)
+
+lartsen_add_gtest(win32_number_text_tests
+  SOURCES ${CMAKE_CURRENT_LIST_DIR}/tests/number_text_win32_test.cpp LIBS oleaut32)
+set_tests_properties(win32_number_text_tests PROPERTIES ENVIRONMENT "LC_ALL=en_US.UTF-8;LANG=en_US.UTF-8")
+add_test(NAME win32_number_text_tests_ru_RU COMMAND win32_number_text_tests)
+set_tests_properties(win32_number_text_tests_ru_RU PROPERTIES TIMEOUT 300 LABELS "windows"
+  ENVIRONMENT "LC_ALL=ru_RU.UTF-8;LANG=ru_RU.UTF-8")

@@ -24,6 +24,9 @@ TEST(NumberText, FromOneE15OnTheExponentFormWithFifteenDigits) {
   EXPECT_EQ(NumberText(1234567890123456.0, u","), u"1,23456789012346E+15");
   EXPECT_EQ(NumberText(9007199254740992.0, u"."), u"9.00719925474099E+15");  // 2^53
   EXPECT_EQ(NumberText(1.5e100, u"."), u"1.5E+100");
+  // Exact halves round away from zero, not to even.
+  EXPECT_EQ(NumberText(1125899906842625.0, u"."), u"1.12589990684263E+15");
+  EXPECT_EQ(NumberText(-1000000000000005.0, u"."), u"-1.00000000000001E+15");
   // Rounding to 15 digits can carry into the exponent form.
   EXPECT_EQ(NumberText(999999999999999.9, u"."), u"1E+15");
 }
@@ -34,7 +37,8 @@ TEST(NumberText, FractionsRoundToFifteenSignificantDigits) {
   EXPECT_EQ(NumberText(0.1 + 0.2, u"."), u"0.3");
   EXPECT_EQ(NumberText(1.0 / 3, u"."), u"0.333333333333333");
   EXPECT_EQ(NumberText(123456.7890123456, u"."), u"123456.789012346");
-  EXPECT_EQ(NumberText(0.00001, u"."), u"0.00001");
+  EXPECT_EQ(NumberText(0.0001, u"."), u"0.0001");
+  EXPECT_EQ(NumberText(0.00001, u"."), u"1E-05");
   EXPECT_EQ(NumberText(0.000001234, u"."), u"1.234E-06");
 }
 
