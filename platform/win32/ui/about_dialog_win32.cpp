@@ -1,0 +1,88 @@
+// The About dialog: the program's icon, title and version from its version block, and a credit.
+#include "platform/win32/ui/about_dialog_win32.h"
+
+#include "platform/win32/ui/dialog_layout.h"
+#include "platform/win32/ui/version_block.h"
+#include "support/types.h"
+
+namespace lartsen::win32 {
+
+AboutDialog::AboutDialog(HWND owner, HINSTANCE instance) : owner_(owner), instance_(instance) {}
+
+std::wstring AboutDialog::TitleLine() {
+  const ProgramVersion version = ReadProgramVersion();
+  std::wstring line = version.Title.empty() ? std::wstring(DisplayTitle.begin(), DisplayTitle.end()) : version.Title;
+  if (!version.Version.empty()) line += L" " + version.Version;
+  return line;
+}
+
+void AboutDialog::ShowAbout() {
+  const auto dialogTemplate = EmptyDialogTemplate(WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME,
+                                                  WS_EX_DLGMODALFRAME, kAboutCaption);
+  DialogBoxIndirectParamW(instance_, reinterpret_cast<LPCDLGTEMPLATEW>(dialogTemplate.data()), owner_,
+                          DialogProc, reinterpret_cast<LPARAM>(this));
+  if (font_ != nullptr) DeleteObject(font_);
+  if (icon_ != nullptr) DestroyIcon(icon_);
+  font_ = nullptr;
+  icon_ = nullptr;
+}
+
+INT_PTR CALLBACK AboutDialog::DialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+  try {
+    switch (message) {
+      case WM_INITDIALOG:
+        reinterpret_cast<AboutDialog*>(lParam)->Load(dialog);
+        return FALSE;
+      case WM_COMMAND:
+        if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL) EndDialog(dialog, LOWORD(wParam));
+        return TRUE;
+      case WM_CLOSE:
+        EndDialog(dialog, IDCANCEL);
+        return TRUE;
+      default:
+        return FALSE;
+    }
+  } catch (...) {
+    EndDialog(dialog, IDCANCEL);
+    return TRUE;
+  }
+}
+
+void AboutDialog::Load(HWND dialog) {
+  const int dpi = WindowDpi(dialog);
+  auto px = [dpi](int twips) { return TwipsToPixels(twips, dpi); };
+  font_ = CreateDialogFont(dpi);
+  SetClientSize(dialog, px(5400), px(1920));
+
+  const int iconSize = GetSystemMetrics(SM_CXICON);
+  // The icon lives in the program's resources; a build without it shows none.
+  icon_ = static_cast<HICON>(LoadImageW(instance_, L"A_MAIN", IMAGE_ICON, iconSize, iconSize, 0));
+  HWND iconControl = CreateWindowExW(0, L"STATIC", nullptr, WS_CHILD | WS_VISIBLE | SS_ICON, px(240), px(240),
+                                     iconSize, iconSize, dialog,
+                                     reinterpret_cast<HMENU>(static_cast<INT_PTR>(kAboutIcon)), instance_, nullptr);
+  if (icon_ != nullptr) SendMessageW(iconControl, STM_SETICON, reinterpret_cast<WPARAM>(icon_), 0);
+
+  struct Line {
+    int id;
+    std::wstring text;
+    int top, height;
+  };
+  const Line lines[] = {
+      {kAboutTitle, TitleLine(), 240, 300},
+      {kAboutCreditLine, kAboutCredit, 660, 600},
+  };
+  for (const Line& line : lines) {
+    HWND control = CreateWindowExW(0, L"STATIC", line.text.c_str(), WS_CHILD | WS_VISIBLE | SS_LEFT | SS_NOPREFIX,
+                                   px(1080), px(line.top), px(4080), px(line.height), dialog,
+                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(line.id)), instance_, nullptr);
+    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+  }
+  HWND ok = CreateWindowExW(0, L"BUTTON", L"Ok", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON,
+                            px(3780), px(1380), px(1380), px(420), dialog,
+                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDOK)), instance_, nullptr);
+  SendMessageW(ok, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+  CenterOnScreen(dialog);
+  SetFocus(ok);
+}
+
+}  // namespace lartsen::win32

@@ -1,0 +1,39 @@
+// The About dialog: the program's icon, title and version from its version block, and a credit.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+#include "app/ui_ports.h"
+
+namespace lartsen::win32 {
+
+inline constexpr wchar_t kAboutCaption[] = L"О программе";
+inline constexpr wchar_t kAboutCredit[] = L"Автор: Nerrowind. Korvel — небольшие программы для Windows.";
+// Control ids (tests read the texts through them).
+inline constexpr int kAboutIcon = 201;
+inline constexpr int kAboutTitle = 202;
+inline constexpr int kAboutCreditLine = 203;
+
+class AboutDialog final : public AboutPort {
+ public:
+  // `owner` is the main form's window (none in tests).
+  explicit AboutDialog(HWND owner = nullptr, HINSTANCE instance = GetModuleHandleW(nullptr));
+  // Modal; returns when the user closes it.
+  void ShowAbout() override;
+
+  // "Ларцен 1.0.0": the title and version line the dialog shows.
+  static std::wstring TitleLine();
+
+ private:
+  static INT_PTR CALLBACK DialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
+  void Load(HWND dialog);
+
+  HWND owner_;
+  HINSTANCE instance_;
+  HFONT font_ = nullptr;
+  HICON icon_ = nullptr;
+};
+
+}  // namespace lartsen::win32

@@ -1,0 +1,316 @@
+// The settings dialog frmSettings on Windows: a dialog built in code over the dialog logic.
+#include "platform/win32/ui/settings_dialog_win32.h"
+
+#include <commctrl.h>
+
+#include <string>
+
+#include "platform/win32/ui/dialog_layout.h"
+#include "settings/read_me_file.h"
+#include "support/types.h"
+#include "template/time_format.h"
+
+namespace lartsen::win32 {
+namespace {
+
+std::wstring Wide(std::u16string_view text) { return std::wstring(text.begin(), text.end()); }
+
+constexpr wchar_t kPreviewTip[] = L" Предпросмотр ";
+
+// Position and size in twips, as the layout was drawn.
+struct Placement {
+  int id;
+  const wchar_t* kind;
+  const wchar_t* caption;
+  int left, top, width, height;
+  DWORD style;
+};
+
+// In tab order: the order of creation is the order of the Tab key.
+constexpr Placement kControls[] = {
+    {kLblTag0, L"STATIC", L"Частота обновления (мс):", 180, 180, 2250, 210, SS_LEFT | SS_NOPREFIX},
+    {kTxtRefreshRate, L"EDIT", L"", 2580, 120, 4335, 375, ES_AUTOHSCROLL | WS_TABSTOP},
+    {kLblTag2, L"STATIC", L"Шаблон заголовка:", 180, 660, 1605, 210, SS_LEFT | SS_NOPREFIX},
+    {kTxtTitlePattern, L"EDIT", L"", 2580, 600, 3915, 375, ES_AUTOHSCROLL | WS_TABSTOP},
+    {kCmdPreviewTitlePattern, L"BUTTON", L"...", 6540, 600, 375, 375, BS_PUSHBUTTON | WS_TABSTOP},
+    {kLblTag1, L"STATIC", L"Формат времени:", 180, 1140, 1515, 210, SS_LEFT | SS_NOPREFIX},
+    {kTxtTimeFormat, L"EDIT", L"", 2580, 1080, 3915, 375, ES_AUTOHSCROLL | WS_TABSTOP},
+    {kCmdPreviewTimeFormat, L"BUTTON", L"...", 6540, 1080, 375, 375, BS_PUSHBUTTON | WS_TABSTOP},
+    {kCmdOk, L"BUTTON", L"Ok", 4020, 1560, 1395, 435, BS_DEFPUSHBUTTON | WS_TABSTOP},
+    {kCmdCancel, L"BUTTON", L"Отмена", 5520, 1560, 1395, 435, BS_PUSHBUTTON | WS_TABSTOP},
+};
+
+constexpr int kClientWidth = 7035;
+constexpr int kClientHeight = 2115;
+// shpBack: the button-face panel behind the labels, reaching past the top, left and bottom.
+constexpr RECT kShpBackTwips{-60, -600, -60 + 2955, -600 + 3975};
+
+bool IsEdit(int id) { return id == kTxtRefreshRate || id == kTxtTitlePattern || id == kTxtTimeFormat; }
+
+// The windows of this thread that the modal dialog keeps from input while it is open.
+struct DisabledWindows {
+  HWND dialog;
+  std::vector<HWND> windows;
+};
+
+BOOL CALLBACK DisableOne(HWND window, LPARAM state) {
+  auto* disabled = reinterpret_cast<DisabledWindows*>(state);
+  if (window != disabled->dialog && IsWindowEnabled(window)) {
+    EnableWindow(window, FALSE);
+    disabled->windows.push_back(window);
+  }
+  return TRUE;
+}
+
+}  // namespace
+
+void frmSettings::DialogMessages::ShowMessage(std::u16string_view text, unsigned style) {
+  MessageBoxW(owner, Wide(text).c_str(), Wide(ApplicationTitle).c_str(), style | MB_OK);
+}
+
+frmSettings::frmSettings(SettingsDialogServices& services, HINSTANCE instance)
+    : services_(services),
+      instance_(instance),
+      formatter_(services.settings, services.locale, services.clock, services.memory),
+      logic_(services.settings, services.locale, services.clock, services.random, messages_, reporter_,
+             [&locale = services.locale](double moment, std::u16string_view format) {
+               return FormatDateTime(moment, format, locale);
+             },
+             [this](const std::u16string& pattern, double moment, const std::u16string& format) {
+               return formatter_.FormatTitle(pattern, moment, format);
+             },
+             [&makeStore = services.makeStore](const Settings& settings) { SaveSettings(settings, makeStore); }) {}
+
+frmSettings::~frmSettings() {
+  if (hwnd_ != nullptr) DestroyWindow(hwnd_);
+  if (font_ != nullptr) DeleteObject(font_);
+  if (faceBrush_ != nullptr) DeleteObject(faceBrush_);
+}
+
+void frmSettings::ShowModal() {
+  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES};
+  InitCommonControlsEx(&controls);
+  const auto dialogTemplate =
+      EmptyDialogTemplate(WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | WS_CLIPCHILDREN,
+                          WS_EX_DLGMODALFRAME, kSettingsCaption);
+  hwnd_ = CreateDialogIndirectParamW(instance_, reinterpret_cast<LPCDLGTEMPLATEW>(dialogTemplate.data()),
+                                     nullptr, DialogProc, reinterpret_cast<LPARAM>(this));
+  if (hwnd_ == nullptr) throw Error(status::kFail, u"Не удалось создать окно настроек.");
+
+  DisabledWindows disabled{hwnd_, {}};
+  EnumThreadWindows(GetCurrentThreadId(), DisableOne, reinterpret_cast<LPARAM>(&disabled));
+  ShowWindow(hwnd_, SW_SHOW);
+  SetForegroundWindow(hwnd_);
+
+  MSG message{};
+  bool quit = false;
+  while (!done_) {
+    const BOOL got = GetMessageW(&message, nullptr, 0, 0);
+    if (got == 0) {
+      quit = true;
+      break;
+    }
+    if (got < 0) break;
+    if (PreTranslate(message)) continue;
+    if (IsDialogMessageW(hwnd_, &message)) continue;
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
+  }
+  for (HWND window : disabled.windows) EnableWindow(window, TRUE);
+  if (hwnd_ != nullptr) {
+    DestroyWindow(hwnd_);
+    hwnd_ = nullptr;
+  }
+  if (quit) PostQuitMessage(static_cast<int>(message.wParam));
+}
+
+// F1 without Shift, Ctrl or Alt opens the read-me file wherever the focus is in the dialog.
+bool frmSettings::PreTranslate(MSG& message) {
+  if (message.message != WM_KEYDOWN || message.wParam != VK_F1) return false;
+  if (message.hwnd != hwnd_ && !IsChild(hwnd_, message.hwnd)) return false;
+  if (GetKeyState(VK_SHIFT) < 0 || GetKeyState(VK_CONTROL) < 0 || GetKeyState(VK_MENU) < 0) return false;
+  OpenReadMe();
+  return true;
+}
+
+INT_PTR CALLBACK frmSettings::DialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+  frmSettings* self = nullptr;
+  if (message == WM_INITDIALOG) {
+    self = reinterpret_cast<frmSettings*>(lParam);
+    SetWindowLongPtrW(dialog, DWLP_USER, lParam);
+    self->hwnd_ = dialog;
+  } else {
+    self = reinterpret_cast<frmSettings*>(GetWindowLongPtrW(dialog, DWLP_USER));
+  }
+  if (self == nullptr) return FALSE;
+  // Nothing thrown may leave a window procedure.
+  try {
+    return self->Handle(message, wParam, lParam);
+  } catch (...) {
+    return FALSE;
+  }
+}
+
+INT_PTR frmSettings::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_INITDIALOG:
+      Form_Load();
+      return FALSE;  // the focus is set already
+    case WM_ERASEBKGND:
+      Form_Paint(reinterpret_cast<HDC>(wParam));
+      SetWindowLongPtrW(hwnd_, DWLP_MSGRESULT, TRUE);
+      return TRUE;
+    case WM_CTLCOLORSTATIC: {
+      // The labels stand on shpBack.
+      HDC dc = reinterpret_cast<HDC>(wParam);
+      SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
+      SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
+      return reinterpret_cast<INT_PTR>(faceBrush_);
+    }
+    case WM_HELP:
+      OpenReadMe();
+      return TRUE;
+    case WM_COMMAND:
+      OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
+      return TRUE;
+    case WM_CLOSE:
+      cmdCancel_Click();
+      return TRUE;
+    default:
+      return FALSE;
+  }
+}
+
+void frmSettings::Form_Load() {
+  messages_.owner = hwnd_;
+  dpi_ = WindowDpi(hwnd_);
+  font_ = CreateDialogFont(dpi_);
+  faceBrush_ = CreateSolidBrush(GetSysColor(COLOR_BTNFACE));
+  shpBack_ = RECT{TwipsToPixels(kShpBackTwips.left, dpi_), TwipsToPixels(kShpBackTwips.top, dpi_),
+                  TwipsToPixels(kShpBackTwips.right, dpi_), TwipsToPixels(kShpBackTwips.bottom, dpi_)};
+  SetClientSize(hwnd_, TwipsToPixels(kClientWidth, dpi_), TwipsToPixels(kClientHeight, dpi_));
+  CreateControls();
+  CenterOnScreen(hwnd_);
+  SendMessageW(hwnd_, WM_SETICON, ICON_SMALL, 0);
+  SendMessageW(hwnd_, WM_SETICON, ICON_BIG, 0);
+  const SettingsDialogTexts texts = logic_.InitialTexts();
+  SetDlgItemTextW(hwnd_, kTxtRefreshRate, Wide(texts.RefreshRate).c_str());
+  SetDlgItemTextW(hwnd_, kTxtTitlePattern, Wide(texts.TitlePattern).c_str());
+  SetDlgItemTextW(hwnd_, kTxtTimeFormat, Wide(texts.TimeFormat).c_str());
+  FocusField(DialogField::RefreshRate);
+}
+
+void frmSettings::CreateControls() {
+  // Where Tahoma is missing the substitute may be wider: the labels must still show whole.
+  std::vector<std::pair<std::wstring, int>> labels;
+  for (const Placement& p : kControls) {
+    if (std::wstring_view(p.kind) == L"STATIC") labels.emplace_back(p.caption, TwipsToPixels(p.width, dpi_));
+  }
+  if (HFONT fitted = FitFontToTexts(font_, labels); fitted != font_) {
+    DeleteObject(font_);
+    font_ = fitted;
+  }
+  for (const Placement& p : kControls) {
+    const DWORD exStyle = std::wstring_view(p.kind) == L"EDIT" ? WS_EX_CLIENTEDGE : 0;
+    HWND control = CreateWindowExW(
+        exStyle, p.kind, p.caption, WS_CHILD | WS_VISIBLE | p.style, TwipsToPixels(p.left, dpi_),
+        TwipsToPixels(p.top, dpi_), TwipsToPixels(p.width, dpi_), TwipsToPixels(p.height, dpi_), hwnd_,
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(p.id)), instance_, nullptr);
+    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+  }
+  tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP,
+                             CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr,
+                             instance_, nullptr);
+  for (int id : {kCmdPreviewTitlePattern, kCmdPreviewTimeFormat}) {
+    TTTOOLINFOW tool{};
+    tool.cbSize = TTTOOLINFOW_V2_SIZE;  // understood by every common-controls version
+    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    tool.hwnd = hwnd_;
+    tool.uId = reinterpret_cast<UINT_PTR>(GetDlgItem(hwnd_, id));
+    tool.lpszText = const_cast<wchar_t*>(kPreviewTip);
+    SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+  }
+}
+
+void frmSettings::Form_Paint(HDC dc) {
+  RECT client{};
+  GetClientRect(hwnd_, &client);
+  if (!PaintDesktop(dc)) FillRect(dc, &client, GetSysColorBrush(COLOR_DESKTOP));
+  RECT back = shpBack_;
+  IntersectRect(&back, &back, &client);
+  FillRect(dc, &back, faceBrush_);
+}
+
+void frmSettings::OnCommand(int id, int notification, HWND) {
+  if (IsEdit(id)) {
+    // Typing replaces the whole content of a field that has just got the focus.
+    if (notification == EN_SETFOCUS) SendDlgItemMessageW(hwnd_, id, EM_SETSEL, 0, -1);
+    return;
+  }
+  if (notification != BN_CLICKED) return;
+  switch (id) {
+    case kCmdOk:
+      cmdOk_Click();
+      break;
+    case kCmdCancel:
+      cmdCancel_Click();
+      break;
+    case kCmdPreviewTimeFormat:
+      FocusField(logic_.cmdPreviewTimeFormat_Click(Text(kTxtTimeFormat)));
+      break;
+    case kCmdPreviewTitlePattern:
+      FocusField(logic_.cmdPreviewTitlePattern_Click(Text(kTxtTitlePattern), Text(kTxtTimeFormat)));
+      break;
+    default:
+      break;
+  }
+}
+
+void frmSettings::cmdOk_Click() {
+  const auto outcome =
+      logic_.cmdOk_Click({Text(kTxtRefreshRate), Text(kTxtTitlePattern), Text(kTxtTimeFormat)});
+  if (outcome.Close) {
+    Close();
+  } else {
+    FocusField(outcome.Focus);
+  }
+}
+
+void frmSettings::cmdCancel_Click() { Close(); }
+
+void frmSettings::Close() { done_ = true; }
+
+void frmSettings::FocusField(DialogField field) {
+  int id = 0;
+  switch (field) {
+    case DialogField::RefreshRate: id = kTxtRefreshRate; break;
+    case DialogField::TitlePattern: id = kTxtTitlePattern; break;
+    case DialogField::TimeFormat: id = kTxtTimeFormat; break;
+    case DialogField::None: return;
+  }
+  HWND control = GetDlgItem(hwnd_, id);
+  SendMessageW(hwnd_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(control), TRUE);
+  SendMessageW(control, EM_SETSEL, 0, -1);
+}
+
+std::u16string frmSettings::Text(int id) const {
+  HWND control = GetDlgItem(hwnd_, id);
+  const int length = GetWindowTextLengthW(control);
+  std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+  text.resize(static_cast<std::size_t>(GetWindowTextW(control, text.data(), length + 1)));
+  return std::u16string(text.begin(), text.end());
+}
+
+void frmSettings::OpenReadMe() {
+  OpenReadMeFile(reinterpret_cast<WindowHandle>(hwnd_), services_.environment, services_.shell, messages_);
+}
+
+SettingsDialog::SettingsDialog(SettingsDialogServices services, HINSTANCE instance)
+    : services_(std::move(services)), instance_(instance) {}
+
+void SettingsDialog::ShowModal() {
+  frmSettings form(services_, instance_);
+  form.ShowModal();
+}
+
+}  // namespace lartsen::win32

@@ -1,0 +1,305 @@
+// The settings and About dialogs driven as a user would, from a watcher thread.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <cstdlib>
+#include <functional>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "platform/win32/ui/about_dialog_win32.h"
+#include "platform/win32/ui/dialog_layout.h"
+#include "platform/win32/ui/settings_dialog_win32.h"
+#include "platform/win32/ui/version_block.h"
+#include "template/ole_date.h"
+
+namespace lartsen::win32 {
+namespace {
+
+const wchar_t kBoxCaption[] = L"Korvel - Ларцен";
+
+class FixedClock : public ClockPort {
+ public:
+  double Now() override { return CivilToOleDate(2024, 5, 6, 7, 8, 9); }
+};
+
+class SteadyRandom : public RandomPort {
+ public:
+  std::int32_t GetRnd(std::int32_t lowest, std::int32_t) override { return lowest; }
+};
+
+class NoMemory : public MemoryPort {
+ public:
+  MemoryStatus GlobalMemoryStatus() override { return {}; }
+  std::u16string FormatByteSize(double) override { return u"0 байт"; }
+};
+
+class Folder : public EnvironmentPort {
+ public:
+  std::u16string ProgramFolder() override { return u"C:\\no-such-folder-lartsen"; }
+  bool IsInIDE() override { return false; }
+  std::u16string GetSpecialFolder(int) override { return u""; }
+  std::u16string GetFullFileName(std::u16string_view path) override { return std::u16string(path); }
+};
+
+class RecordingShell : public ShellPort {
+ public:
+  std::atomic<int> opens{0};
+  WindowHandle GetActiveWindow() override { return 0; }
+  bool OpenDocument(WindowHandle, std::u16string_view, std::u16string_view) override {
+    ++opens;
+    return false;
+  }
+};
+
+class RecordingStore : public SettingsStorePort {
+ public:
+  explicit RecordingStore(std::vector<std::u16string>& writes) : writes_(writes) {}
+  SettingValue ReadSetting(std::u16string_view, std::u16string_view, SettingKind, const SettingValue& d) override {
+    return d;
+  }
+  void WriteSetting(std::u16string_view, std::u16string_view key, SettingKind, const SettingValue&) override {
+    writes_.emplace_back(key);
+  }
+
+ private:
+  std::vector<std::u16string>& writes_;
+};
+
+// Polls for a top-level dialog-class window with the caption, up to five seconds.
+HWND WaitForWindow(const wchar_t* caption) {
+  for (int i = 0; i < 500; ++i) {
+    HWND w = FindWindowW(L"#32770", caption);
+    if (w != nullptr && IsWindowVisible(w)) return w;
+    Sleep(10);
+  }
+  return nullptr;
+}
+
+BOOL CALLBACK CollectStaticText(HWND child, LPARAM out) {
+  wchar_t kind[32] = {};
+  GetClassNameW(child, kind, 32);
+  if (_wcsicmp(kind, L"Static") != 0) return TRUE;
+  wchar_t text[2048] = {};
+  GetWindowTextW(child, text, 2048);
+  auto* collected = reinterpret_cast<std::wstring*>(out);
+  if (wcslen(text) > collected->size()) *collected = text;
+  return TRUE;
+}
+
+// Reads the text of the next message box and closes it with its OK button.
+std::wstring TakeMessageBox(const char* screenshot = nullptr);
+
+// Saves the screen as a BMP when LARTSEN_SCREENSHOTS names a folder (for a person to look at).
+void Screenshot(const char* name) {
+  const char* folder = std::getenv("LARTSEN_SCREENSHOTS");
+  if (folder == nullptr || name == nullptr) return;
+  Sleep(300);  // let the window finish painting
+  HDC screen = GetDC(nullptr);
+  const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
+  HDC memory = CreateCompatibleDC(screen);
+  BITMAPINFO info{};
+  info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, height, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
+  void* bits = nullptr;
+  HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HGDIOBJ old = SelectObject(memory, bitmap);
+  BitBlt(memory, 0, 0, width, height, screen, 0, 0, SRCCOPY);
+  GdiFlush();
+  const DWORD stride = ((width * 3 + 3) / 4) * 4;
+  BITMAPFILEHEADER file{0x4D42, 0, 0, 0, sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER)};
+  file.bfSize = file.bfOffBits + stride * height;
+  const std::string path = std::string(folder) + "\\" + name + ".bmp";
+  if (FILE* f = std::fopen(path.c_str(), "wb")) {
+    std::fwrite(&file, sizeof file, 1, f);
+    std::fwrite(&info.bmiHeader, sizeof info.bmiHeader, 1, f);
+    std::fwrite(bits, 1, stride * height, f);
+    std::fclose(f);
+  }
+  SelectObject(memory, old);
+  DeleteObject(bitmap);
+  DeleteDC(memory);
+  ReleaseDC(nullptr, screen);
+}
+
+std::wstring TakeMessageBox(const char* screenshot) {
+  HWND box = WaitForWindow(kBoxCaption);
+  if (box == nullptr) return L"<no message box>";
+  Screenshot(screenshot);
+  std::wstring text;
+  EnumChildWindows(box, CollectStaticText, reinterpret_cast<LPARAM>(&text));
+  PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+  for (int i = 0; i < 500 && IsWindow(box); ++i) Sleep(10);
+  return text;
+}
+
+void Click(HWND dialog, int id) {
+  PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
+}
+
+std::wstring ItemText(HWND dialog, int id) {
+  wchar_t text[512] = {};
+  GetDlgItemTextW(dialog, id, text, 512);
+  return text;
+}
+
+class SettingsDialogOnScreen : public ::testing::Test {
+ protected:
+  Settings settings{u"hh:nn", u"[%time%]", 1000};
+  FixedClock clock;
+  SteadyRandom random;
+  NoMemory memory;
+  Folder folder;
+  RecordingShell shell;
+  std::vector<std::u16string> writes;
+  SettingsDialogServices services{settings, BuiltinLocale("en-US"), clock, random, memory, folder, shell,
+                                  [this] { return std::make_unique<RecordingStore>(writes); }};
+
+  // Shows the dialog on this thread while `script` drives it from another; the script gets the
+  // dialog's window. If the script leaves the dialog open, it is cancelled.
+  void Run(const std::function<void(HWND)>& script) {
+    std::thread watcher([&] {
+      HWND dialog = WaitForWindow(kSettingsCaption);
+      if (dialog == nullptr) return;
+      script(dialog);
+      for (int i = 0; i < 300 && IsWindow(dialog); ++i) Sleep(10);
+      if (IsWindow(dialog)) {
+        ADD_FAILURE() << "the dialog stayed open";
+        Click(dialog, IDCANCEL);
+      }
+    });
+    SettingsDialog(services).ShowModal();
+    watcher.join();
+  }
+};
+
+TEST_F(SettingsDialogOnScreen, LayoutCaptionsAndTabOrder) {
+  Run([&](HWND dialog) {
+    Screenshot("settings-dialog");
+    EXPECT_EQ(ItemText(dialog, kTxtRefreshRate), L"1000");
+    EXPECT_EQ(ItemText(dialog, kTxtTitlePattern), L"[%time%]");
+    EXPECT_EQ(ItemText(dialog, kTxtTimeFormat), L"hh:nn");
+    EXPECT_EQ(ItemText(dialog, kLblTag0), L"Частота обновления (мс):");
+    EXPECT_EQ(ItemText(dialog, kLblTag1), L"Формат времени:");
+    EXPECT_EQ(ItemText(dialog, kLblTag2), L"Шаблон заголовка:");
+    EXPECT_EQ(ItemText(dialog, kCmdCancel), L"Отмена");
+    EXPECT_EQ(GetFocus(), nullptr);  // another thread's focus is not visible here
+    const int dpi = WindowDpi(dialog);
+    RECT client{};
+    GetClientRect(dialog, &client);
+    EXPECT_EQ(client.right, TwipsToPixels(7035, dpi));
+    EXPECT_EQ(client.bottom, TwipsToPixels(2115, dpi));
+    EXPECT_EQ(SendMessageW(dialog, WM_GETICON, ICON_SMALL, 0), 0);
+    EXPECT_EQ(LOWORD(SendMessageW(dialog, DM_GETDEFID, 0, 0)), IDOK);
+    std::vector<int> order;
+    HWND item = GetDlgItem(dialog, kTxtRefreshRate);
+    for (int i = 0; i < 7; ++i) {
+      order.push_back(GetDlgCtrlID(item));
+      item = GetNextDlgTabItem(dialog, item, FALSE);
+    }
+    EXPECT_EQ(order, (std::vector<int>{kTxtRefreshRate, kTxtTitlePattern, kCmdPreviewTitlePattern, kTxtTimeFormat,
+                                       kCmdPreviewTimeFormat, IDOK, IDCANCEL}));
+    Click(dialog, IDCANCEL);
+  });
+}
+
+TEST_F(SettingsDialogOnScreen, RejectedValuesKeepItOpenUntilValidOnesAreSaved) {
+  std::vector<std::wstring> boxes;
+  Run([&](HWND dialog) {
+    SetDlgItemTextW(dialog, kTxtRefreshRate, L"abc");
+    Click(dialog, IDOK);
+    boxes.push_back(TakeMessageBox("settings-invalid-rate"));
+    SetDlgItemTextW(dialog, kTxtRefreshRate, L"60001");
+    Click(dialog, IDOK);
+    boxes.push_back(TakeMessageBox());
+    SetDlgItemTextW(dialog, kTxtRefreshRate, L" 250 ");
+    SetDlgItemTextW(dialog, kTxtTimeFormat, L"0.00");  // a number format is no time format
+    Click(dialog, IDOK);
+    boxes.push_back(TakeMessageBox());
+    EXPECT_TRUE(IsWindow(dialog));
+    SetDlgItemTextW(dialog, kTxtTimeFormat, L"hh:nn:ss");
+    SetDlgItemTextW(dialog, kTxtTitlePattern, L"<%time%>");
+    Click(dialog, IDOK);
+  });
+  EXPECT_EQ(boxes, (std::vector<std::wstring>{L"Вы ввели неправильное значение частоты обновления.",
+                                              L"Частота обновления должна лежать в интервале от 1 до 60000.",
+                                              L"Ошибка в формате времени!"}));
+  EXPECT_EQ(settings.RefreshRate, 250);
+  EXPECT_EQ(settings.TimeFormat, u"hh:nn:ss");
+  EXPECT_EQ(settings.TitlePattern, u"<%time%>");
+  EXPECT_EQ(writes.size(), 3u);
+}
+
+TEST_F(SettingsDialogOnScreen, CancelChangesNothing) {
+  Run([&](HWND dialog) {
+    SetDlgItemTextW(dialog, kTxtRefreshRate, L"5");
+    SetDlgItemTextW(dialog, kTxtTimeFormat, L"yyyy");
+    Click(dialog, IDCANCEL);
+  });
+  EXPECT_EQ(settings.RefreshRate, 1000);
+  EXPECT_EQ(settings.TimeFormat, u"hh:nn");
+  EXPECT_TRUE(writes.empty());
+}
+
+TEST_F(SettingsDialogOnScreen, PreviewsShowFiveSamplesOrTheirErrorHeading) {
+  std::vector<std::wstring> boxes;
+  Run([&](HWND dialog) {
+    SetDlgItemTextW(dialog, kTxtTimeFormat, L"yyyy");
+    Click(dialog, kCmdPreviewTimeFormat);
+    boxes.push_back(TakeMessageBox("settings-preview"));
+    SetDlgItemTextW(dialog, kTxtTitlePattern, L"<%time%>");
+    Click(dialog, kCmdPreviewTitlePattern);
+    boxes.push_back(TakeMessageBox());
+    SetDlgItemTextW(dialog, kTxtTimeFormat, L"0.00");
+    Click(dialog, kCmdPreviewTitlePattern);
+    boxes.push_back(TakeMessageBox());
+    Click(dialog, IDCANCEL);
+  });
+  ASSERT_EQ(boxes.size(), 3u);
+  EXPECT_EQ(boxes[0], L"2024\r\n\r\n1950\r\n\r\n1950\r\n\r\n1950\r\n\r\n1950");
+  EXPECT_EQ(boxes[1], L"<2024>\r\n\r\n<1950>\r\n\r\n<1950>\r\n\r\n<1950>\r\n\r\n<1950>");
+  EXPECT_EQ(boxes[2].rfind(L"Ошибка в шаблоне!", 0), 0u) << boxes[2].size();
+  EXPECT_EQ(settings.TimeFormat, u"hh:nn");
+}
+
+TEST_F(SettingsDialogOnScreen, F1InATextBoxOpensTheReadMe) {
+  std::wstring box;
+  Run([&](HWND dialog) {
+    HWND edit = GetDlgItem(dialog, kTxtTimeFormat);
+    PostMessageW(edit, WM_KEYDOWN, VK_F1, 0x003B0001);
+    box = TakeMessageBox();
+    Click(dialog, IDCANCEL);
+  });
+  EXPECT_EQ(shell.opens.load(), 1);
+  EXPECT_EQ(box, L"Не удаётся открыть файл ReadMe.TXT");
+}
+
+TEST(AboutDialogOnScreen, ShowsTitleAndCreditAndClosesWithOk) {
+  std::wstring title, credit;
+  std::thread watcher([&] {
+    HWND dialog = WaitForWindow(kAboutCaption);
+    if (dialog == nullptr) return;
+    Screenshot("about");
+    title = ItemText(dialog, kAboutTitle);
+    credit = ItemText(dialog, kAboutCreditLine);
+    PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+  });
+  AboutDialog().ShowAbout();
+  watcher.join();
+  EXPECT_EQ(title, AboutDialog::TitleLine());
+  EXPECT_EQ(title.rfind(L"Ларцен", 0) == 0 || !ReadProgramVersion().Title.empty(), true);
+  EXPECT_EQ(credit, kAboutCredit);
+}
+
+TEST(VersionBlock, ReadsTheVersionOfASystemLibrary) {
+  wchar_t system[MAX_PATH];
+  GetSystemDirectoryW(system, MAX_PATH);
+  const ProgramVersion version = ReadProgramVersion(std::wstring(system) + L"\\kernel32.dll");
+  EXPECT_FALSE(version.Version.empty());
+  EXPECT_TRUE(ReadProgramVersion(L"C:\\no-such-file.exe").Version.empty());
+}
+
+}  // namespace
+}  // namespace lartsen::win32

@@ -1,0 +1,102 @@
+// Nested directory creation on a real disk: Cyrillic names, long paths, the single-byte route.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "fsutil/complex_directory.h"
+#include "platform/win32/ui/ansi_text.h"
+#include "platform/win32/ui/file_system_win32.h"
+#include "platform/win32/ui/shell_win32.h"
+
+namespace lartsen::win32 {
+namespace {
+
+class NtHost : public HostPort {
+ public:
+  bool IsHostWin9x() override { return false; }
+  bool IsHostWinNT() override { return true; }
+  bool IsHostWin95() override { return false; }
+  bool IsHostWinNT40() override { return false; }
+  bool IsHostWinNT351() override { return false; }
+};
+
+class FullPaths : public EnvironmentPort {
+ public:
+  std::u16string ProgramFolder() override { return u""; }
+  bool IsInIDE() override { return false; }
+  std::u16string GetSpecialFolder(int) override { return u""; }
+  std::u16string GetFullFileName(std::u16string_view path) override {
+    const std::wstring in(path.begin(), path.end());
+    wchar_t buffer[32768];
+    const DWORD length = GetFullPathNameW(in.c_str(), 32768, buffer, nullptr);
+    return std::u16string(buffer, buffer + length);
+  }
+};
+
+std::u16string U16(const std::wstring& text) { return std::u16string(text.begin(), text.end()); }
+
+bool IsDirectory(const std::wstring& path) {
+  const DWORD attributes = GetFileAttributesW((L"\\\\?\\" + path).c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
+class DirectoryOnDisk : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    wchar_t temp[MAX_PATH];
+    GetTempPathW(MAX_PATH, temp);
+    root = std::wstring(temp) + L"lartsen-dirs-" + std::to_wstring(GetCurrentProcessId());
+    CreateDirectoryW(root.c_str(), nullptr);
+  }
+  FileSystem fs;
+  NtHost host;
+  FullPaths env;
+  ComplexDirectory dirs{fs, host, env};
+  std::wstring root;
+};
+
+TEST_F(DirectoryOnDisk, CyrillicFoldersAreCreatedThroughTheWideRoute) {
+  const std::wstring target = root + L"\\Nerrowind\\Ларцен";
+  EXPECT_TRUE(dirs.CreateComplexDirectory(U16(root + L"/Nerrowind//Ларцен/"), true));
+  EXPECT_TRUE(IsDirectory(target));
+  // A second call finds everything in place.
+  EXPECT_TRUE(dirs.CreateComplexDirectory(U16(target), true));
+}
+
+TEST_F(DirectoryOnDisk, PathsBeyondTheOldLengthLimitWork) {
+  std::wstring target = root;
+  while (target.size() < 400) target += L"\\каталог-с-длинным-именем";
+  ASSERT_TRUE(dirs.CreateComplexDirectory(U16(target), true));
+  EXPECT_TRUE(IsDirectory(target));
+}
+
+TEST_F(DirectoryOnDisk, AFileInThePathStopsTheWalk) {
+  const std::wstring file = root + L"\\file";
+  HANDLE h = CreateFileW(file.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+  ASSERT_NE(h, INVALID_HANDLE_VALUE);
+  CloseHandle(h);
+  EXPECT_FALSE(dirs.CreateComplexDirectory(U16(file + L"\\below"), true));
+  EXPECT_FALSE(dirs.CreateComplexDirectory(U16(file + L"\\below"), false));
+}
+
+TEST_F(DirectoryOnDisk, SingleByteRouteRefusesNamesTheCodePageCannotHold) {
+  const std::wstring plain = root + L"\\plain\\sub";
+  EXPECT_TRUE(dirs.CreateComplexDirectory(U16(plain), false));
+  EXPECT_TRUE(IsDirectory(plain));
+  const std::wstring greek = root + L"\\αβγ";
+  const bool representable = ToAnsi(U16(greek)).has_value();
+  EXPECT_EQ(dirs.CreateComplexDirectory(U16(greek), false), representable);
+  // Never a look-alike folder made of replacement characters.
+  EXPECT_EQ(IsDirectory(root + L"\\???"), false);
+}
+
+TEST(ShellWin32, AMissingDocumentIsReportedAsNotOpened) {
+  Shell shell;
+  EXPECT_FALSE(shell.OpenDocument(0, u"C:\\no-such-folder-lartsen\\Conditions.INI", u""));
+  EXPECT_FALSE(shell.OpenDocument(0, u"C:\\no-such-folder-lartsen\\Ларцен.INI", u"C:\\no-such-folder-lartsen"));
+}
+
+}  // namespace
+}  // namespace lartsen::win32
