@@ -89,31 +89,19 @@ TEST_F(FullScreenGuardTest, ExactCoverIsFullScreenAnyOtherRectIsNot) {
   }
 }
 
-TEST_F(FullScreenGuardTest, JudgesByTheWindowsOwnMonitor) {
+TEST_F(FullScreenGuardTest, JudgesByTheWindowsOwnMonitorAndReportsTheHandlesUsed) {
   windows.foreground = kGame;
   screen.monitors[kGame] = kSecondMonitor;
   screen.rects[kGame] = kSecondMonitor;
-  EXPECT_TRUE(AskForeground());
+  WindowHandle window = 0, monitorWindow = 0;
+  EXPECT_TRUE(guard.IsFullScreenWindow(window, monitorWindow));
+  EXPECT_EQ(window, kGame);
+  EXPECT_EQ(monitorWindow, kGame);
   EXPECT_EQ(screen.monitorAskedFor, kGame);
 
   // Covering the primary screen is not enough when the window sits on the second monitor.
   screen.rects[kGame] = screen.primary;
   EXPECT_FALSE(AskForeground());
-}
-
-TEST_F(FullScreenGuardTest, ReplacesZeroArgumentsByTheHandlesUsed) {
-  ShowOnPrimary(kGame, {0, 0, 1920, 1080});
-  WindowHandle window = 0, monitorWindow = 0;
-  EXPECT_TRUE(guard.IsFullScreenWindow(window, monitorWindow));
-  EXPECT_EQ(window, kGame);
-  EXPECT_EQ(monitorWindow, kGame);
-
-  // An explicit monitor window gives the reference rectangle.
-  screen.monitors[7] = kSecondMonitor;
-  window = kGame;
-  monitorWindow = 7;
-  EXPECT_FALSE(guard.IsFullScreenWindow(window, monitorWindow));
-  EXPECT_EQ(screen.monitorAskedFor, 7u);
 }
 
 TEST_F(FullScreenGuardTest, DesktopShellAndWorkerWindowsAreNeverFullScreen) {
@@ -128,11 +116,8 @@ TEST_F(FullScreenGuardTest, DesktopShellAndWorkerWindowsAreNeverFullScreen) {
   // Only the exact class name is the desktop's; other spellings are ordinary windows.
   windows.classes[kGame] = u"workerw";
   EXPECT_TRUE(AskForeground());
-}
 
-TEST_F(FullScreenGuardTest, NoForegroundWindowIsNotFullScreen) {
-  windows.foreground = 0;
-  screen.rects[0] = screen.primary;
+  ShowOnPrimary(0, screen.primary);  // no foreground window
   EXPECT_FALSE(AskForeground());
 }
 
