@@ -2,6 +2,7 @@
 #include "template/time_format.h"
 
 #include <cstdint>
+#include <utility>
 
 #include "support/error.h"
 
@@ -183,7 +184,47 @@ Layout Analyse(std::u16string_view f) {
   return layout;
 }
 
-void AppendNumber(std::u16string& out, int value, bool twoDigits) {
+// Collects the result in a buffer on the stack, so that a short result costs a single
+// allocation, made once its length is known.
+class TextSink {
+ public:
+  void push_back(char16_t ch) {
+    if (used_ == kSize) Spill();
+    buffer_[used_++] = ch;
+  }
+  void append(std::u16string_view text) {
+    if (text.size() > kSize - used_) {
+      Spill();
+      if (text.size() > kSize) {
+        spilled_.append(text);
+        return;
+      }
+    }
+    text.copy(buffer_ + used_, text.size());
+    used_ += text.size();
+  }
+  TextSink& operator+=(std::u16string_view text) {
+    append(text);
+    return *this;
+  }
+  std::u16string Take() {
+    if (spilled_.empty()) return std::u16string(buffer_, used_);
+    spilled_.append(buffer_, used_);
+    return std::move(spilled_);
+  }
+
+ private:
+  static constexpr std::size_t kSize = 120;
+  void Spill() {
+    spilled_.append(buffer_, used_);
+    used_ = 0;
+  }
+  char16_t buffer_[kSize];
+  std::size_t used_ = 0;
+  std::u16string spilled_;
+};
+
+void AppendNumber(TextSink& out, int value, bool twoDigits) {
   if (value >= 1000) {
     out.push_back(static_cast<char16_t>(u'0' + value / 1000));
     out.push_back(static_cast<char16_t>(u'0' + value / 100 % 10));
@@ -197,7 +238,7 @@ void AppendNumber(std::u16string& out, int value, bool twoDigits) {
   out.push_back(static_cast<char16_t>(u'0' + value % 10));
 }
 
-void AppendGeneralDate(std::u16string& out, const CivilDateTime& c, const LocaleInfo& locale) {
+void AppendGeneralDate(TextSink& out, const CivilDateTime& c, const LocaleInfo& locale) {
   const bool dayZero = c.Year == 1899 && c.Month == 12 && c.Day == 30;
   const bool timeZero = c.Hour == 0 && c.Minute == 0 && c.Second == 0;
   if (dayZero) {
@@ -211,7 +252,7 @@ void AppendGeneralDate(std::u16string& out, const CivilDateTime& c, const Locale
   }
 }
 
-void Write(std::u16string& out, std::u16string_view f, const Layout& layout,
+void Write(TextSink& out, std::u16string_view f, const Layout& layout,
            const CivilDateTime& c, const LocaleInfo& locale) {
   const bool pm = c.Hour >= 12;
   bool minuteDue = false;  // an hour was printed and no minute or day since: m/mm is the minute
@@ -329,7 +370,7 @@ bool EqualsIgnoringCase(std::u16string_view f, std::u16string_view lowerName) {
 
 std::u16string FormatDateTime(double moment, std::u16string_view format, const LocaleInfo& locale) {
   const CivilDateTime c = OleDateToCivil(moment);
-  std::u16string out;
+  TextSink out;
   // The named formats are whole formats of their own.
   if (format.size() >= 9 && format.size() <= 12) {
     if (EqualsIgnoringCase(format, u"general date")) format = u"c";
@@ -343,11 +384,10 @@ std::u16string FormatDateTime(double moment, std::u16string_view format, const L
   const Layout layout = Analyse(format);
   if (layout.firstSectionEnd == 0) {
     AppendGeneralDate(out, c, locale);
-    return out;
+    return out.Take();
   }
-  out.reserve(layout.firstSectionEnd + 8);
   Write(out, format, layout, c, locale);
-  return out;
+  return out.Take();
 }
 
 }  // namespace lartsen

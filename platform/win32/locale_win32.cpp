@@ -1,5 +1,5 @@
-// Reads the user's regional settings with GetLocaleInfoEx and formats compound forms with
-// GetDateFormatEx and GetTimeFormatEx.
+// Reads the user's regional settings with GetLocaleInfoEx and formats the compound dates with
+// GetDateFormatEx.
 #include "platform/win32/locale_win32.h"
 
 #include <windows.h>
@@ -30,13 +30,12 @@ SYSTEMTIME ToSystemTime(const CivilDateTime& c) {
 
 // The platform's formatter; it may refuse years it does not support, and then the locale's
 // own picture is applied portably.
-std::u16string PlatformForm(const CivilDateTime& c, bool date, DWORD flags, LCTYPE pictureType,
+std::u16string PlatformDate(const CivilDateTime& c, DWORD flags, LCTYPE pictureType,
                             const std::shared_ptr<const LocaleInfo>& names) {
   const SYSTEMTIME st = ToSystemTime(c);
   wchar_t buffer[256] = {};
-  const int n = date ? GetDateFormatEx(LOCALE_NAME_USER_DEFAULT, flags, &st, nullptr, buffer, 256,
-                                       nullptr)
-                     : GetTimeFormatEx(LOCALE_NAME_USER_DEFAULT, flags, &st, nullptr, buffer, 256);
+  const int n =
+      GetDateFormatEx(LOCALE_NAME_USER_DEFAULT, flags, &st, nullptr, buffer, 256, nullptr);
   if (n > 0) {
     return std::u16string(reinterpret_cast<const char16_t*>(buffer),
                           static_cast<std::size_t>(n - 1));
@@ -88,14 +87,16 @@ LocaleInfo UserDefaultLocaleInfo() {
   // A copy of the names for the portable fallback of the compound forms.
   auto names = std::make_shared<const LocaleInfo>(l);
   l.ShortDate = [names](const CivilDateTime& c) {
-    return PlatformForm(c, true, DATE_SHORTDATE, LOCALE_SSHORTDATE, names);
+    return PlatformDate(c, DATE_SHORTDATE, LOCALE_SSHORTDATE, names);
   };
   l.LongDate = [names](const CivilDateTime& c) {
-    return PlatformForm(c, true, DATE_LONGDATE, LOCALE_SLONGDATE, names);
+    return PlatformDate(c, DATE_LONGDATE, LOCALE_SLONGDATE, names);
   };
   l.MediumDate = [names](const CivilDateTime& c) { return Picture(c, u"dd-MMM-yy", names); };
-  l.LongTime = [names](const CivilDateTime& c) {
-    return PlatformForm(c, false, 0, LOCALE_STIMEFORMAT, names);
+  // A time picture has no grammar to keep, so the locale's own picture is applied portably:
+  // the stamp formats the long time on every tick and the platform's formatter costs more.
+  l.LongTime = [names, picture = Info(LOCALE_STIMEFORMAT)](const CivilDateTime& c) {
+    return FormatLocalePicture(picture, c, *names);
   };
   return l;
 }

@@ -138,6 +138,15 @@ TEST(TimeFormat, LiteralText) {
   EXPECT_EQ(F(kY2k, u"h 0 # @ %"), "14 0 # @ %");  // after a date code: literal
   EXPECT_EQ(F(kY2k, u"h;0.00;;"), "14");
   EXPECT_EQ(F(kY2k, u"\"\""), "");
+  // Long results: many short pieces and one piece longer than any internal buffer.
+  std::u16string many, expected;
+  for (int i = 0; i < 100; ++i) {
+    many += u"dddd ";
+    expected += u"Saturday ";
+  }
+  EXPECT_EQ(FormatDateTime(kY2k, many, En()), expected);
+  const std::u16string text(500, u'Ж');
+  EXPECT_EQ(FormatDateTime(kY2k, u"h\"" + text + u"\"h", En()), u"14" + text + u"14");
 }
 
 TEST(TimeFormat, LocaleNamesAndSeparators) {
