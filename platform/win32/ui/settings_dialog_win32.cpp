@@ -309,8 +309,19 @@ SettingsDialog::SettingsDialog(SettingsDialogServices services, HINSTANCE instan
     : services_(std::move(services)), instance_(instance) {}
 
 void SettingsDialog::ShowModal() {
+  if (open_ != nullptr) {
+    if (open_->Handle() != nullptr) SetForegroundWindow(open_->Handle());
+    return;
+  }
   frmSettings form(services_, instance_);
-  form.ShowModal();
+  open_ = &form;
+  try {
+    form.ShowModal();
+  } catch (...) {
+    open_ = nullptr;
+    throw;
+  }
+  open_ = nullptr;
 }
 
 }  // namespace lartsen::win32

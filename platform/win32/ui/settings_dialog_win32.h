@@ -60,6 +60,7 @@ class frmSettings {
   // Runs until Ok or Cancel closes the dialog. Other windows of the thread are disabled
   // meanwhile (their timers go on); a WM_QUIT ends the dialog and is posted again.
   void ShowModal();
+  HWND Handle() const { return hwnd_; }
 
  private:
   class DialogMessages : public MessagePort {
@@ -97,7 +98,9 @@ class frmSettings {
   bool done_ = false;
 };
 
-// SettingsDialogPort: a fresh frmSettings for each showing.
+// SettingsDialogPort: a fresh frmSettings for each showing. Asked again while it is open (the
+// tray menu still works during the dialog), it brings the open dialog to the front instead of
+// stacking a second one on the first.
 class SettingsDialog final : public SettingsDialogPort {
  public:
   explicit SettingsDialog(SettingsDialogServices services, HINSTANCE instance = GetModuleHandleW(nullptr));
@@ -106,6 +109,7 @@ class SettingsDialog final : public SettingsDialogPort {
  private:
   SettingsDialogServices services_;
   HINSTANCE instance_;
+  frmSettings* open_ = nullptr;
 };
 
 }  // namespace lartsen::win32

@@ -175,6 +175,40 @@ class SettingsDialogOnScreen : public ::testing::Test {
   }
 };
 
+SettingsDialog* nestedDialog = nullptr;
+std::atomic<int> nestedReturns{0};
+
+void CALLBACK AskAgain(HWND, UINT, UINT_PTR timer, DWORD) {
+  KillTimer(nullptr, timer);
+  nestedDialog->ShowModal();  // must come back at once
+  ++nestedReturns;
+}
+
+BOOL CALLBACK CountSettingsWindows(HWND window, LPARAM count) {
+  wchar_t caption[64] = {};
+  GetWindowTextW(window, caption, 64);
+  if (std::wstring(caption) == kSettingsCaption && IsWindowVisible(window)) ++*reinterpret_cast<int*>(count);
+  return TRUE;
+}
+
+TEST_F(SettingsDialogOnScreen, AskedAgainWhileOpenItDoesNotStackASecondDialog) {
+  SettingsDialog dialog(services);
+  nestedDialog = &dialog;
+  int windows = 0;
+  std::thread watcher([&] {
+    HWND open = WaitForWindow(kSettingsCaption);
+    if (open == nullptr) return;
+    for (int i = 0; i < 300 && nestedReturns.load() == 0; ++i) Sleep(10);
+    EnumWindows(CountSettingsWindows, reinterpret_cast<LPARAM>(&windows));
+    Click(open, IDCANCEL);
+  });
+  SetTimer(nullptr, 0, 50, AskAgain);
+  dialog.ShowModal();
+  watcher.join();
+  EXPECT_EQ(nestedReturns.load(), 1);
+  EXPECT_EQ(windows, 1);
+}
+
 TEST_F(SettingsDialogOnScreen, LayoutCaptionsAndTabOrder) {
   Run([&](HWND dialog) {
     Screenshot("settings-dialog");

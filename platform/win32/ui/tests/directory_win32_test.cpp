@@ -1,5 +1,6 @@
 // Nested directory creation on a real disk: Cyrillic names, long paths, the single-byte route.
 #include <windows.h>
+#include <shellapi.h>
 
 #include <gtest/gtest.h>
 
@@ -49,6 +50,16 @@ class DirectoryOnDisk : public ::testing::Test {
     GetTempPathW(MAX_PATH, temp);
     root = std::wstring(temp) + L"lartsen-dirs-" + std::to_wstring(GetCurrentProcessId());
     CreateDirectoryW(root.c_str(), nullptr);
+  }
+  void TearDown() override {
+    // SHFileOperation needs a double-NUL-terminated list; long paths are removed by the shell too.
+    std::wstring from = root;
+    from.push_back(L'\0');
+    SHFILEOPSTRUCTW operation{};
+    operation.wFunc = FO_DELETE;
+    operation.pFrom = from.c_str();
+    operation.fFlags = FOF_NOCONFIRMATION | FOF_NOERRORUI | FOF_SILENT;
+    SHFileOperationW(&operation);
   }
   FileSystem fs;
   NtHost host;
