@@ -1,0 +1,70 @@
+// Arbitrary paths for nested directory creation: every path the file system is asked about
+// lies below the root, has no empty component and no doubled or trailing separator.
+#include <cstdlib>
+#include <string>
+
+#include "fsutil/complex_directory.h"
+#include "support/text.h"
+
+namespace {
+
+using namespace lartsen;
+
+class CheckingFileSystem : public FileSystemPort {
+ public:
+  std::uint32_t FileAttributesWide(std::u16string_view path) override { return Check(path, true); }
+  std::uint32_t FileAttributesAnsi(std::u16string_view path) override { return Check(path, false); }
+  bool CreateDirectoryWide(std::u16string_view path) override { return Check(path, true) == 0; }
+  bool CreateDirectoryAnsi(std::u16string_view path) override { return Check(path, false) == 0; }
+
+ private:
+  static std::uint32_t Check(std::u16string_view path, bool wide) {
+    if (wide) {
+      if (!path.starts_with(u"\\\\?\\")) std::abort();
+      path.remove_prefix(4);
+      if (path.starts_with(u"UNC\\")) path.remove_prefix(4);
+    } else if (path.starts_with(u"\\\\")) {
+      path.remove_prefix(2);
+    }
+    if (path.empty() || path.back() == u'\\' || path.find(u"\\\\") != std::u16string_view::npos) std::abort();
+    // Every other component exists as a file, every third does not exist at all.
+    return path.size() % 3 == 0 ? kInvalidFileAttributes : (path.size() % 2 ? kFileAttributeDirectory : 0x20);
+  }
+};
+
+class Host : public HostPort {
+ public:
+  bool nt = true;
+  bool IsHostWin9x() override { return !nt; }
+  bool IsHostWinNT() override { return nt; }
+  bool IsHostWin95() override { return false; }
+  bool IsHostWinNT40() override { return false; }
+  bool IsHostWinNT351() override { return false; }
+};
+
+class Environment : public EnvironmentPort {
+ public:
+  std::u16string ProgramFolder() override { return u"C:\\P"; }
+  bool IsInIDE() override { return false; }
+  std::u16string GetSpecialFolder(int) override { return u"C:\\A"; }
+  // Absolute forms may keep trailing separators; relative paths resolve below C:\Work.
+  std::u16string GetFullFileName(std::u16string_view path) override {
+    if (path.starts_with(u"\\\\") || (path.size() >= 2 && path[1] == u':')) return std::u16string(path);
+    return u"C:\\Work\\" + std::u16string(path);
+  }
+};
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  const std::u16string path = FromUtf8(std::string_view(reinterpret_cast<const char*>(data), size));
+  CheckingFileSystem fs;
+  Host host;
+  Environment env;
+  ComplexDirectory dirs(fs, host, env);
+  dirs.CreateComplexDirectory(path, true);
+  dirs.CreateComplexDirectory(path, false);
+  host.nt = false;
+  dirs.CreateComplexDirectory(path, true);
+  return 0;
+}
