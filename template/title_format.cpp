@@ -77,9 +77,9 @@ bool ReplaceAll(std::u16string& text, std::u16string_view lowerName, std::u16str
   return true;
 }
 
+// MemoryLoad and its complement: plain decimal integers.
 void AppendInteger(std::u16string& out, std::int32_t value) {
-  // MemoryLoad and its complement: plain decimal integers.
-  out.append(NumberText(static_cast<double>(value), u"."));
+  AppendNumberText(out, static_cast<double>(value), u".");
 }
 
 }  // namespace
@@ -96,26 +96,39 @@ std::u16string TitleFormatter::FormatTitle(const std::optional<std::u16string>& 
   const double moment = TimeValue ? *TimeValue : clock_.Now();
   const std::u16string_view format = TimeFormatText ? std::u16string_view(*TimeFormatText)
                                                     : std::u16string_view(settings_.TimeFormat);
-  std::array<std::u16string, 23> values;
-  values[0] = FormatDateTime(moment, format, locale_);
+  // All 23 values live in one buffer (one allocation instead of one per value).
+  std::u16string values = FormatDateTime(moment, format, locale_);
+  values.reserve(values.size() + 400);
+  std::array<std::size_t, 24> ends{};
+  ends[0] = values.size();
 
   const MemoryStatus m = memory_.GlobalMemoryStatus();
   const std::u16string_view dot = locale_.DecimalSeparator;
-  AppendInteger(values[1], m.MemoryLoad);
-  AppendInteger(values[2], 100 - m.MemoryLoad);
+  AppendInteger(values, m.MemoryLoad);
+  ends[1] = values.size();
+  AppendInteger(values, 100 - m.MemoryLoad);
+  ends[2] = values.size();
   // Step-by-step figures in table order; the "used" ones are differences in double precision.
   const std::array<double, 10> figures = {
       m.AvailPhys,     m.TotalPhys - m.AvailPhys,         m.TotalPhys,
       m.AvailPageFile, m.TotalPageFile - m.AvailPageFile, m.TotalPageFile,
       m.AvailVirtual,  m.TotalVirtual - m.AvailVirtual,   m.AvailExtendedVirtual,
       m.TotalVirtual};
-  for (std::size_t i = 0; i < figures.size(); ++i) AppendNumberText(values[3 + i], figures[i], dot);
-  for (std::size_t i = 0; i < figures.size(); ++i) values[13 + i] = memory_.FormatByteSize(figures[i]);
+  for (std::size_t i = 0; i < figures.size(); ++i) {
+    AppendNumberText(values, figures[i], dot);
+    ends[3 + i] = values.size();
+  }
+  for (std::size_t i = 0; i < figures.size(); ++i) {
+    values += memory_.FormatByteSize(figures[i]);
+    ends[13 + i] = values.size();
+  }
 
   std::u16string text = PatternText ? *PatternText : settings_.TitlePattern;
   std::u16string scratch;
+  const std::u16string_view all = values;
   for (std::size_t step = 0; step < kPlaceholders.size(); ++step) {
-    ReplaceAll(text, kPlaceholders[step], values[step], scratch);
+    const std::size_t begin = step == 0 ? 0 : ends[step - 1];
+    ReplaceAll(text, kPlaceholders[step], all.substr(begin, ends[step] - begin), scratch);
   }
   return text;
 }

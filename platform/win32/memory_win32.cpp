@@ -27,7 +27,12 @@ MemoryStatus MemoryWin32::GlobalMemoryStatus() {
   return status;
 }
 
-std::u16string MemoryWin32::FormatByteSize(double bytes) {
+namespace {
+
+// A change of the user's regional settings shows in the size texts within this time.
+constexpr ULONGLONG kCacheLifetimeMs = 30000;
+
+std::u16string ShellByteSize(double bytes) {
   // The shell call takes a signed 64-bit count; a negative "used" figure (a total read while
   // the free part grew) keeps its sign in front of the size of its magnitude.
   std::u16string sign;
@@ -42,6 +47,29 @@ std::u16string MemoryWin32::FormatByteSize(double bytes) {
   if (StrFormatByteSizeW(count, buffer, 64) == nullptr) throw LastError(L"StrFormatByteSizeW");
   const std::wstring_view text(buffer);
   return sign + std::u16string(text.begin(), text.end());
+}
+
+}  // namespace
+
+std::u16string MemoryWin32::FormatByteSize(double bytes) {
+  const ULONGLONG now = GetTickCount64();
+  const LCID locale = GetUserDefaultLCID();
+  if (now - cacheStartedMs_ >= kCacheLifetimeMs || locale != cacheLocale_) {
+    for (CachedText& entry : cache_) entry.Valid = false;
+    cacheStartedMs_ = now;
+    cacheLocale_ = locale;
+  }
+  // Byte counts are mostly multiples of the page size, so their bits are mixed to pick a slot.
+  const double key = std::isnan(bytes) ? 0 : bytes;
+  const double magnitude = std::fabs(key);
+  const std::uint64_t slot = magnitude < 1e18 ? static_cast<std::uint64_t>(magnitude) : 0;
+  CachedText& entry = cache_[(slot * 0x9E3779B97F4A7C15ull) >> 60];
+  if (!entry.Valid || entry.Bytes != key) {
+    entry.Text = ShellByteSize(key);
+    entry.Bytes = key;
+    entry.Valid = true;
+  }
+  return entry.Text;
 }
 
 }  // namespace lartsen::win32
