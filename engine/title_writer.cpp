@@ -10,17 +10,18 @@ void TitleWriter::ApplyTitle(WindowHandle window) {
   // The stamp leaves the window that carried it; that window gets its own title back only while
   // it still shows our text, so a title its application set meanwhile is never overwritten.
   if (StampedWindow != window) {
-    if (windows_.GetWindowText(StampedWindow) == StampedTitle) {
+    if (ShowsOurText(windows_.GetWindowText(StampedWindow))) {
       windows_.SetWindowText(StampedWindow, OriginalTitle);
     }
     OriginalTitle.clear();
     StampedTitle.clear();
+    undelivered_.clear();
   }
 
   const std::u16string current = windows_.GetWindowText(window);
   // A window still showing our last write keeps its remembered own title; any other text is
   // the application's own (new foreground window, or a retitle since the last call).
-  if (!(StampedWindow == window && current == StampedTitle)) OriginalTitle = current;
+  if (!(StampedWindow == window && ShowsOurText(current))) OriginalTitle = current;
 
   const std::u16string stamp = formatter_.FormatTitle(std::nullopt, std::nullopt, std::nullopt);
   StampedTitle.clear();
@@ -29,9 +30,17 @@ void TitleWriter::ApplyTitle(WindowHandle window) {
 
   // Written even when unchanged. A window too busy to take the text within the bounded wait
   // keeps showing `current`; remember that as our text, or the next call would take our older
-  // stamp for a title the application set and stamp it a second time.
-  if (!windows_.TrySetWindowText(window, StampedTitle)) StampedTitle = current;
+  // stamp for a title the application set and stamp it a second time. The text that was not
+  // taken may still arrive once the window wakes, so it counts as ours too.
+  if (!windows_.TrySetWindowText(window, StampedTitle)) {
+    undelivered_ = std::move(StampedTitle);
+    StampedTitle = current;
+  }
   StampedWindow = window;
+}
+
+bool TitleWriter::ShowsOurText(const std::u16string& current) const {
+  return current == StampedTitle || (!undelivered_.empty() && current == undelivered_);
 }
 
 }  // namespace lartsen

@@ -18,12 +18,17 @@ class TitleWriter {
   void ApplyTitle(WindowHandle window);
 
   std::u16string OriginalTitle;  // own title of StampedWindow
-  std::u16string StampedTitle;   // the text written last to StampedWindow
+  std::u16string StampedTitle;   // the text written last to StampedWindow (or, when the window
+                                 // did not answer in time, the text it kept showing)
   WindowHandle StampedWindow = 0;
 
  private:
+  // True when `current` is text this writer put on StampedWindow.
+  bool ShowsOurText(const std::u16string& current) const;
+
   WindowPort& windows_;
   TitleFormatter& formatter_;
+  std::u16string undelivered_;  // a write StampedWindow did not take in time; it may come late
 };
 
 }  // namespace lartsen

@@ -147,7 +147,9 @@ TEST_F(TitleWriterTest, CallsWithNoWindowRestoreOnceAndThenChangeNothing) {
   Apply(0);
   EXPECT_EQ(windows.Titles[1], u"W by itself");
   for (const auto& write : windows.Writes) {
-    if (write.first != 1) EXPECT_EQ(write.first, 0u);
+    if (write.first != 1) {
+      EXPECT_EQ(write.first, 0u);
+    }
   }
 }
 
@@ -163,6 +165,15 @@ TEST_F(TitleWriterTest, HungWindowThatKeptItsTitleIsNotStampedTwice) {
   Apply(1);
   EXPECT_EQ(windows.Titles[1], u"W [12:00:02]");
   EXPECT_EQ(writer.OriginalTitle, u"W");
+  // A write that gave up and arrives late is still recognised as ours.
+  windows.Hung.insert(1);
+  Tick(3);
+  Apply(1);
+  windows.Hung.clear();
+  windows.Titles[1] = u"W [12:00:03]";  // delivered when the window woke
+  Tick(4);
+  Apply(1);
+  EXPECT_EQ(windows.Titles[1], u"W [12:00:04]");
   // A window that hangs before its first stamp is restored to what it showed.
   windows.Hung.insert(2);
   Apply(2);

@@ -59,24 +59,25 @@ bool WindowWin32::TrySetWindowText(WindowHandle window, std::u16string_view text
   if (hwnd == nullptr || !IsWindow(hwnd)) return true;
   const std::wstring wide(text.begin(), text.end());
   // A window the system already considers hung gets no message at all: a message that timed
-  // out would still be delivered when it wakes, with an outdated stamp.
+  // out may still be delivered when it wakes, with an outdated stamp.
   DWORD pid = 0;
   GetWindowThreadProcessId(hwnd, &pid);
   if (pid != GetCurrentProcessId() && IsHungAppWindow(hwnd)) return false;
   // SetWindowTextW would wait for another thread's window without limit.
   DWORD_PTR result = 0;
   SetLastError(ERROR_SUCCESS);
+  // The window procedure's answer is not relied on: some applications handle WM_SETTEXT and
+  // answer 0; whether the title changed shows at the next read.
   if (SendMessageTimeoutW(hwnd, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(wide.c_str()),
                           SMTO_ABORTIFHUNG | SMTO_BLOCK, kWriteTimeoutMs, &result) != 0) {
-    if (result == FALSE) {
-      // The window procedure refused the text (for instance out of memory).
-      throw ErrorFromWin32(ERROR_GEN_FAILURE, L"WM_SETTEXT");
-    }
     return true;
   }
   const DWORD code = GetLastError();
   if (IsGone(code)) return true;
-  if (code == ERROR_TIMEOUT || code == ERROR_SUCCESS) return false;  // gave up: not an error
+  // Gave up (timed out or hung), or refused: a window of a higher integrity level (an elevated
+  // program in the foreground) does not accept the message. Its title stays; not an error, or
+  // every tick would fail while such a window is in front.
+  if (code == ERROR_TIMEOUT || code == ERROR_SUCCESS || code == ERROR_ACCESS_DENIED) return false;
   throw ErrorFromWin32(code, L"SendMessageTimeoutW(WM_SETTEXT)");
 }
 

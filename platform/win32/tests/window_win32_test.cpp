@@ -127,6 +127,13 @@ TEST(WindowWin32, HungWindowDoesNotHoldTheWriter) {
   writer.ApplyTitle(other.Handle());
   EXPECT_EQ(windows.GetWindowText(other.Handle()), u"Свободен [12:00:00]");
   EXPECT_LT(GetTickCount64() - start, 3000u);
+  // When the helper wakes, a write that gave up may still arrive late: the writer must not take
+  // its own late stamp for a title the application set.
+  Sleep(4500);
+  writer.ApplyTitle(hung.Handle());
+  EXPECT_EQ(writer.OriginalTitle, u"Занят");
+  EXPECT_EQ(windows.GetWindowText(hung.Handle()), u"Занят [12:00:00]");
+  EXPECT_EQ(windows.GetWindowText(other.Handle()), u"Свободен");
 }
 
 TEST(TitleWriterWin32, StampsRefreshesMovesAndRestoresRealWindows) {
@@ -174,6 +181,14 @@ TEST(MemoryWin32, ReadsTheMachineAndFormatsSizes) {
   StrFormatByteSizeW(1536LL * 1024 * 1024, expected, 64);
   EXPECT_EQ(memory.FormatByteSize(1536.0 * 1024 * 1024), U16(expected));
   EXPECT_FALSE(memory.FormatByteSize(0).empty());
+  // Reused texts never answer for another figure, whichever slot two figures share.
+  for (int round = 0; round < 2; ++round) {
+    for (LONGLONG pages = 1; pages < 400000; pages = pages * 3 + 1) {
+      wchar_t direct[64] = {};
+      StrFormatByteSizeW(pages * 4096, direct, 64);
+      ASSERT_EQ(memory.FormatByteSize(static_cast<double>(pages * 4096)), U16(direct));
+    }
+  }
   const std::u16string negative = memory.FormatByteSize(-2048);
   EXPECT_EQ(negative.substr(0, 1), u"-");
   EXPECT_EQ(negative.substr(1), memory.FormatByteSize(2048));
