@@ -13,7 +13,9 @@ namespace lartsen {
 
 const char* const kFormatUsage =
     "usage: lartsen-format [--locale en-US|ru-RU|de-DE|system] FORMAT MOMENT...\n"
-    "  MOMENT: 2000-01-01T14:05:01 (ISO date and time) or an OLE date number such as 36526.5\n";
+    "  MOMENT: 2000-01-01T14:05:01 (ISO date and time) or an OLE date number such as 36526.5\n"
+    "       lartsen-format [--locale ...] --template TEMPLATE --format FORMAT MOMENT...\n"
+    "  TEMPLATE: a title template (\"[%time%] %FreePhysical_fb%\"), with this machine's memory\n";
 
 namespace {
 
@@ -75,6 +77,14 @@ FormatCommand ParseFormatArguments(const std::vector<std::string>& args) {
       if (command.Locale != "en-US" && command.Locale != "ru-RU" && command.Locale != "de-DE" &&
           command.Locale != "system") {
         Fail(u"Неизвестные региональные настройки: " + FromUtf8(command.Locale));
+      }
+    } else if (!haveFormat && (a == "--template" || a == "--format")) {
+      if (i + 1 >= args.size()) Fail(u"После " + FromUtf8(a) + u" нужно значение");
+      if (a == "--template") {
+        command.Template = FromUtf8(args[++i]);
+      } else {
+        command.Format = FromUtf8(args[++i]);
+        haveFormat = true;
       }
     } else if (!haveFormat && a == "--") {
       // Everything after "--" is positional, so a format may start with "--".

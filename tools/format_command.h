@@ -1,6 +1,7 @@
 // The command line of lartsen-format: its options, the moments it reads and the lines it writes.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -13,6 +14,7 @@ struct FormatCommand {
   std::string Locale = "en-US";       // en-US, ru-RU, de-DE or system
   std::u16string Format;              // the time format
   std::vector<std::string> Moments;   // as given: ISO date-times or OLE date numbers
+  std::optional<std::u16string> Template;  // --template: a title template to expand instead
 };
 
 // The usage text printed with a command-line error.

@@ -6,6 +6,7 @@
 #include "support/error.h"
 #include "support/text.h"
 #include "tools/format_command.h"
+#include "tools/template_command.h"
 
 #ifdef _WIN32
 #include <fcntl.h>
@@ -37,7 +38,10 @@ int Run(const std::vector<std::string>& args) {
     } else {
       locale = &lartsen::BuiltinLocale(command.Locale);
     }
-    const int code = lartsen::RunFormatCommand(command, *locale, out, err);
+    const int code =
+        command.Template
+            ? lartsen::RunTemplateCommand(command, *locale, *lartsen::MachineMemory(*locale), out, err)
+            : lartsen::RunFormatCommand(command, *locale, out, err);
     WriteAll(stdout, out);
     WriteAll(stderr, err);
     return code;
