@@ -34,7 +34,12 @@ std::u16string asBuildFileName(std::u16string_view folder, std::u16string_view n
 
 std::u16string asGetFileName(std::u16string_view path) {
   const auto sep = LastSeparator(path);
-  return std::u16string(sep == std::u16string_view::npos ? path : path.substr(sep + 1));
+  if (sep == std::u16string_view::npos) {
+    // "C:file.txt" names file.txt in the current folder of drive C.
+    if (path.size() >= 2 && path[1] == u':') return std::u16string(path.substr(2));
+    return std::u16string(path);
+  }
+  return std::u16string(path.substr(sep + 1));
 }
 
 std::u16string asGetFilePath(std::u16string_view path) {
@@ -42,6 +47,7 @@ std::u16string asGetFilePath(std::u16string_view path) {
   if (sep == std::u16string_view::npos) return {};
   // "C:\file" -> "C:\" so the folder stays a usable root.
   if (sep == 2 && path[1] == u':') return std::u16string(path.substr(0, 3));
+  if (sep == 0) return std::u16string(path.substr(0, 1));  // "\a.ini": the drive's root
   return std::u16string(path.substr(0, sep));
 }
 
