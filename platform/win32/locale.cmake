@@ -25,3 +25,6 @@ lartsen_windows_static(time_format_speed)
 add_test(NAME time_format_speed COMMAND time_format_speed)
 set_tests_properties(time_format_speed PROPERTIES TIMEOUT 300 LABELS "windows;bench"
   ENVIRONMENT "LC_ALL=en_US.UTF-8;LANG=en_US.UTF-8")
+
+lartsen_add_gtest(clock_win32_tests SOURCES ${CMAKE_CURRENT_LIST_DIR}/tests/clock_win32_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/clock_win32.cpp)
