@@ -3,7 +3,8 @@ target_sources(lartsen_win32 PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/app/registry_settings_store.cpp
   ${CMAKE_CURRENT_LIST_DIR}/app/auto_start_win32.cpp
   ${CMAKE_CURRENT_LIST_DIR}/app/single_instance.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/app/message_boxes.cpp)
+  ${CMAKE_CURRENT_LIST_DIR}/app/message_boxes.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/app/environment_win32.cpp)
 
 add_executable(Lartsen WIN32
   ${CMAKE_CURRENT_LIST_DIR}/app/lartsen_main.cpp
@@ -20,3 +21,23 @@ target_link_options(Lartsen PRIVATE -s -Wl,--gc-sections)
 lartsen_add_gtest(win32_app_tests
   SOURCES ${CMAKE_CURRENT_LIST_DIR}/tests/app_registry_test.cpp
   LIBS lartsen_win32)
+
+# End-to-end runs of the real program against helper windows in other processes.
+add_executable(e2e_window_helper WIN32 ${CMAKE_CURRENT_LIST_DIR}/tests/e2e/e2e_window_helper.cpp)
+target_link_libraries(e2e_window_helper PRIVATE shell32)
+target_link_options(e2e_window_helper PRIVATE -municode)
+lartsen_warnings(e2e_window_helper)
+lartsen_windows_static(e2e_window_helper)
+
+lartsen_add_gtest(e2e_app_tests
+  SOURCES ${CMAKE_CURRENT_LIST_DIR}/tests/e2e/e2e_app_test.cpp
+  LIBS shell32 advapi32
+  LABELS e2e
+  TIMEOUT 300)
+add_dependencies(e2e_app_tests Lartsen e2e_window_helper)
+
+# The tray menu as a user meets it, on a real notification area (needs DISPLAY, trayer, xdotool).
+add_test(NAME e2e_tray_menu
+  COMMAND ${CMAKE_CURRENT_LIST_DIR}/tests/e2e/tray_menu_user.sh ${CMAKE_BINARY_DIR}/bin
+          ${CMAKE_BINARY_DIR}/screenshots)
+set_tests_properties(e2e_tray_menu PROPERTIES SKIP_RETURN_CODE 77 TIMEOUT 180 LABELS "windows;e2e")

@@ -250,11 +250,19 @@ LRESULT MainWindow::Handle(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam
       Close();
       return 0;
     case WM_QUERYENDSESSION:
-      // The process may be ended without further notice: the stamped title goes back now.
-      if (form_ && !closed_) form_->Form_QueryUnload();
+      // The process may be ended without further notice: the stamped title goes back now, and
+      // no tick stamps again while the other programs are asked.
+      if (form_ && !closed_) {
+        KillTimer(hwnd, kRefreshTimer);
+        form_->Form_QueryUnload();
+      }
       return TRUE;
     case WM_ENDSESSION:
-      if (wParam) Close();
+      if (wParam) {
+        Close();
+      } else if (!closed_) {
+        SetTimer(hwnd, kRefreshTimer, refreshInterval_, nullptr);  // the session goes on
+      }
       return 0;
     case WM_DESTROY:
       KillTimer(hwnd, kRefreshTimer);

@@ -1,31 +1,111 @@
 // Wiring of the program's engine: rules loader, refresh cycle, title writer and dialogs.
 #include "platform/win32/app/program_parts.h"
 
+#include "engine/full_screen_guard.h"
+#include "engine/refresh_cycle.h"
+#include "engine/title_writer.h"
+#include "fsutil/complex_directory.h"
+#include "platform/win32/app/environment_win32.h"
+#include "platform/win32/clock_win32.h"
+#include "platform/win32/collation_win32.h"
+#include "platform/win32/full_screen_win32.h"
+#include "platform/win32/host_win32.h"
+#include "platform/win32/list_reader_win32.h"
+#include "platform/win32/locale_win32.h"
+#include "platform/win32/memory_win32.h"
+#include "platform/win32/process_win32.h"
+#include "platform/win32/ui/about_dialog_win32.h"
+#include "platform/win32/ui/file_system_win32.h"
+#include "platform/win32/ui/random_win32.h"
+#include "platform/win32/ui/settings_dialog_win32.h"
+#include "platform/win32/ui/shell_win32.h"
+#include "platform/win32/window_win32.h"
+#include "process/window_process_path.h"
+#include "rules/conditions.h"
+#include "rules/list_reader.h"
+#include "rules/optional_conditions.h"
+#include "settings/read_me_file.h"
+#include "template/time_format.h"
+#include "template/title_format.h"
+
+#include "platform/win32/app/registry_settings_store.h"
+
 namespace lartsen::win32 {
 
+// Declared in the order they depend on each other; destroyed in reverse.
 struct ProgramParts::Parts {
   Settings& settings;
   MessageBoxes& messages;
   MainWindow& window;
+  HINSTANCE instance = GetModuleHandleW(nullptr);
+
+  EnvironmentWin32 environment;
+  HostWin32 host;
+  LocaleInfo locale = UserDefaultLocaleInfo();
+  LocalClock clock;
+  MemoryWin32 memory;
+  WindowWin32 windows;
+  ScreenWin32 screen;
+  ProcessWin32 processRoutes{host};
+  WindowProcessPath processes{processRoutes, host};
+  FullScreenGuard guard{windows, screen, host};
+
+  Win32FileReader files;
+  Win32AnsiDecoder ansi;
+  ListReader reader{files, ansi};
   ConditionsTable table;
+  ConditionsLoader loader{table, environment, reader, messages};
+
+  TitleFormatter formatter{settings, locale, clock, memory};
+  TitleWriter writer{windows, formatter};
+  RefreshCycle cycle{guard, windows, processes, table, UserCharacterOrder(), writer};
+
+  Shell shell;
+  FileSystem fileSystem;
+  Random random;
+  ComplexDirectory directories{fileSystem, host, environment};
+  OptionalConditions optional{environment, host, directories, shell, messages};
+  SettingsDialogServices dialogServices{settings, locale, clock, random, memory, environment, shell,
+                                        [] { return std::make_unique<RegistrySettingsStore>(); }};
+  AboutDialog about{window.Handle(), instance};
+
+  Parts(Settings& s, MessageBoxes& m, MainWindow& w) : settings(s), messages(m), window(w) {}
 };
 
 ProgramParts::ProgramParts(Settings& settings, MessageBoxes& messages, MainWindow& window)
-    : parts_(new Parts{settings, messages, window, {}}) {}
+    : parts_(std::make_unique<Parts>(settings, messages, window)) {}
 
 ProgramParts::~ProgramParts() = default;
 
-void ProgramParts::LoadConditions() {}
+void ProgramParts::LoadConditions() { parts_->loader.LoadConditions(); }
 const ConditionsTable& ProgramParts::Table() const { return parts_->table; }
-void ProgramParts::tmrRefresh_Timer() {}
-void ProgramParts::ApplyTitle(WindowHandle) {}
-void ProgramParts::ShowModal() {}
-void ProgramParts::ShowAbout() {}
+void ProgramParts::tmrRefresh_Timer() { parts_->cycle.tmrRefresh_Timer(); }
+void ProgramParts::ApplyTitle(WindowHandle window) { parts_->writer.ApplyTitle(window); }
 
-TimeFormatTrial ProgramParts::TimeFormatCheck() {
-  return [](std::u16string_view) {};
+void ProgramParts::ShowModal() {
+  // A fresh dialog for every showing.
+  frmSettings dialog(parts_->dialogServices, parts_->instance);
+  dialog.ShowModal();
 }
 
-FileCommands ProgramParts::Files() { return {}; }
+void ProgramParts::ShowAbout() { parts_->about.ShowAbout(); }
+
+TimeFormatTrial ProgramParts::TimeFormatCheck() {
+  Parts* parts = parts_.get();
+  return [parts](std::u16string_view format) {
+    FormatDateTime(parts->clock.Now(), format, parts->locale);
+  };
+}
+
+FileCommands ProgramParts::Files() {
+  Parts* parts = parts_.get();
+  return FileCommands{
+      [parts] { parts->optional.OpenOptionalConditions(); },
+      [parts] { parts->optional.OpenOptionalConditionsSamples(); },
+      [parts] {
+        OpenReadMeFile(reinterpret_cast<WindowHandle>(parts->window.Handle()), parts->environment,
+                       parts->shell, parts->messages);
+      }};
+}
 
 }  // namespace lartsen::win32

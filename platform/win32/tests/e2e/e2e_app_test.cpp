@@ -1,0 +1,355 @@
+// The real Lartsen.exe, run from a program folder of its own with its own rules, stamping and
+// restoring the titles of helper windows in other processes.
+#include <gtest/gtest.h>
+#include <windows.h>
+#include <shellapi.h>
+
+#include <chrono>
+#include <functional>
+#include <string>
+#include <thread>
+#include <utility>
+#include <vector>
+
+namespace {
+
+constexpr wchar_t kAppGuid[] = L"{7D6F2105-7E08-4565-ABFE-7C4F127C890A}";
+constexpr wchar_t kSettingsKey[] = L"Software\\Nerrowind\\Ларцен";
+constexpr wchar_t kRunKey[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+constexpr WPARAM kExitCommand = 1099;
+constexpr WPARAM kAutoStartCommand = 1014;
+constexpr WPARAM kSettingsCommand = 1011;
+constexpr WPARAM kAboutCommand = 2002;
+
+// The rules: no window of the helper's class is left alone unless its title says so.
+constexpr char kConditions[] =
+    "; rules of the end-to-end runs\r\n"
+    "NoSuchClass\r\n*\r\n*\r\n"
+    "*\r\nExcluded*\r\n*\r\n";
+
+bool WaitUntil(const std::function<bool()>& condition, int timeoutMs = 10000) {
+  auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
+  while (std::chrono::steady_clock::now() < end) {
+    if (condition()) return true;
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+  }
+  return condition();
+}
+
+std::wstring Folder(const std::wstring& path) { return path.substr(0, path.find_last_of(L"\\/")); }
+
+std::wstring OwnFolder() {
+  wchar_t path[MAX_PATH];
+  GetModuleFileNameW(nullptr, path, MAX_PATH);
+  return Folder(path);
+}
+
+std::wstring Title(HWND hwnd) {
+  wchar_t text[512] = {};
+  DWORD_PTR length = 0;
+  if (!SendMessageTimeoutW(hwnd, WM_GETTEXT, std::size(text), reinterpret_cast<LPARAM>(text),
+                           SMTO_ABORTIFHUNG, 2000, &length)) {
+    return L"<no answer>";
+  }
+  return text;
+}
+
+struct Process {
+  PROCESS_INFORMATION info{};
+  bool Running() const { return info.hProcess && WaitForSingleObject(info.hProcess, 0) == WAIT_TIMEOUT; }
+  bool WaitExit(int ms = 10000) const { return WaitForSingleObject(info.hProcess, ms) == WAIT_OBJECT_0; }
+  void End() {
+    if (!info.hProcess) return;
+    if (Running()) TerminateProcess(info.hProcess, 9);
+    WaitForSingleObject(info.hProcess, 5000);
+    CloseHandle(info.hProcess);
+    CloseHandle(info.hThread);
+    info = {};
+  }
+};
+
+Process Start(const std::wstring& program, const std::wstring& arguments) {
+  std::wstring command = L"\"" + program + L"\" " + arguments;
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  Process process;
+  if (!CreateProcessW(program.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                      Folder(program).c_str(), &startup, &process.info)) {
+    ADD_FAILURE() << "cannot start program, error " << GetLastError();
+  }
+  return process;
+}
+
+struct WindowSearch {
+  DWORD processId = 0;
+  HWND found = nullptr;
+  const wchar_t* title = nullptr;
+  int count = 0;
+};
+
+BOOL CALLBACK FindVisibleOfProcess(HWND hwnd, LPARAM data) {
+  auto* search = reinterpret_cast<WindowSearch*>(data);
+  DWORD owner = 0;
+  GetWindowThreadProcessId(hwnd, &owner);
+  if (owner == search->processId && IsWindowVisible(hwnd)) {
+    search->found = hwnd;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+BOOL CALLBACK CountTitled(HWND hwnd, LPARAM data) {
+  auto* search = reinterpret_cast<WindowSearch*>(data);
+  wchar_t text[128] = {};
+  GetWindowTextW(hwnd, text, 128);
+  if (std::wstring(text) == search->title) ++search->count;
+  return TRUE;
+}
+
+HWND WindowOf(DWORD processId) {
+  WindowSearch search;
+  search.processId = processId;
+  EnumWindows(FindVisibleOfProcess, reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+int CountWindowsTitled(const wchar_t* title) {
+  WindowSearch search;
+  search.title = title;
+  EnumWindows(CountTitled, reinterpret_cast<LPARAM>(&search));
+  return search.count;
+}
+
+// True while the shell keeps a tray icon of that window: modifying a missing icon fails.
+bool TrayIconPresent(HWND hwnd) {
+  if (!hwnd) return false;
+  NOTIFYICONDATAW data{};
+  data.cbSize = sizeof data;
+  data.hWnd = hwnd;
+  data.uID = 1;
+  data.uFlags = NIF_TIP;
+  wcscpy(data.szTip, L"Ларцен");
+  return Shell_NotifyIconW(NIM_MODIFY, &data) != FALSE;
+}
+
+bool IsStamped(const std::wstring& title, const std::wstring& own) {
+  // "<own> <hh:nn:ss>"
+  return title.size() == own.size() + 11 && title.compare(0, own.size(), own) == 0 &&
+         title[own.size()] == L' ' && title[own.size() + 1] == L'<' && title.back() == L'>' &&
+         iswdigit(title[own.size() + 2]) && title[own.size() + 4] == L':';
+}
+
+std::wstring RunValue(bool* present) {
+  wchar_t data[1024] = {};
+  DWORD size = sizeof data;
+  LONG result = RegGetValueW(HKEY_CURRENT_USER, kRunKey, kAppGuid, RRF_RT_REG_SZ, nullptr, data, &size);
+  *present = result == ERROR_SUCCESS;
+  return data;
+}
+
+class ResidentProgramTest : public testing::Test {
+ protected:
+  std::wstring folder;
+  std::wstring program;
+  Process resident;
+  std::vector<Process> helpers;
+
+  void SetUp() override {
+    wchar_t temp[MAX_PATH];
+    GetTempPathW(MAX_PATH, temp);
+    folder = std::wstring(temp) + L"lartsen-e2e-" + std::to_wstring(GetCurrentProcessId());
+    CreateDirectoryW(folder.c_str(), nullptr);
+    program = folder + L"\\Lartsen.exe";
+    ASSERT_TRUE(CopyFileW((OwnFolder() + L"\\Lartsen.exe").c_str(), program.c_str(), FALSE));
+    HANDLE file = CreateFileW((folder + L"\\Conditions.INI").c_str(), GENERIC_WRITE, 0, nullptr,
+                              CREATE_ALWAYS, 0, nullptr);
+    ASSERT_NE(file, INVALID_HANDLE_VALUE);
+    DWORD written = 0;
+    WriteFile(file, kConditions, sizeof kConditions - 1, &written, nullptr);
+    CloseHandle(file);
+    WriteSettings(50);
+  }
+
+  void TearDown() override {
+    resident.End();
+    for (Process& helper : helpers) helper.End();
+    RegDeleteTreeW(HKEY_CURRENT_USER, kSettingsKey);
+    DeleteFileW(program.c_str());
+    DeleteFileW((folder + L"\\Conditions.INI").c_str());
+    RemoveDirectoryW(folder.c_str());
+  }
+
+  static void WriteSettings(DWORD rate) {
+    HKEY key;
+    ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, kSettingsKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr,
+                              &key, nullptr), ERROR_SUCCESS);
+    const wchar_t pattern[] = L"<%time%>";
+    const wchar_t format[] = L"hh:nn:ss";
+    RegSetValueExW(key, L"Refresh Rate", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&rate), sizeof rate);
+    RegSetValueExW(key, L"Tittle Pattern", 0, REG_SZ, reinterpret_cast<const BYTE*>(pattern), sizeof pattern);
+    RegSetValueExW(key, L"Time Format", 0, REG_SZ, reinterpret_cast<const BYTE*>(format), sizeof format);
+    RegCloseKey(key);
+  }
+
+  HWND StartHelper(const std::wstring& title, bool fullScreen = false) {
+    helpers.push_back(Start(OwnFolder() + L"\\e2e_window_helper.exe",
+                            L"\"" + title + L"\"" + (fullScreen ? L" fullscreen" : L"")));
+    DWORD id = helpers.back().info.dwProcessId;
+    HWND hwnd = nullptr;
+    EXPECT_TRUE(WaitUntil([&] { return (hwnd = WindowOf(id)) != nullptr; }));
+    EXPECT_TRUE(WaitUntil([&] { return GetForegroundWindow() == hwnd; }))
+        << "the helper window did not reach the foreground";
+    return hwnd;
+  }
+
+  // Starts the resident program and waits until its tray icon is there.
+  HWND StartResident() {
+    resident = Start(program, L"");
+    HWND main = nullptr;
+    EXPECT_TRUE(WaitUntil([&] { return (main = FindWindowW(nullptr, kAppGuid)) != nullptr; }));
+    EXPECT_TRUE(WaitUntil([&] { return TrayIconPresent(main); })) << "no tray icon";
+    return main;
+  }
+};
+
+TEST_F(ResidentProgramTest, StampIsThereWithTheTrayIconAndFollowsTheSettings) {
+  WriteSettings(60000);  // only the refresh at start can stamp within this test
+  HWND window = StartHelper(L"E2E window");
+  StartResident();
+  EXPECT_TRUE(WaitUntil([&] { return IsStamped(Title(window), L"E2E window"); }, 3000))
+      << "title: " << testing::PrintToString(Title(window));
+}
+
+TEST_F(ResidentProgramTest, SecondStartEndsAtOnceWithoutSecondWindow) {
+  HWND main = StartResident();
+  Process second = Start(program, L"");
+  EXPECT_TRUE(second.WaitExit(10000));
+  DWORD code = 99;
+  GetExitCodeProcess(second.info.hProcess, &code);
+  EXPECT_EQ(code, 0u);
+  second.End();
+  EXPECT_EQ(CountWindowsTitled(kAppGuid), 1);
+  EXPECT_TRUE(resident.Running());
+  EXPECT_TRUE(TrayIconPresent(main));
+}
+
+TEST_F(ResidentProgramTest, ForegroundMovingToRuledWindowGivesTitleBack) {
+  HWND first = StartHelper(L"E2E window");
+  StartResident();
+  ASSERT_TRUE(WaitUntil([&] { return IsStamped(Title(first), L"E2E window"); }));
+  HWND excluded = StartHelper(L"Excluded window");
+  EXPECT_TRUE(WaitUntil([&] { return Title(first) == L"E2E window"; }))
+      << "title: " << testing::PrintToString(Title(first));
+  std::this_thread::sleep_for(std::chrono::milliseconds(300));  // several ticks at 50 ms
+  EXPECT_EQ(Title(excluded), L"Excluded window");
+}
+
+TEST_F(ResidentProgramTest, RetitleIsAdopted) {
+  HWND window = StartHelper(L"E2E window");
+  StartResident();
+  ASSERT_TRUE(WaitUntil([&] { return IsStamped(Title(window), L"E2E window"); }));
+  SetWindowTextW(window, L"Renamed");
+  EXPECT_TRUE(WaitUntil([&] { return IsStamped(Title(window), L"Renamed"); }))
+      << "title: " << testing::PrintToString(Title(window));
+}
+
+TEST_F(ResidentProgramTest, FullScreenWindowFreezesAllWriting) {
+  HWND window = StartHelper(L"E2E window");
+  StartResident();
+  ASSERT_TRUE(WaitUntil([&] { return IsStamped(Title(window), L"E2E window"); }));
+  HWND full = StartHelper(L"Full screen", true);
+  std::wstring frozen = Title(window);
+  // Nothing may happen for a while: the stamp of the first window is neither refreshed (its
+  // seconds would change) nor taken away, and the full-screen window gets none.
+  std::this_thread::sleep_for(std::chrono::milliseconds(1500));
+  EXPECT_EQ(Title(window), frozen);
+  EXPECT_EQ(Title(full), L"Full screen");
+}
+
+TEST_F(ResidentProgramTest, ExitCommandRestoresTitleBeforeTheEnd) {
+  HWND window = StartHelper(L"E2E window");
+  HWND main = StartResident();
+  ASSERT_TRUE(WaitUntil([&] { return IsStamped(Title(window), L"E2E window"); }));
+  PostMessageW(main, WM_COMMAND, kExitCommand, 0);
+  ASSERT_TRUE(resident.WaitExit());
+  EXPECT_EQ(Title(window), L"E2E window");
+  EXPECT_EQ(FindWindowW(nullptr, kAppGuid), nullptr);
+}
+
+TEST_F(ResidentProgramTest, SessionEndRestoresTitle) {
+  HWND window = StartHelper(L"E2E window");
+  HWND main = StartResident();
+  ASSERT_TRUE(WaitUntil([&] { return IsStamped(Title(window), L"E2E window"); }));
+  DWORD_PTR answer = 0;
+  ASSERT_TRUE(SendMessageTimeoutW(main, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF, SMTO_ABORTIFHUNG,
+                                  5000, &answer));
+  EXPECT_EQ(answer, static_cast<DWORD_PTR>(TRUE));
+  EXPECT_EQ(Title(window), L"E2E window");  // back before the session may end
+  std::this_thread::sleep_for(std::chrono::milliseconds(300));  // several ticks at 50 ms
+  EXPECT_EQ(Title(window), L"E2E window") << "stamped again while the session was ending";
+  SendMessageTimeoutW(main, WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF, SMTO_ABORTIFHUNG, 5000, &answer);
+  EXPECT_TRUE(resident.WaitExit());
+  EXPECT_EQ(Title(window), L"E2E window");
+}
+
+TEST_F(ResidentProgramTest, CancelledSessionEndStampsAgain) {
+  HWND window = StartHelper(L"E2E window");
+  HWND main = StartResident();
+  ASSERT_TRUE(WaitUntil([&] { return IsStamped(Title(window), L"E2E window"); }));
+  DWORD_PTR answer = 0;
+  SendMessageTimeoutW(main, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF, SMTO_ABORTIFHUNG, 5000, &answer);
+  EXPECT_EQ(Title(window), L"E2E window");
+  SendMessageTimeoutW(main, WM_ENDSESSION, FALSE, ENDSESSION_LOGOFF, SMTO_ABORTIFHUNG, 5000, &answer);
+  EXPECT_TRUE(WaitUntil([&] { return IsStamped(Title(window), L"E2E window"); }));
+  EXPECT_TRUE(resident.Running());
+}
+
+TEST_F(ResidentProgramTest, AutoStartToggledTwiceLeavesRegistryAsItWas) {
+  HWND main = StartResident();
+  bool before = false;
+  std::wstring valueBefore = RunValue(&before);
+  PostMessageW(main, WM_COMMAND, kAutoStartCommand, 0);
+  bool present = before;
+  EXPECT_TRUE(WaitUntil([&] { RunValue(&present); return present != before; }));
+  if (!before) {
+    EXPECT_EQ(RunValue(&present), L"\"" + program + L"\"");
+  }
+  PostMessageW(main, WM_COMMAND, kAutoStartCommand, 0);
+  EXPECT_TRUE(WaitUntil([&] { RunValue(&present); return present == before; }));
+  EXPECT_EQ(RunValue(&present), valueBefore);
+}
+
+TEST_F(ResidentProgramTest, TrayIconComesBackAfterShellRestart) {
+  HWND main = StartResident();
+  NOTIFYICONDATAW data{};
+  data.cbSize = sizeof data;
+  data.hWnd = main;
+  data.uID = 1;
+  ASSERT_TRUE(Shell_NotifyIconW(NIM_DELETE, &data));  // as a restarted shell forgets it
+  ASSERT_FALSE(TrayIconPresent(main));
+  PostMessageW(HWND_BROADCAST, RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
+  EXPECT_TRUE(WaitUntil([&] { return TrayIconPresent(main); }));
+}
+
+TEST_F(ResidentProgramTest, DialogsOpenFromTheMenuAndStampingGoesOnAfterThem) {
+  HWND window = StartHelper(L"E2E window");
+  HWND main = StartResident();
+  ASSERT_TRUE(WaitUntil([&] { return IsStamped(Title(window), L"E2E window"); }));
+  for (auto [command, caption] : {std::pair{kSettingsCommand, L"Настройки"},
+                                  std::pair{kAboutCommand, L"О программе"}}) {
+    PostMessageW(main, WM_COMMAND, command, 0);
+    HWND dialog = nullptr;
+    // The dialog itself is stamped while it is in the foreground: look for its caption's start.
+    EXPECT_TRUE(WaitUntil([&] {
+      dialog = GetForegroundWindow();
+      return dialog && Title(dialog).rfind(caption, 0) == 0;
+    })) << "no dialog " << testing::PrintToString(std::wstring(caption));
+    if (dialog) PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindow(dialog); }));
+  }
+  SetForegroundWindow(window);
+  EXPECT_TRUE(WaitUntil([&] { return IsStamped(Title(window), L"E2E window"); }));
+  EXPECT_TRUE(resident.Running());
+}
+
+}  // namespace

@@ -1,0 +1,66 @@
+#!/usr/bin/env bash
+# As a user would: with a real notification area on the display, click the program's tray icon,
+# see its menu open, keep a screenshot of it, and choose "Выход" from it with the keyboard.
+# Arguments: the folder of Lartsen.exe, the folder for the screenshot. Exit 77: skipped.
+set -uo pipefail
+bin=$1
+shots=$2
+root=$(cd "$(dirname "$0")/../../../.." && pwd)
+run="$root/scripts/wine-run"
+
+if [ -z "${DISPLAY:-}" ]; then echo "SKIP: no DISPLAY (run through scripts/with-display)"; exit 77; fi
+for tool in trayer xdotool xwininfo import; do
+  command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
+done
+
+folder=$(mktemp -d /tmp/lartsen-tray.XXXXXX)
+cp "$bin/Lartsen.exe" "$folder/Lartsen.exe"
+printf 'NoSuchClass\r\n*\r\n*\r\n' >"$folder/Conditions.INI"
+trayer_pid=
+program_pid=
+cleanup() {
+  [ -n "$program_pid" ] && kill "$program_pid" 2>/dev/null
+  [ -n "$trayer_pid" ] && kill "$trayer_pid" 2>/dev/null
+  rm -rf "$folder"
+}
+trap cleanup EXIT
+
+fail() { echo "FAIL: $*"; xwininfo -root -tree | head -40; exit 1; }
+wait_for() {  # seconds 'condition', evaluated anew on every try
+  local limit=$(( $1 * 10 ))
+  for _ in $(seq 1 "$limit"); do eval "$2" && return 0; sleep 0.1; done
+  return 1
+}
+# Visible windows of the program: its main window stays hidden, so one is the open menu.
+program_windows() { xdotool search --onlyvisible --class lartsen.exe 2>/dev/null; }
+panel() { xdotool search --classname '^panel$' 2>/dev/null | head -1; }
+# The notification area grows by one icon when the program docks its icon there.
+panel_width() { xdotool getwindowgeometry "$(panel)" 2>/dev/null | awk '/Geometry/ {split($2, g, "x"); print g[1]}'; }
+
+trayer --edge top --align right --widthtype request --height 32 >/dev/null 2>&1 &
+trayer_pid=$!
+wait_for 10 'test -n "$(panel)"' || fail "the notification area did not appear"
+
+"$run" "$folder/Lartsen.exe" >/dev/null 2>&1 &
+program_pid=$!
+wait_for 30 'test -n "$(xdotool search --name "^.7D6F2105-7E08-4565-ABFE-7C4F127C890A.$" 2>/dev/null)"' ||
+  fail "the program did not start"
+wait_for 20 'test "$(panel_width)" -gt 2' || fail "no icon in the notification area"
+
+# The icon fills the panel's right end; click its middle.
+eval "$(xdotool getwindowgeometry --shell "$(panel)")"
+icon_x=$(( X + WIDTH - 12 ))
+icon_y=$(( Y + HEIGHT / 2 ))
+xdotool mousemove "$icon_x" "$icon_y" click 1
+wait_for 10 'test -n "$(program_windows)"' || fail "clicking the icon opened no menu"
+sleep 0.5  # let the menu paint before the picture is taken
+mkdir -p "$shots"
+import -window root "$shots/menu.png" && echo "screenshot: $shots/menu.png"
+
+# "Выход" is the menu's last item: click it.
+menu=$(program_windows | head -1)
+eval "$(xdotool getwindowgeometry --shell "$menu")"
+xdotool mousemove $(( X + 40 )) $(( Y + HEIGHT - 10 )) sleep 0.3 click 1
+wait_for 15 '! kill -0 "$program_pid" 2>/dev/null' || fail "choosing Выход did not end the program"
+program_pid=
+echo "PASS: menu opened from the tray icon and Выход ended the program"
