@@ -35,10 +35,9 @@ class RefreshCycle {
   // propagate and end the tick where they arise; the caller decides what the user sees.
   void tmrRefresh_Timer();
 
+ private:
   // The window the rules leave to be stamped: the foreground window unless a rule matches it.
   WindowHandle ChooseWindow();
-
- private:
   // True when some rule's constrained cells all match the facts; the search stops there.
   bool AnyRuleMatches(const std::array<std::u16string, 3>& facts) const;
 
