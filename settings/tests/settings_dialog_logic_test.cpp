@@ -102,13 +102,6 @@ TEST(ParseRefreshRate, RejectsWhatIsNoThirtyTwoBitNumber) {
   }
 }
 
-TEST_F(SettingsDialogLogicTest, InitialTextsShowTheGlobals) {
-  const auto texts = logic.InitialTexts();
-  EXPECT_EQ(texts.RefreshRate, u"1000");
-  EXPECT_EQ(texts.TitlePattern, u"[%time%]");
-  EXPECT_EQ(texts.TimeFormat, u"ttttt");
-}
-
 TEST_F(SettingsDialogLogicTest, RejectedValuesKeepTheDialogOpenAndStoreNothing) {
   struct Case {
     SettingsDialogTexts texts;

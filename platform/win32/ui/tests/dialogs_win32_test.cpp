@@ -219,7 +219,16 @@ TEST_F(SettingsDialogOnScreen, LayoutCaptionsAndTabOrder) {
     EXPECT_EQ(ItemText(dialog, kLblTag1), L"Формат времени:");
     EXPECT_EQ(ItemText(dialog, kLblTag2), L"Шаблон заголовка:");
     EXPECT_EQ(ItemText(dialog, kCmdCancel), L"Отмена");
-    EXPECT_EQ(GetFocus(), nullptr);  // another thread's focus is not visible here
+    // The refresh rate has the focus first, its whole text selected.
+    GUITHREADINFO gui{};
+    gui.cbSize = sizeof gui;
+    ASSERT_TRUE(GetGUIThreadInfo(GetWindowThreadProcessId(dialog, nullptr), &gui));
+    EXPECT_EQ(gui.hwndFocus, GetDlgItem(dialog, kTxtRefreshRate));
+    DWORD start = 1, end = 0;
+    SendDlgItemMessageW(dialog, kTxtRefreshRate, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+                        reinterpret_cast<LPARAM>(&end));
+    EXPECT_EQ(start, 0u);
+    EXPECT_EQ(end, 4u);
     const int dpi = WindowDpi(dialog);
     RECT client{};
     GetClientRect(dialog, &client);
@@ -323,7 +332,6 @@ TEST(AboutDialogOnScreen, ShowsTitleAndCreditAndClosesWithOk) {
   AboutDialog().ShowAbout();
   watcher.join();
   EXPECT_EQ(title, AboutDialog::TitleLine());
-  EXPECT_EQ(title.rfind(L"Ларцен", 0) == 0 || !ReadProgramVersion().Title.empty(), true);
   EXPECT_EQ(credit, kAboutCredit);
 }
 
