@@ -17,3 +17,13 @@ lartsen_add_gtest(win32_ui_tests
     ${CMAKE_CURRENT_LIST_DIR}/ui/tests/dialogs_win32_test.cpp
   LIBS lartsen_win32
   TIMEOUT 180)
+
+# The real program driven through its menu commands (needs Lartsen.exe beside the test).
+if(TARGET Lartsen)
+  lartsen_add_gtest(e2e_ui_tests
+    SOURCES ${CMAKE_CURRENT_LIST_DIR}/ui/tests/e2e_ui_test.cpp
+    LIBS shell32 advapi32
+    LABELS e2e
+    TIMEOUT 300)
+  add_dependencies(e2e_ui_tests Lartsen)
+endif()
