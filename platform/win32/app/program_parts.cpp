@@ -67,6 +67,8 @@ struct ProgramParts::Parts {
   OptionalConditions optional{environment, host, directories, shell, messages};
   SettingsDialogServices dialogServices{settings, locale, clock, random, memory, environment, shell,
                                         [] { return std::make_unique<RegistrySettingsStore>(); }};
+  // A fresh dialog for every showing; chosen again from the tray while open, it comes to the front.
+  SettingsDialog settingsDialog{dialogServices, instance};
   AboutDialog about{window.Handle(), instance};
 
   Parts(Settings& s, MessageBoxes& m, MainWindow& w) : settings(s), messages(m), window(w) {}
@@ -82,11 +84,7 @@ const ConditionsTable& ProgramParts::Table() const { return parts_->table; }
 void ProgramParts::tmrRefresh_Timer() { parts_->cycle.tmrRefresh_Timer(); }
 void ProgramParts::ApplyTitle(WindowHandle window) { parts_->writer.ApplyTitle(window); }
 
-void ProgramParts::ShowModal() {
-  // A fresh dialog for every showing.
-  frmSettings dialog(parts_->dialogServices, parts_->instance);
-  dialog.ShowModal();
-}
+void ProgramParts::ShowModal() { parts_->settingsDialog.ShowModal(); }
 
 void ProgramParts::ShowAbout() { parts_->about.ShowAbout(); }
 
