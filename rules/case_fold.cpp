@@ -6,7 +6,7 @@ namespace {
 #include "rules/case_fold_table.inc"
 }  // namespace
 
-char16_t FoldCase(char16_t c) noexcept {
+char16_t FoldCaseFromTable(char16_t c) noexcept {
   const unsigned block = kCaseFoldStage1[c >> kCaseFoldBlockBits];
   const unsigned delta = kCaseFoldStage2[block][c & ((1u << kCaseFoldBlockBits) - 1)];
   return static_cast<char16_t>(c + delta);

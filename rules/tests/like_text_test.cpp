@@ -128,10 +128,22 @@ TEST(LikeText, SurrogatePairIsOneCharacter) {
   EXPECT_TRUE(LikeText(u"x" + smile + u"y", u"X" + smile + u"Y"));
 }
 
+TEST(LikeText, PlainEndingIsComparedLikeTheRest) {
+  EXPECT_FALSE(LikeText(u"abc", u"abcd"));
+  EXPECT_TRUE(LikeText(u"a]", u"[a]]"));   // the list, then a literal "]"
+  EXPECT_TRUE(LikeText(u"b]", u"[!a]]"));
+  EXPECT_FALSE(LikeText(u"a]", u"[!a]]"));
+  EXPECT_TRUE(LikeText(u"Отчёт.DOCX", u"*.docx"));
+  // A lone low surrogate at the end of a pattern does not split a pair that "?" takes whole.
+  EXPECT_FALSE(LikeText(u"\U0001F600", std::u16string(u"?") + char16_t(0xDE00)));
+}
+
 TEST(LikeText, ManyStarsOnLongTextStillDecide) {
   const std::u16string text(1000, u'a');
   EXPECT_FALSE(LikeText(text, u"*a*a*a*a*a*a*a*b"));
   EXPECT_TRUE(LikeText(text + u"b", u"*a*a*a*a*a*a*a*b"));
+  EXPECT_FALSE(LikeText(text, u"*a*a*a*a*a*a*a*b*"));
+  EXPECT_TRUE(LikeText(text + u"bx", u"*a*a*a*a*a*a*a*b?"));
 }
 
 // An order that inverts the alphabet, standing for a host collation unlike code point order.

