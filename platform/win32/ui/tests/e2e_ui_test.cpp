@@ -20,6 +20,8 @@ constexpr WPARAM kOptionalCommand = 1012;
 constexpr WPARAM kSamplesCommand = 1013;
 constexpr WPARAM kExitCommand = 1099;
 constexpr WPARAM kReadMeCommand = 2000;
+constexpr WPARAM kAboutCommand = 2002;
+constexpr int kAboutTitle = 202;
 // Control ids of the settings dialog.
 constexpr int kTxtRefreshRate = 101, kTxtTimeFormat = 103, kCmdPreviewTimeFormat = 105;
 
@@ -143,11 +145,28 @@ TEST_F(MenuCommandsTest, MissingExamplesAndReadMeAreReported) {
   EXPECT_EQ(GetFileAttributesW((folder + L"\\Conditions.Optional.INI").c_str()), INVALID_FILE_ATTRIBUTES);
 }
 
+TEST_F(MenuCommandsTest, AboutShowsTheTitleAndVersionOfTheProgramsVersionBlock) {
+  Command(kAboutCommand);
+  HWND about = nullptr;
+  ASSERT_TRUE(WaitUntil([&] {
+    about = FindWindowW(L"#32770", L"О программе");
+    return about != nullptr && IsWindowVisible(about);
+  }));
+  wchar_t title[256] = {};
+  GetDlgItemTextW(about, kAboutTitle, title, 256);
+  PostMessageW(about, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+  EXPECT_TRUE(WaitUntil([&] { return !IsWindow(about); }));
+  EXPECT_EQ(std::wstring(title), L"Ларцен 1.0.0");
+}
+
 TEST_F(MenuCommandsTest, SettingsDialogStoresValidValuesOnlyAndPreviewsFiveSamples) {
   auto openDialog = [&] {
     Command(kSettingsCommand);
     HWND dialog = nullptr;
-    EXPECT_TRUE(WaitUntil([&] { return (dialog = FindWindowW(L"#32770", L"Настройки")) != nullptr; }));
+    EXPECT_TRUE(WaitUntil([&] {
+      dialog = FindWindowW(L"#32770", L"Настройки");
+      return dialog != nullptr && IsWindowVisible(dialog);
+    }));
     return dialog;
   };
   HWND dialog = openDialog();
