@@ -264,7 +264,8 @@ TEST_F(SettingsDialogOnScreen, RejectedValuesKeepItOpenUntilValidOnesAreSaved) {
     EXPECT_TRUE(IsWindow(dialog));
     SetDlgItemTextW(dialog, kTxtTimeFormat, L"hh:nn:ss");
     SetDlgItemTextW(dialog, kTxtTitlePattern, L"<%time%>");
-    Click(dialog, IDOK);
+    // Enter in a text box is Ok, the default button.
+    PostMessageW(GetDlgItem(dialog, kTxtTitlePattern), WM_KEYDOWN, VK_RETURN, 0x001C0001);
   });
   EXPECT_EQ(boxes, (std::vector<std::wstring>{L"Вы ввели неправильное значение частоты обновления.",
                                               L"Частота обновления должна лежать в интервале от 1 до 60000.",
@@ -279,7 +280,8 @@ TEST_F(SettingsDialogOnScreen, CancelChangesNothing) {
   Run([&](HWND dialog) {
     SetDlgItemTextW(dialog, kTxtRefreshRate, L"5");
     SetDlgItemTextW(dialog, kTxtTimeFormat, L"yyyy");
-    Click(dialog, IDCANCEL);
+    // Esc in a text box is Cancel.
+    PostMessageW(GetDlgItem(dialog, kTxtTimeFormat), WM_KEYDOWN, VK_ESCAPE, 0x00010001);
   });
   EXPECT_EQ(settings.RefreshRate, 1000);
   EXPECT_EQ(settings.TimeFormat, u"hh:nn");
