@@ -55,7 +55,8 @@ struct DisabledWindows {
 
 BOOL CALLBACK DisableOne(HWND window, LPARAM state) {
   auto* disabled = reinterpret_cast<DisabledWindows*>(state);
-  if (window != disabled->dialog && IsWindowEnabled(window)) {
+  // The dialog's own popups (its tooltips) stay as they are.
+  if (window != disabled->dialog && GetWindow(window, GW_OWNER) != disabled->dialog && IsWindowEnabled(window)) {
     EnableWindow(window, FALSE);
     disabled->windows.push_back(window);
   }

@@ -1,5 +1,6 @@
 // The settings and About dialogs driven as a user would, from a watcher thread.
 #include <windows.h>
+#include <commctrl.h>
 
 #include <gtest/gtest.h>
 
@@ -236,6 +237,24 @@ TEST_F(SettingsDialogOnScreen, LayoutCaptionsAndTabOrder) {
     EXPECT_EQ(client.bottom, TwipsToPixels(2115, dpi));
     EXPECT_EQ(SendMessageW(dialog, WM_GETICON, ICON_SMALL, 0), 0);
     EXPECT_EQ(LOWORD(SendMessageW(dialog, DM_GETDEFID, 0, 0)), IDOK);
+    // Both "..." buttons explain themselves.
+    HWND tooltip = nullptr;
+    while ((tooltip = FindWindowExW(nullptr, tooltip, TOOLTIPS_CLASSW, nullptr)) != nullptr) {
+      if (GetWindow(tooltip, GW_OWNER) == dialog) break;
+    }
+    ASSERT_NE(tooltip, nullptr);
+    EXPECT_TRUE(IsWindowEnabled(tooltip));
+    EXPECT_EQ(SendMessageW(tooltip, TTM_GETTOOLCOUNT, 0, 0), 2);
+    for (int id : {kCmdPreviewTitlePattern, kCmdPreviewTimeFormat}) {
+      wchar_t tip[64] = {};
+      TTTOOLINFOW tool{};
+      tool.cbSize = TTTOOLINFOW_V2_SIZE;
+      tool.hwnd = dialog;
+      tool.uId = reinterpret_cast<UINT_PTR>(GetDlgItem(dialog, id));
+      tool.lpszText = tip;
+      SendMessageW(tooltip, TTM_GETTEXTW, 64, reinterpret_cast<LPARAM>(&tool));
+      EXPECT_EQ(std::wstring(tip), L" Предпросмотр ");
+    }
     std::vector<int> order;
     HWND item = GetDlgItem(dialog, kTxtRefreshRate);
     for (int i = 0; i < 7; ++i) {
