@@ -1,6 +1,5 @@
 // Nested directory creation on a real disk: Cyrillic names, long paths, the single-byte route.
 #include <windows.h>
-#include <shellapi.h>
 
 #include <gtest/gtest.h>
 
@@ -47,20 +46,34 @@ class DirectoryOnDisk : public ::testing::Test {
  protected:
   void SetUp() override {
     wchar_t temp[MAX_PATH];
-    GetTempPathW(MAX_PATH, temp);
+    ASSERT_GT(GetTempPathW(MAX_PATH, temp), 3u);
     root = std::wstring(temp) + L"lartsen-dirs-" + std::to_wstring(GetCurrentProcessId());
     CreateDirectoryW(root.c_str(), nullptr);
   }
-  void TearDown() override {
-    // SHFileOperation needs a double-NUL-terminated list; long paths are removed by the shell too.
-    std::wstring from = root;
-    from.push_back(L'\0');
-    SHFILEOPSTRUCTW operation{};
-    operation.wFunc = FO_DELETE;
-    operation.pFrom = from.c_str();
-    operation.fFlags = FOF_NOCONFIRMATION | FOF_NOERRORUI | FOF_SILENT;
-    SHFileOperationW(&operation);
+  void TearDown() override { RemoveTree(L"\\\\?\\" + root); }
+
+  // Removes the test's own folder through long-path names. The shell's recursive delete is
+  // not used: under the compatibility layer it loses its way on paths beyond MAX_PATH and
+  // deletes the current directory instead.
+  static void RemoveTree(const std::wstring& folder) {
+    WIN32_FIND_DATAW entry;
+    HANDLE find = FindFirstFileW((folder + L"\\*").c_str(), &entry);
+    if (find != INVALID_HANDLE_VALUE) {
+      do {
+        const std::wstring name = entry.cFileName;
+        if (name == L"." || name == L"..") continue;
+        const std::wstring path = folder + L"\\" + name;
+        if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+          RemoveTree(path);
+        } else {
+          DeleteFileW(path.c_str());
+        }
+      } while (FindNextFileW(find, &entry));
+      FindClose(find);
+    }
+    RemoveDirectoryW(folder.c_str());
   }
+
   FileSystem fs;
   NtHost host;
   FullPaths env;
