@@ -36,32 +36,34 @@ bool FullScreenGuard::HostHasMonitorFunctions() {
 }
 
 std::optional<ScreenRect> FullScreenGuard::ReferenceRect(WindowHandle monitorWindow) {
-  std::optional<ScreenRect> reference = Attempt([&] { return screen_.GetPrimaryScreenRect(); });
   if (HostHasMonitorFunctions()) {
     if (auto monitor = Attempt([&] { return screen_.GetMonitorRect(monitorWindow); }); monitor && *monitor) {
-      reference = **monitor;
+      return **monitor;
     }
   }
-  return reference;
+  // The primary screen is the reference when the monitor cannot be asked or gives nothing.
+  return Attempt([&] { return screen_.GetPrimaryScreenRect(); });
 }
 
 bool FullScreenGuard::IsFullScreenWindow(WindowHandle& window, WindowHandle& monitorWindow) {
   if (window == 0) window = Attempt([&] { return windows_.GetForegroundWindow(); }).value_or(0);
   if (monitorWindow == 0) monitorWindow = window;
-
-  const std::optional<ScreenRect> reference = ReferenceRect(monitorWindow);
-
   if (window == 0) return false;
+
+  // The geometry comes first: almost no window covers its monitor, and then the desktop tests
+  // (two more questions to the window manager on every tick) cannot change the answer.
+  const auto rect = Attempt([&] { return screen_.GetWindowRect(window); });
+  if (!rect || !*rect) return false;
+  const std::optional<ScreenRect> reference = ReferenceRect(monitorWindow);
+  if (!reference || **rect != *reference) return false;
+
+  // The desktop and its layers cover the screen without being full-screen programs.
   const auto desktop = Attempt([&] { return screen_.GetDesktopWindow(); });
   if (desktop && window == *desktop) return false;
   const auto shell = Attempt([&] { return screen_.GetShellWindow(); });
   if (shell && *shell != 0 && window == *shell) return false;
-
   const auto className = Attempt([&] { return windows_.GetWindowClassName(window); });
-  if (className && *className == kDesktopWorkerClass) return false;
-
-  const auto rect = Attempt([&] { return screen_.GetWindowRect(window); });
-  return reference && rect && *rect && **rect == *reference;
+  return !(className && *className == kDesktopWorkerClass);
 }
 
 }  // namespace lartsen

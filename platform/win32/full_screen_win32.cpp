@@ -25,23 +25,67 @@ ScreenRect FromRect(const RECT& r) {
 
 HWND ToHwnd(WindowHandle window) { return reinterpret_cast<HWND>(window); }
 
-}  // namespace
-
-ScreenRect ScreenWin32::GetPrimaryScreenRect() {
-  return {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
-}
-
-std::optional<ScreenRect> ScreenWin32::GetMonitorRect(WindowHandle window) {
+std::optional<ScreenRect> ReadMonitorRect(HWND window) {
   static const auto monitorFromWindow = User32Entry<MonitorFromWindowFunction>("MonitorFromWindow");
   static const auto getMonitorInfo = User32Entry<GetMonitorInfoWFunction>("GetMonitorInfoW");
   if (!monitorFromWindow || !getMonitorInfo) return std::nullopt;
 
-  HMONITOR monitor = monitorFromWindow(ToHwnd(window), MONITOR_DEFAULTTONEAREST);
+  HMONITOR monitor = monitorFromWindow(window, MONITOR_DEFAULTTONEAREST);
   if (!monitor) return std::nullopt;
   MONITORINFOEXW info{};
   info.cbSize = sizeof(info);
   if (!getMonitorInfo(monitor, &info)) return std::nullopt;
   return FromRect(info.rcMonitor);
+}
+
+}  // namespace
+
+void ScreenWin32::ForgetGeometry() {
+  readAtMs_ = 0;
+  primaryKnown_ = false;
+  monitorKnown_ = false;
+}
+
+bool ScreenWin32::Fresh() {
+  const std::uint64_t now = GetTickCount64();
+  if (readAtMs_ != 0 && now - readAtMs_ < kGeometryLifetimeMs) return true;
+  ForgetGeometry();
+  readAtMs_ = now == 0 ? 1 : now;
+  return false;
+}
+
+ScreenRect ScreenWin32::GetPrimaryScreenRect() {
+  if (!Fresh() || !primaryKnown_) {
+    primary_ = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    primaryKnown_ = true;
+  }
+  return primary_;
+}
+
+std::optional<ScreenRect> ScreenWin32::GetMonitorRect(WindowHandle window) {
+  // A minimised window is placed by its restored rectangle, which can only change while it is
+  // minimised through SetWindowPlacement; its window rectangle then stays the icon's, so its
+  // answer may be kept up to the lifetime. That cannot alter a judgement: a minimised window's
+  // rectangle is never a monitor's.
+  ScreenRect windowRect;
+  if (justRead_ && justReadWindow_ == window && justReadAtMs_ == GetTickCount64()) {
+    // The guard has read this window's rectangle a moment ago, just before asking for its monitor.
+    windowRect = justReadRect_;
+  } else {
+    RECT rect{};
+    if (window == 0 || !::GetWindowRect(ToHwnd(window), &rect)) return ReadMonitorRect(ToHwnd(window));
+    windowRect = FromRect(rect);
+  }
+  justRead_ = false;
+
+  if (Fresh() && monitorKnown_ && monitorWindow_ == window && monitorWindowRect_ == windowRect) {
+    return monitor_;
+  }
+  monitor_ = ReadMonitorRect(ToHwnd(window));
+  monitorKnown_ = true;
+  monitorWindow_ = window;
+  monitorWindowRect_ = windowRect;
+  return monitor_;
 }
 
 WindowHandle ScreenWin32::GetDesktopWindow() {
@@ -55,8 +99,13 @@ WindowHandle ScreenWin32::GetShellWindow() {
 
 std::optional<ScreenRect> ScreenWin32::GetWindowRect(WindowHandle window) {
   RECT rect{};
+  justRead_ = false;
   if (window == 0 || !::GetWindowRect(ToHwnd(window), &rect)) return std::nullopt;
-  return FromRect(rect);
+  justRead_ = true;
+  justReadWindow_ = window;
+  justReadAtMs_ = GetTickCount64();
+  justReadRect_ = FromRect(rect);
+  return justReadRect_;
 }
 
 }  // namespace lartsen::win32

@@ -246,6 +246,10 @@ LRESULT MainWindow::Handle(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam
         if (form_->OnCommand(LOWORD(wParam))) return 0;
       }
       break;
+    case WM_DISPLAYCHANGE:
+    case WM_SETTINGCHANGE:
+      if (displayChanged_) displayChanged_();
+      break;
     case WM_CLOSE:
       Close();
       return 0;

@@ -5,6 +5,8 @@
 #include <shellapi.h>
 
 #include <cstdint>
+#include <functional>
+#include <utility>
 
 #include "app/app_ports.h"
 #include "settings/settings_store.h"
@@ -32,6 +34,8 @@ class MainWindow : public MainWindowPort, public RefreshTimerPort {
   // Events go to the form from now on; before, ticks and commands are dropped.
   void SetForm(MainForm* form) { form_ = form; }
   HWND Handle() const { return hwnd_; }
+  // Called when the display layout may have changed (resolution, monitors, work area).
+  void SetDisplayChangeHandler(std::function<void()> handler) { displayChanged_ = std::move(handler); }
   // Takes the tray icon away and destroys the window without the unload handling: the end of
   // a start-up that failed.
   void Abandon();
@@ -63,6 +67,7 @@ class MainWindow : public MainWindowPort, public RefreshTimerPort {
   HICON trayIcon_ = nullptr;
   HICON bigIcon_ = nullptr;
   MainForm* form_ = nullptr;
+  std::function<void()> displayChanged_;
   UINT taskbarCreated_ = 0;
   UINT refreshInterval_ = 1000;
   bool trayWanted_ = false;

@@ -75,9 +75,12 @@ struct ProgramParts::Parts {
 };
 
 ProgramParts::ProgramParts(Settings& settings, MessageBoxes& messages, MainWindow& window)
-    : parts_(std::make_unique<Parts>(settings, messages, window)) {}
+    : parts_(std::make_unique<Parts>(settings, messages, window)) {
+  // The guard's screen keeps the display geometry until the layout changes.
+  window.SetDisplayChangeHandler([screen = &parts_->screen] { screen->ForgetGeometry(); });
+}
 
-ProgramParts::~ProgramParts() = default;
+ProgramParts::~ProgramParts() { parts_->window.SetDisplayChangeHandler(nullptr); }
 
 void ProgramParts::LoadConditions() { parts_->loader.LoadConditions(); }
 const ConditionsTable& ProgramParts::Table() const { return parts_->table; }
