@@ -24,8 +24,9 @@ std::u16string ReadGrowing(HWND hwnd, Read read, const wchar_t* what) {
     const int copied = read(hwnd, buffer.data(), static_cast<int>(buffer.size()));
     if (copied <= 0) {
       const DWORD code = GetLastError();
-      // Empty text, or a window that closed under our hands: empty title with success.
-      if (code == ERROR_SUCCESS || IsGone(code)) return {};
+      // Empty text, or a window that closed under our hands: empty title with success. Not all
+      // hosts report a gone window by its own code, so a failure asks whether it still exists.
+      if (code == ERROR_SUCCESS || IsGone(code) || !IsWindow(hwnd)) return {};
       throw ErrorFromWin32(code, what);
     }
     if (static_cast<std::size_t>(copied) < buffer.size() - 1) {
@@ -43,7 +44,9 @@ WindowHandle WindowWin32::GetForegroundWindow() {
 
 std::u16string WindowWin32::GetWindowText(WindowHandle window) {
   const HWND hwnd = ToHwnd(window);
-  if (hwnd == nullptr || !IsWindow(hwnd)) return {};
+  // A window that is gone fails the read, which then reads as empty; asking IsWindow first
+  // would cost another call to the window manager on every tick.
+  if (hwnd == nullptr) return {};
   // InternalGetWindowText reads the title the system keeps for the window instead of sending
   // WM_GETTEXT (GetWindowText and GetWindowTextLength may send a message), so a hung
   // application cannot stall the program's only thread.
@@ -56,13 +59,21 @@ void WindowWin32::SetWindowText(WindowHandle window, std::u16string_view text) {
 
 bool WindowWin32::TrySetWindowText(WindowHandle window, std::u16string_view text) {
   const HWND hwnd = ToHwnd(window);
-  if (hwnd == nullptr || !IsWindow(hwnd)) return true;
-  const std::wstring wide(text.begin(), text.end());
+  if (hwnd == nullptr) return true;
+  // No thread owns a window that is gone; nothing to write to. (A kept owner may belong to a
+  // window that has gone since: the message below then fails as for a gone window.)
+  const ULONGLONG now = GetTickCount64();
+  if (!keptOwner_.Holds(window, now)) {
+    DWORD owner = 0;
+    if (GetWindowThreadProcessId(hwnd, &owner) == 0) return true;
+    keptOwner_ = {window, now == 0 ? 1 : now};
+    ownerProcess_ = owner;
+  }
+  const DWORD pid = ownerProcess_;
   // A window the system already considers hung gets no message at all: a message that timed
   // out may still be delivered when it wakes, with an outdated stamp.
-  DWORD pid = 0;
-  GetWindowThreadProcessId(hwnd, &pid);
   if (pid != GetCurrentProcessId() && IsHungAppWindow(hwnd)) return false;
+  const std::wstring wide(text.begin(), text.end());
   // SetWindowTextW would wait for another thread's window without limit.
   DWORD_PTR result = 0;
   SetLastError(ERROR_SUCCESS);
@@ -83,8 +94,16 @@ bool WindowWin32::TrySetWindowText(WindowHandle window, std::u16string_view text
 
 std::u16string WindowWin32::GetWindowClassName(WindowHandle window) {
   const HWND hwnd = ToHwnd(window);
-  if (hwnd == nullptr || !IsWindow(hwnd)) return {};
-  return ReadGrowing(hwnd, ::GetClassNameW, L"GetClassNameW");
+  if (hwnd == nullptr) return {};
+  const ULONGLONG now = GetTickCount64();
+  if (keptClass_.Holds(window, now)) return className_;
+  std::u16string name = ReadGrowing(hwnd, ::GetClassNameW, L"GetClassNameW");
+  // Every window has a class name: an empty answer means the window is gone, not kept.
+  if (!name.empty()) {
+    keptClass_ = {window, now == 0 ? 1 : now};
+    className_ = name;
+  }
+  return name;
 }
 
 }  // namespace lartsen::win32

@@ -6,6 +6,9 @@
 // After <windows.h>, so that its title macros are taken back for the port's names.
 #include "support/window_port.h"
 
+#include <cstdint>
+#include <string>
+
 namespace lartsen::win32 {
 
 class WindowWin32 : public WindowPort {
@@ -18,6 +21,25 @@ class WindowWin32 : public WindowPort {
   void SetWindowText(WindowHandle window, std::u16string_view text) override;
   bool TrySetWindowText(WindowHandle window, std::u16string_view text) override;
   std::u16string GetWindowClassName(WindowHandle window) override;
+
+  // The class and the owning process of a window are fixed for its life, and the stamped window
+  // is asked for them on every tick (by the guard, the rules and the writer). The answers for
+  // the last window asked are kept for this long: a handle that names a new window needs the
+  // old one destroyed and its handle slot reused thousands of times, which takes longer.
+  static constexpr std::uint64_t kWindowFactsLifetimeMs = 1000;
+
+ private:
+  struct KeptFact {
+    WindowHandle window = 0;
+    std::uint64_t readAtMs = 0;
+    bool Holds(WindowHandle w, std::uint64_t now) const {
+      return readAtMs != 0 && window == w && now - readAtMs < kWindowFactsLifetimeMs;
+    }
+  };
+  KeptFact keptClass_;
+  std::u16string className_;
+  KeptFact keptOwner_;
+  unsigned long ownerProcess_ = 0;
 };
 
 }  // namespace lartsen::win32
