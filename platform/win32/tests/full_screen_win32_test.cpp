@@ -9,6 +9,7 @@
 #include "engine/full_screen_guard.h"
 #include "platform/win32/full_screen_win32.h"
 #include "platform/win32/host_win32.h"
+#include "platform/win32/window_win32.h"
 #include "support/window_port.h"
 
 namespace lartsen::win32 {
@@ -104,6 +105,42 @@ TEST_F(FullScreenWin32Test, DesktopShellAndWorkerWindowsAreNever) {
 
   ASSERT_NE(Popup(RegisterPlainClass(L"WorkerW"), monitor), nullptr);
   EXPECT_FALSE(Judge(window));
+}
+
+TEST_F(FullScreenWin32Test, KeptMonitorAnswersFollowTheWindowsCurrentRectangle) {
+  // Within the lifetime of the kept geometry, each judgement must still see where the window
+  // is now: covering, then not, then covering again.
+  ASSERT_NE(Popup(RegisterPlainClass(L"LartsenGame"), monitor), nullptr);
+  const int width = monitor.right - monitor.left, height = monitor.bottom - monitor.top;
+  for (int round = 0; round < 3; ++round) {
+    SetWindowPos(window, nullptr, monitor.left, monitor.top, width, height, SWP_NOZORDER);
+    EXPECT_TRUE(Judge(window)) << round;
+    SetWindowPos(window, nullptr, monitor.left, monitor.top, width / 2, height, SWP_NOZORDER);
+    EXPECT_FALSE(Judge(window)) << round;
+  }
+
+  // A kept answer is the one a fresh read gives, for this window and after a layout change.
+  const std::optional<ScreenRect> kept = screen.GetMonitorRect(reinterpret_cast<WindowHandle>(window));
+  screen.ForgetGeometry();
+  EXPECT_EQ(screen.GetMonitorRect(reinterpret_cast<WindowHandle>(window)), kept);
+  EXPECT_EQ(screen.GetPrimaryScreenRect(),
+            (ScreenRect{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)}));
+}
+
+TEST(WindowWin32Facts, ClassNamesOfSeveralWindowsInTurn) {
+  // The class kept for one window is never answered for another.
+  WindowWin32 windows;
+  HWND first = CreateWindowExW(0, RegisterPlainClass(L"LartsenFirst"), L"a", WS_POPUP, 0, 0, 10, 10,
+                               nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+  HWND second = CreateWindowExW(0, RegisterPlainClass(L"LartsenSecond"), L"b", WS_POPUP, 0, 0, 10,
+                                10, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+  ASSERT_TRUE(first && second);
+  for (int round = 0; round < 2; ++round) {
+    EXPECT_EQ(windows.GetWindowClassName(reinterpret_cast<WindowHandle>(first)), u"LartsenFirst");
+    EXPECT_EQ(windows.GetWindowClassName(reinterpret_cast<WindowHandle>(second)), u"LartsenSecond");
+  }
+  DestroyWindow(first);
+  DestroyWindow(second);
 }
 
 }  // namespace
