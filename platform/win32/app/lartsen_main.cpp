@@ -1,6 +1,5 @@
 // Entry point of Lartsen.exe: one instance per session, the hidden main window, the message loop.
 #include <windows.h>
-#include <commctrl.h>
 
 #include <exception>
 
@@ -68,8 +67,7 @@ int RunProgram(HINSTANCE instance) {
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
-  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
-  InitCommonControlsEx(&controls);
+  // The common controls are registered when the first dialog opens (EnsureCommonControls).
   try {
     return RunProgram(instance);
   } catch (...) {

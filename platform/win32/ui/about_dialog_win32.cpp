@@ -1,6 +1,7 @@
 // The About dialog: the program's icon, title and version from its version block, and a credit.
 #include "platform/win32/ui/about_dialog_win32.h"
 
+#include "platform/win32/common_controls.h"
 #include "platform/win32/ui/dialog_layout.h"
 #include "platform/win32/ui/version_block.h"
 #include "support/types.h"
@@ -17,6 +18,7 @@ std::wstring AboutDialog::TitleLine() {
 }
 
 void AboutDialog::ShowAbout() {
+  EnsureCommonControls();
   const auto dialogTemplate = EmptyDialogTemplate(WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME,
                                                   WS_EX_DLGMODALFRAME, kAboutCaption);
   DialogBoxIndirectParamW(instance_, reinterpret_cast<LPCDLGTEMPLATEW>(dialogTemplate.data()), owner_,

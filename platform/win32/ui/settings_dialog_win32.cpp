@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "platform/win32/common_controls.h"
 #include "platform/win32/ui/dialog_layout.h"
 #include "settings/read_me_file.h"
 #include "support/types.h"
@@ -89,8 +90,7 @@ frmSettings::~frmSettings() {
 }
 
 void frmSettings::ShowModal() {
-  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES};
-  InitCommonControlsEx(&controls);
+  EnsureCommonControls();
   const auto dialogTemplate =
       EmptyDialogTemplate(WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | WS_CLIPCHILDREN,
                           WS_EX_DLGMODALFRAME, kSettingsCaption);
