@@ -5,6 +5,7 @@
 
 #include "fsutil/complex_directory.h"
 #include "support/text.h"
+#include "support/testing/fake_host.h"
 
 namespace {
 
@@ -32,16 +33,6 @@ class CheckingFileSystem : public FileSystemPort {
   }
 };
 
-class Host : public HostPort {
- public:
-  bool nt = true;
-  bool IsHostWin9x() override { return !nt; }
-  bool IsHostWinNT() override { return nt; }
-  bool IsHostWin95() override { return false; }
-  bool IsHostWinNT40() override { return false; }
-  bool IsHostWinNT351() override { return false; }
-};
-
 class Environment : public EnvironmentPort {
  public:
   std::u16string ProgramFolder() override { return u"C:\\P"; }
@@ -59,12 +50,12 @@ class Environment : public EnvironmentPort {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::u16string path = FromUtf8(std::string_view(reinterpret_cast<const char*>(data), size));
   CheckingFileSystem fs;
-  Host host;
+  FakeHost host;
   Environment env;
   ComplexDirectory dirs(fs, host, env);
   dirs.CreateComplexDirectory(path, true);
   dirs.CreateComplexDirectory(path, false);
-  host.nt = false;
+  host.win9x = true;
   dirs.CreateComplexDirectory(path, true);
   return 0;
 }

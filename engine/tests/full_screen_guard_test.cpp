@@ -7,6 +7,7 @@
 
 #include "engine/tests/fake_windows.h"
 #include "support/error.h"
+#include "support/testing/fake_host.h"
 
 namespace lartsen {
 namespace {
@@ -42,18 +43,6 @@ class FakeScreen : public ScreenPort {
   bool failShell = false;
   int monitorCalls = 0;
   WindowHandle monitorAskedFor = 0;
-};
-
-class FakeHost : public HostPort {
- public:
-  bool IsHostWin9x() override { return win95; }
-  bool IsHostWinNT() override { return !win95; }
-  bool IsHostWin95() override { return win95; }
-  bool IsHostWinNT40() override { return nt40; }
-  bool IsHostWinNT351() override { return nt351; }
-  bool win95 = false;
-  bool nt40 = false;
-  bool nt351 = false;
 };
 
 constexpr WindowHandle kGame = 100;

@@ -9,6 +9,7 @@
 
 #include "support/error.h"
 #include "support/text.h"
+#include "support/testing/fake_host.h"
 
 namespace lartsen {
 namespace {
@@ -42,16 +43,6 @@ class FakeFileSystem : public FileSystemPort {
     entries[std::u16string(path)] = kFileAttributeDirectory;
     return true;
   }
-};
-
-class FakeHost : public HostPort {
- public:
-  bool nt = true;
-  bool IsHostWin9x() override { return !nt; }
-  bool IsHostWinNT() override { return nt; }
-  bool IsHostWin95() override { return false; }
-  bool IsHostWinNT40() override { return false; }
-  bool IsHostWinNT351() override { return false; }
 };
 
 // Relative paths resolve against C:\Work, as the process's current folder would.
@@ -142,7 +133,7 @@ TEST_F(ComplexDirectoryTest, UnicodeOnNtUsesPrefixedWideCalls) {
 }
 
 TEST_F(ComplexDirectoryTest, NineXHostsUseSingleByteCallsEvenWhenUnicodeIsAsked) {
-  host.nt = false;
+  host.win9x = true;
   EXPECT_TRUE(dirs.CreateComplexDirectory(u"C:\\a", true));
   EXPECT_EQ(fs.calls, (Calls{"attrA C:\\a", "mkdirA C:\\a"}));
 }

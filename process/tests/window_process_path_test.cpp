@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "support/error.h"
+#include "support/testing/fake_host.h"
 
 namespace lartsen {
 namespace {
@@ -45,16 +46,6 @@ class FakeRoutes : public ProcessRoutes {
     auto it = m.find(id);
     return it == m.end() ? std::u16string() : it->second;
   }
-};
-
-class FakeHost : public HostPort {
- public:
-  bool IsHostWin9x() override { return win9x; }
-  bool IsHostWinNT() override { return !win9x; }
-  bool IsHostWin95() override { return false; }
-  bool IsHostWinNT40() override { return false; }
-  bool IsHostWinNT351() override { return false; }
-  bool win9x = false;
 };
 
 using Calls = std::vector<std::string>;

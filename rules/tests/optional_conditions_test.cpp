@@ -9,6 +9,7 @@
 
 #include "settings/read_me_file.h"
 #include "support/text.h"
+#include "support/testing/fake_host.h"
 
 namespace lartsen {
 namespace {
@@ -23,16 +24,6 @@ class Environment : public EnvironmentPort {
     return u"C:\\Users\\Ира\\AppData\\Roaming";
   }
   std::u16string GetFullFileName(std::u16string_view path) override { return std::u16string(path); }
-};
-
-class Host : public HostPort {
- public:
-  bool nt = true;
-  bool IsHostWin9x() override { return !nt; }
-  bool IsHostWinNT() override { return nt; }
-  bool IsHostWin95() override { return false; }
-  bool IsHostWinNT40() override { return false; }
-  bool IsHostWinNT351() override { return false; }
 };
 
 // Directories as the calls name them; the application-data folder exists from the start.
@@ -84,7 +75,7 @@ class Messages : public MessagePort {
 class OptionalConditionsTest : public ::testing::Test {
  protected:
   Environment environment;
-  Host host;
+  FakeHost host;
   Disk disk;
   ComplexDirectory directories{disk, host, environment};
   Shell shell;
@@ -117,7 +108,7 @@ TEST_F(OptionalConditionsTest, AnExistingFileOpensWithoutMessageOrCreation) {
 }
 
 TEST_F(OptionalConditionsTest, NineXHostsCreateTheFolderWithSingleByteCalls) {
-  host.nt = false;
+  host.win9x = true;
   commands.OpenOptionalConditions();
   ASSERT_EQ(disk.created.size(), 2u);
   EXPECT_EQ(disk.created[1], "A " + ToUtf8(userFolder));
