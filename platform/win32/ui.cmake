@@ -17,6 +17,9 @@ lartsen_add_gtest(win32_ui_tests
     ${CMAKE_CURRENT_LIST_DIR}/ui/tests/dialogs_win32_test.cpp
   LIBS lartsen_win32
   TIMEOUT 180)
+# Pictures of the dialog and a preview box, kept for a person to look at.
+file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/screenshots)
+set_tests_properties(win32_ui_tests PROPERTIES ENVIRONMENT "LARTSEN_SCREENSHOTS=${CMAKE_BINARY_DIR}/screenshots")
 
 # The real program driven through its menu commands (needs Lartsen.exe beside the test).
 if(TARGET Lartsen)
