@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # As a user would: with a real notification area on the display, click the program's tray icon,
-# see its menu open, keep a screenshot of it, and choose "Выход" from it with the keyboard.
+# see its menu open, keep a screenshot of it, open the settings dialog from it, type new values,
+# keep a screenshot of the dialog, confirm with Enter, and choose "Выход" from the menu.
 # Arguments: the folder of Lartsen.exe, the folder for the screenshot. Exit 77: skipped.
 set -uo pipefail
 bin=$1
@@ -22,6 +23,7 @@ cleanup() {
   [ -n "$program_pid" ] && kill "$program_pid" 2>/dev/null
   [ -n "$trayer_pid" ] && kill "$trayer_pid" 2>/dev/null
   rm -rf "$folder"
+  "$run" reg delete 'HKCU\Software\Nerrowind\Ларцен' /f >/dev/null 2>&1 || true
 }
 trap cleanup EXIT
 
@@ -57,10 +59,40 @@ sleep 0.5  # let the menu paint before the picture is taken
 mkdir -p "$shots"
 import -window root "$shots/menu.png" && echo "screenshot: $shots/menu.png"
 
-# "Выход" is the menu's last item: click it.
+# "Настройки..." is the third item, below the first separator: open the settings dialog.
+key='HKCU\Software\Nerrowind\Ларцен'
+menu=$(program_windows | head -1)
+eval "$(xdotool getwindowgeometry --shell "$menu")"
+xdotool mousemove $(( X + 40 )) $(( Y + 53 )) sleep 0.3 click 1
+# The dialog's caption may carry the stamp by now: it is a window like any other.
+settings_dialog() { xdotool search --onlyvisible --name '^Настройки' 2>/dev/null | head -1; }
+wait_for 15 'test -n "$(settings_dialog)"' || fail "choosing Настройки... opened no dialog"
+dialog=$(settings_dialog)
+sleep 0.5
+# No window manager runs on the display: give the dialog the keyboard as one would.
+xdotool windowfocus --sync "$dialog" 2>/dev/null || xdotool windowfocus "$dialog"
+sleep 0.3
+# The rate field has the focus with its text selected: type over it, then the template.
+xdotool type --delay 50 "250"
+xdotool key Tab
+xdotool type --delay 50 "<%time%>"
+sleep 0.5
+import -window root "$shots/settings-dialog.png" && echo "screenshot: $shots/settings-dialog.png"
+xdotool key Return
+wait_for 15 'test -z "$(settings_dialog)"' || fail "Ok did not close the settings dialog"
+rate=$("$run" reg query "$key" /v "Refresh Rate" 2>/dev/null | tr -d '\r' | awk '/Refresh Rate/ {print $NF}')
+template=$("$run" reg query "$key" /v "Tittle Pattern" 2>/dev/null | tr -d '\r' | awk '/Tittle Pattern/ {print $NF}')
+[ "$rate" = "0xfa" ] || fail "the refresh rate typed into the dialog was not stored (got '$rate')"
+[ "$template" = "<%time%>" ] || fail "the template typed into the dialog was not stored (got '$template')"
+echo "the settings dialog stored what was typed into it"
+
+# Open the menu again; "Выход" is its last item: click it.
+xdotool mousemove "$icon_x" "$icon_y" click 1
+wait_for 10 'test -n "$(program_windows)"' || fail "clicking the icon opened no menu"
+sleep 0.5
 menu=$(program_windows | head -1)
 eval "$(xdotool getwindowgeometry --shell "$menu")"
 xdotool mousemove $(( X + 40 )) $(( Y + HEIGHT - 10 )) sleep 0.3 click 1
 wait_for 15 '! kill -0 "$program_pid" 2>/dev/null' || fail "choosing Выход did not end the program"
 program_pid=
-echo "PASS: menu opened from the tray icon and Выход ended the program"
+echo "PASS: menu opened from the tray icon, settings typed into the dialog, Выход ended the program"
