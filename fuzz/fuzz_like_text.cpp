@@ -89,7 +89,7 @@ bool Reference(const std::u16string& text, const std::u16string& pattern) {
       const std::size_t len = i < n ? (IsPair(text, i) ? 2 : 1) : 0;
       switch (el.kind) {
         case Kind::kStar:
-          r = ok[e + 1][i] || (i < n && ok[e][i + 1]);
+          r = ok[e + 1][i] || (i < n && ok[e][i + len]);  // a star takes a pair whole
           break;
         case Kind::kEmpty:
           r = ok[e + 1][i];

@@ -184,7 +184,15 @@ class Matcher {
         while (t < size && (text_[t] < u'0' || text_[t] > u'9')) ++t;
         break;
       case NextKind::kLiteral:
-        while (t < size && FoldCase(text_[t]) != literal_) ++t;
+        if (IsLowSurrogate(literal_)) {
+          // A star never ends inside a pair, so a lone low surrogate in the pattern is looked
+          // for only where a character starts.
+          while (t < size && text_[t] != literal_) t += CharacterLength(text_, t);
+        } else {
+          // Inside a pair sits a low surrogate, which no other character equals: stepping by
+          // code units skips nothing that could match.
+          while (t < size && FoldCase(text_[t]) != literal_) ++t;
+        }
         break;
       case NextKind::kList:
         while (t < size) {

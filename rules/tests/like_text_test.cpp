@@ -126,6 +126,11 @@ TEST(LikeText, SurrogatePairIsOneCharacter) {
   EXPECT_TRUE(LikeText(u"a" + smile, u"*?"));
   EXPECT_TRUE(LikeText(smile, u"[!a]"));
   EXPECT_TRUE(LikeText(u"x" + smile + u"y", u"X" + smile + u"Y"));
+  // A star does not stop halfway through a pair, whatever follows it in the pattern.
+  const std::u16string low(1, smile[1]);
+  EXPECT_FALSE(LikeText(smile, u"*[" + low + u"]"));
+  EXPECT_FALSE(LikeText(smile + u"x", u"*" + low + u"x"));
+  EXPECT_TRUE(LikeText(smile, smile.substr(0, 1) + u"*" + low));  // the pair split by the pattern itself
 }
 
 TEST(LikeText, PlainEndingIsComparedLikeTheRest) {
