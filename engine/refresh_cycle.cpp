@@ -27,12 +27,12 @@ void RefreshCycle::tmrRefresh_Timer() {
   // While a window covers its monitor (a game, a slide show) nothing is written or restored.
   if (guard_.IsFullScreenWindow(window, monitorWindow)) return;
 
-  const WindowHandle chosen = conditions_.ConditionsLoaded ? ChooseWindow() : 0;
+  // `window` now holds the foreground window the guard examined (0 when there is none).
+  const WindowHandle chosen = conditions_.ConditionsLoaded ? ChooseWindow(window) : 0;
   ApplyTitle_(chosen);
 }
 
-WindowHandle RefreshCycle::ChooseWindow() {
-  const WindowHandle foreground = windows_.GetForegroundWindow();
+WindowHandle RefreshCycle::ChooseWindow(WindowHandle foreground) {
   const auto& used = conditions_.ConditionColumnsUsed;
 
   // Only facts some rule constrains are fetched; the process name is the costly one.

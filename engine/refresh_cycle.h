@@ -16,6 +16,9 @@
 namespace lartsen {
 
 // Holds nothing between ticks; every tick reads the foreground window and its facts anew.
+// The foreground window is read once per tick, by the guard, and the window the guard
+// examined is the one the rules see: read twice, a full-screen window that came to the front
+// between the readings would be stamped without having been looked at.
 // Everything is held by reference and must outlive the cycle; the table is only read.
 class RefreshCycle {
  public:
@@ -36,8 +39,8 @@ class RefreshCycle {
   void tmrRefresh_Timer();
 
  private:
-  // The window the rules leave to be stamped: the foreground window unless a rule matches it.
-  WindowHandle ChooseWindow();
+  // The window the rules leave to be stamped: `foreground` unless a rule matches it.
+  WindowHandle ChooseWindow(WindowHandle foreground);
   // True when some rule's constrained cells all match the facts; the search stops there.
   bool AnyRuleMatches(const std::array<std::u16string, 3>& facts) const;
 

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <map>
 #include <vector>
 
@@ -13,17 +14,24 @@
 namespace lartsen {
 namespace {
 
+// Reads the foreground window as the real guard does and hands it back.
 class FakeGuard : public FullScreenQuery {
  public:
+  explicit FakeGuard(testing::FakeWindows& windows) : windows_(windows) {}
   bool IsFullScreenWindow(WindowHandle& window, WindowHandle& monitorWindow) override {
     ++calls;
     EXPECT_EQ(window, 0u);
     EXPECT_EQ(monitorWindow, 0u);
-    window = monitorWindow = 77;  // what it writes back is of no concern to the cycle
+    window = monitorWindow = windows_.GetForegroundWindow();
+    if (afterReading) afterReading();
     return fullScreen;
   }
   bool fullScreen = false;
   int calls = 0;
+  std::function<void()> afterReading;  // what happens on the desktop right after the reading
+
+ private:
+  testing::FakeWindows& windows_;
 };
 
 class FakeProcesses : public ProcessPathPort {
@@ -72,8 +80,8 @@ class RefreshCycleTest : public ::testing::Test {
   }
   int FactsFetched() const { return windows.classCalls + windows.titleCalls + processes.calls; }
 
-  FakeGuard guard;
   testing::FakeWindows windows;
+  FakeGuard guard{windows};
   FakeProcesses processes;
   ConditionsTable table;
   std::vector<WindowHandle> applied;
@@ -89,7 +97,6 @@ TEST_F(RefreshCycleTest, BeforeRulesAreLoadedNoWindowIsChosenAndNoFactFetched) {
   cycle.tmrRefresh_Timer();
   cycle.tmrRefresh_Timer();
   EXPECT_EQ(applied, (std::vector<WindowHandle>{0, 0}));
-  EXPECT_EQ(windows.foregroundCalls, 0);
   EXPECT_EQ(FactsFetched(), 0);
   EXPECT_EQ(guard.calls, 2);
 }
@@ -99,7 +106,20 @@ TEST_F(RefreshCycleTest, FullScreenEndsTheTickBeforeAnything) {
   guard.fullScreen = true;
   cycle.tmrRefresh_Timer();
   EXPECT_TRUE(applied.empty());
-  EXPECT_EQ(windows.foregroundCalls, 0);
+  EXPECT_EQ(FactsFetched(), 0);
+}
+
+TEST_F(RefreshCycleTest, TheWindowTheGuardExaminedIsTheOneJudgedAndStamped) {
+  Load({{u"Game", u"*", u"*"}});
+  constexpr WindowHandle kGame = 900;
+  windows.classes[kGame] = u"Game";
+  // A game comes to the front just after the guard looked at Notepad: Notepad is still the
+  // window this tick is about, and the foreground is read only once.
+  guard.afterReading = [this] { windows.foreground = kGame; };
+  cycle.tmrRefresh_Timer();
+  EXPECT_EQ(applied, std::vector<WindowHandle>{kNotepad});
+  EXPECT_EQ(windows.foregroundCalls, 1);
+  EXPECT_EQ(windows.classCalls, 1);
 }
 
 TEST_F(RefreshCycleTest, AllAsteriskRuleMatchesWithoutFetchingAnyFact) {
