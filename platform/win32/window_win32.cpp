@@ -14,11 +14,18 @@ HWND ToHwnd(WindowHandle window) { return reinterpret_cast<HWND>(window); }
 
 bool IsGone(DWORD code) { return code == ERROR_INVALID_WINDOW_HANDLE; }
 
+// A buffer that an unusually long title made large is given back rather than kept for good.
+void ReleaseIfLarge(std::wstring& buffer) {
+  if (buffer.capacity() > 65536) std::wstring().swap(buffer);
+}
+
 // Reads text with a growing buffer until it is no longer cut short. `read` returns the length
-// copied (without the NUL) and leaves an error code when it fails.
+// copied (without the NUL) and leaves an error code when it fails. `buffer` is kept by the
+// caller from one read to the next, so that a tick's reads allocate nothing for it.
 template <typename Read>
-std::u16string ReadGrowing(HWND hwnd, Read read, const wchar_t* what) {
-  std::wstring buffer(256, L'\0');
+std::u16string ReadGrowing(HWND hwnd, Read read, const wchar_t* what, std::wstring& buffer) {
+  ReleaseIfLarge(buffer);
+  if (buffer.size() < 256) buffer.resize(256);
   for (;;) {
     SetLastError(ERROR_SUCCESS);
     const int copied = read(hwnd, buffer.data(), static_cast<int>(buffer.size()));
@@ -32,7 +39,7 @@ std::u16string ReadGrowing(HWND hwnd, Read read, const wchar_t* what) {
     if (static_cast<std::size_t>(copied) < buffer.size() - 1) {
       return std::u16string(buffer.begin(), buffer.begin() + copied);
     }
-    buffer.assign(buffer.size() * 2, L'\0');
+    buffer.resize(buffer.size() * 2);
   }
 }
 
@@ -50,7 +57,7 @@ std::u16string WindowWin32::GetWindowText(WindowHandle window) {
   // InternalGetWindowText reads the title the system keeps for the window instead of sending
   // WM_GETTEXT (GetWindowText and GetWindowTextLength may send a message), so a hung
   // application cannot stall the program's only thread.
-  return ReadGrowing(hwnd, ::InternalGetWindowText, L"InternalGetWindowText");
+  return ReadGrowing(hwnd, ::InternalGetWindowText, L"InternalGetWindowText", textBuffer_);
 }
 
 void WindowWin32::SetWindowText(WindowHandle window, std::u16string_view text) {
@@ -72,15 +79,20 @@ bool WindowWin32::TrySetWindowText(WindowHandle window, std::u16string_view text
   const DWORD pid = ownerProcess_;
   // A window the system already considers hung gets no message at all: a message that timed
   // out may still be delivered when it wakes, with an outdated stamp.
-  if (pid != GetCurrentProcessId() && IsHungAppWindow(hwnd)) return false;
-  const std::wstring wide(text.begin(), text.end());
+  if (pid != GetCurrentProcessId() && !lastAnswer_.Holds(window, now, kAnswerShowsAliveMs) &&
+      IsHungAppWindow(hwnd)) {
+    return false;
+  }
+  ReleaseIfLarge(textBuffer_);
+  textBuffer_.assign(text.begin(), text.end());  // NUL-terminated by the string
   // SetWindowTextW would wait for another thread's window without limit.
   DWORD_PTR result = 0;
   SetLastError(ERROR_SUCCESS);
   // The window procedure's answer is not relied on: some applications handle WM_SETTEXT and
   // answer 0; whether the title changed shows at the next read.
-  if (SendMessageTimeoutW(hwnd, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(wide.c_str()),
+  if (SendMessageTimeoutW(hwnd, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(textBuffer_.c_str()),
                           SMTO_ABORTIFHUNG | SMTO_BLOCK, kWriteTimeoutMs, &result) != 0) {
+    lastAnswer_ = {window, now == 0 ? 1 : now};
     return true;
   }
   const DWORD code = GetLastError();
@@ -97,7 +109,7 @@ std::u16string WindowWin32::GetWindowClassName(WindowHandle window) {
   if (hwnd == nullptr) return {};
   const ULONGLONG now = GetTickCount64();
   if (keptClass_.Holds(window, now)) return className_;
-  std::u16string name = ReadGrowing(hwnd, ::GetClassNameW, L"GetClassNameW");
+  std::u16string name = ReadGrowing(hwnd, ::GetClassNameW, L"GetClassNameW", textBuffer_);
   // Every window has a class name: an empty answer means the window is gone, not kept.
   if (!name.empty()) {
     keptClass_ = {window, now == 0 ? 1 : now};

@@ -28,18 +28,26 @@ class WindowWin32 : public WindowPort {
   // old one destroyed and its handle slot reused thousands of times, which takes longer.
   static constexpr std::uint64_t kWindowFactsLifetimeMs = 1000;
 
+  // A thread that took a message this recently cannot count as hung: the system calls a window
+  // hung only after five seconds without it asking for messages. Within this time the write
+  // skips the question, one call to the window manager fewer on every tick.
+  static constexpr std::uint64_t kAnswerShowsAliveMs = 2000;
+
  private:
   struct KeptFact {
     WindowHandle window = 0;
     std::uint64_t readAtMs = 0;
-    bool Holds(WindowHandle w, std::uint64_t now) const {
-      return readAtMs != 0 && window == w && now - readAtMs < kWindowFactsLifetimeMs;
+    bool Holds(WindowHandle w, std::uint64_t now,
+               std::uint64_t lifetimeMs = kWindowFactsLifetimeMs) const {
+      return readAtMs != 0 && window == w && now - readAtMs < lifetimeMs;
     }
   };
   KeptFact keptClass_;
   std::u16string className_;
   KeptFact keptOwner_;
   unsigned long ownerProcess_ = 0;
+  KeptFact lastAnswer_;  // the window whose thread last took a title from us, and when
+  std::wstring textBuffer_;  // for the text read or written last; reused by every call
 };
 
 }  // namespace lartsen::win32
