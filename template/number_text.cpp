@@ -13,17 +13,30 @@ namespace {
 // 16 digits no longer fit in 15 significant ones; from there on the exponent form.
 constexpr double kExponentFrom = 1e15;
 
-void AppendDigits(std::u16string& out, std::uint64_t n) {
-  char16_t buffer[20];
-  int i = 20;
-  do {
-    buffer[--i] = static_cast<char16_t>(u'0' + n % 10);
-    n /= 10;
-  } while (n != 0);
-  out.append(buffer + i, buffer + 20);
-}
-
 }  // namespace
+
+void AppendDecimalDigits(std::u16string& out, std::uint64_t value, int minimumDigits) {
+  constexpr int kSize = 24;
+  char16_t buffer[kSize];
+  int i = kSize;
+  // A 64-bit division is a library call on the 32-bit build, and every tick writes a dozen
+  // byte counts: take nine digits at a time with one such division, the rest in 32 bits.
+  while (value > 0xFFFFFFFFu) {
+    std::uint32_t chunk = static_cast<std::uint32_t>(value % 1000000000u);
+    value /= 1000000000u;
+    for (int k = 0; k < 9; ++k) {
+      buffer[--i] = static_cast<char16_t>(u'0' + chunk % 10);
+      chunk /= 10;
+    }
+  }
+  std::uint32_t low = static_cast<std::uint32_t>(value);
+  do {
+    buffer[--i] = static_cast<char16_t>(u'0' + low % 10);
+    low /= 10;
+  } while (low != 0);
+  while (kSize - i < minimumDigits && i > 0) buffer[--i] = u'0';
+  out.append(buffer + i, buffer + kSize);
+}
 
 void AppendNumberText(std::u16string& out, double value, std::u16string_view decimalSeparator) {
   if (std::isnan(value) || std::isinf(value)) {
@@ -35,7 +48,7 @@ void AppendNumberText(std::u16string& out, double value, std::u16string_view dec
   // The common case, byte counts: whole numbers below 1E+15 are exact in 15 digits.
   if (magnitude < kExponentFrom && value == std::trunc(value)) {
     if (value < 0) out += u'-';
-    AppendDigits(out, static_cast<std::uint64_t>(magnitude));
+    AppendDecimalDigits(out, static_cast<std::uint64_t>(magnitude));
     return;
   }
   // Round to 15 significant digits, halves away from zero as the platform does (printf would
@@ -70,7 +83,7 @@ void AppendNumberText(std::u16string& out, double value, std::u16string_view dec
     out += exponent < 0 ? u'-' : u'+';
     const int e = exponent < 0 ? -exponent : exponent;
     if (e < 10) out += u'0';
-    AppendDigits(out, static_cast<std::uint64_t>(e));
+    AppendDecimalDigits(out, static_cast<std::uint64_t>(e));
     return;
   }
   if (exponent < 0) {

@@ -1,10 +1,14 @@
 // Number text of the memory figures: a double as OLE Automation's VarBstrFromR8 writes it.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
 namespace lartsen {
+
+// Plain decimal digits of `value`, zero-padded to `minimumDigits`. Appends to `out`.
+void AppendDecimalDigits(std::u16string& out, std::uint64_t value, int minimumDigits = 1);
 
 // Whole numbers as plain digits without grouping; at most 15 significant digits; magnitudes of
 // 1E+15 and above (and below 0.0001) in exponent form ("1E+15", "1.23456789012346E+15").

@@ -1,13 +1,14 @@
 // Memory figures of a Linux machine from /proc, for the console tool's native build.
 #include "tools/proc_memory.h"
 
+#include <algorithm>
 #include <cmath>
 #include <fstream>
 #include <sstream>
 
 #include "support/error.h"
 #include "support/text.h"
-#include "template/number_text.h"
+#include "template/byte_size_text.h"
 
 namespace lartsen {
 namespace {
@@ -70,37 +71,8 @@ MemoryStatus ProcMemory::GlobalMemoryStatus() {
 
 std::u16string ProcMemory::FormatByteSize(double bytes) {
   std::u16string text;
-  if (bytes < 0) {
-    text = u"-";
-    bytes = -bytes;
-  }
-  if (bytes < 1024) {
-    AppendNumberText(text, std::floor(bytes), decimalSeparator_);
-    return text + u" bytes";
-  }
-  static const char16_t* const kUnits[] = {u"KB", u"MB", u"GB", u"TB", u"PB", u"EB"};
-  int unit = 0;
-  double value = bytes / 1024;
-  while (value >= 1000 && unit < 5) {
-    value /= 1024;
-    ++unit;
-  }
-  // Three significant digits, cut rather than rounded, as the shell shows sizes.
-  const int decimals = value < 10 ? 2 : (value < 100 ? 1 : 0);
-  const double scale = std::pow(10.0, decimals);
-  AppendNumberText(text, std::floor(value * scale) / scale, decimalSeparator_);
-  if (decimals > 0) {
-    // Keep the shell's fixed number of decimals ("1,50 KB").
-    std::size_t sep = text.find(decimalSeparator_);
-    if (sep == std::u16string::npos) {
-      text += decimalSeparator_;
-      sep = text.size() - decimalSeparator_.size();
-    }
-    while (text.size() - sep - decimalSeparator_.size() < static_cast<std::size_t>(decimals)) {
-      text += u'0';
-    }
-  }
-  return text + u" " + kUnits[unit];
+  AppendByteSizeText(text, bytes, decimalSeparator_, EnglishByteSizeUnits());
+  return text;
 }
 
 }  // namespace lartsen

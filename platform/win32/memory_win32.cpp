@@ -4,7 +4,7 @@
 #include <windows.h>
 #include <shlwapi.h>
 
-#include <cmath>
+#include <string_view>
 
 #include "platform/win32/last_error_win32.h"
 
@@ -29,47 +29,42 @@ MemoryStatus MemoryWin32::GlobalMemoryStatus() {
 
 namespace {
 
-// A change of the user's regional settings shows in the size texts within this time.
-constexpr ULONGLONG kCacheLifetimeMs = 30000;
-
-std::u16string ShellByteSize(double bytes) {
-  // The shell call takes a signed 64-bit count; a negative "used" figure (a total read while
-  // the free part grew) keeps its sign in front of the size of its magnitude.
-  std::u16string sign;
-  if (bytes < 0) {
-    sign = u"-";
-    bytes = -bytes;
-  }
-  constexpr double kLargest = 9223372036854774784.0;  // largest double below 2^63
-  const LONGLONG count =
-      std::isnan(bytes) ? 0 : static_cast<LONGLONG>(bytes < kLargest ? bytes : kLargest);
-  wchar_t buffer[64] = {};
-  if (StrFormatByteSizeW(count, buffer, 64) == nullptr) throw LastError(L"StrFormatByteSizeW");
-  const std::wstring_view text(buffer);
-  return sign + std::u16string(text.begin(), text.end());
+// The unit word of a shell size text: what follows its last digit ("100 bytes" -> " bytes").
+std::u16string WordAfterNumber(const wchar_t* text) {
+  const std::wstring_view view(text);
+  const std::size_t lastDigit = view.find_last_of(L"0123456789");
+  if (lastDigit == std::wstring_view::npos || lastDigit + 1 == view.size()) return {};
+  return std::u16string(view.begin() + static_cast<std::ptrdiff_t>(lastDigit) + 1, view.end());
 }
 
 }  // namespace
 
+void MemoryWin32::ReadWords(unsigned long locale) {
+  // One count well inside each unit: 100 bytes, then one and a half of each larger unit.
+  units_ = EnglishByteSizeUnits();
+  for (std::size_t unit = 0; unit < units_.size(); ++unit) {
+    const LONGLONG sample = unit == 0 ? 100 : (LONGLONG{3} << (10 * unit - 1));
+    wchar_t text[64] = {};
+    if (StrFormatByteSizeW(sample, text, 64) == nullptr) continue;  // the English word stays
+    std::u16string word = WordAfterNumber(text);
+    if (!word.empty()) units_[unit] = std::move(word);
+  }
+  wchar_t separator[8] = {};
+  const int length = GetLocaleInfoW(static_cast<LCID>(locale), LOCALE_SDECIMAL, separator, 8);
+  decimalSeparator_ = length > 1 ? std::u16string(separator, separator + length - 1) : u".";
+  wordsLocale_ = locale;
+}
+
 std::u16string MemoryWin32::FormatByteSize(double bytes) {
   const ULONGLONG now = GetTickCount64();
   const LCID locale = GetUserDefaultLCID();
-  if (now - cacheStartedMs_ >= kCacheLifetimeMs || locale != cacheLocale_) {
-    for (CachedText& entry : cache_) entry.Valid = false;
-    cacheStartedMs_ = now;
-    cacheLocale_ = locale;
+  if (wordsReadAtMs_ == 0 || now - wordsReadAtMs_ >= kWordsLifetimeMs || locale != wordsLocale_) {
+    ReadWords(locale);
+    wordsReadAtMs_ = now == 0 ? 1 : now;
   }
-  // Byte counts are mostly multiples of the page size, so their bits are mixed to pick a slot.
-  const double key = std::isnan(bytes) ? 0 : bytes;
-  const double magnitude = std::fabs(key);
-  const std::uint64_t slot = magnitude < 1e18 ? static_cast<std::uint64_t>(magnitude) : 0;
-  CachedText& entry = cache_[(slot * 0x9E3779B97F4A7C15ull) >> 60];
-  if (!entry.Valid || entry.Bytes != key) {
-    entry.Text = ShellByteSize(key);
-    entry.Bytes = key;
-    entry.Valid = true;
-  }
-  return entry.Text;
+  std::u16string text;
+  AppendByteSizeText(text, bytes, decimalSeparator_, units_);
+  return text;
 }
 
 }  // namespace lartsen::win32

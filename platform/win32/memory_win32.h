@@ -1,30 +1,33 @@
 // Memory port over Kernel32 and the shell's size text.
 #pragma once
 
-#include <array>
 #include <cstdint>
+#include <string>
 
 #include "support/memory_port.h"
+#include "template/byte_size_text.h"
 
 namespace lartsen::win32 {
 
 class MemoryWin32 : public MemoryPort {
  public:
   MemoryStatus GlobalMemoryStatus() override;
-  // The size text the shell shows ("1,5 ГБ"), in the user's language and number format.
-  // Texts already made are reused for a while: most figures (the totals, and the free ones
-  // between two ticks) repeat, and the shell's call is the costliest part of an expansion.
+  // The size text the shell shows ("1,50 ГБ"): its unit words, in the user's language, and the
+  // user's decimal separator, with the number worked out here. The shell is asked only for
+  // the words, once per regional setting: asked for every figure of every tick, it is the
+  // costliest part of a template expansion.
   std::u16string FormatByteSize(double bytes) override;
 
+  // Regional settings changed since the words were read show within this time.
+  static constexpr std::uint64_t kWordsLifetimeMs = 30000;
+
  private:
-  struct CachedText {
-    bool Valid = false;
-    double Bytes = 0;
-    std::u16string Text;
-  };
-  std::array<CachedText, 16> cache_;  // 16 slots: the index takes the top 4 bits of a hash
-  std::uint64_t cacheStartedMs_ = 0;
-  unsigned long cacheLocale_ = 0;
+  void ReadWords(unsigned long locale);
+
+  ByteSizeUnits units_;
+  std::u16string decimalSeparator_;
+  std::uint64_t wordsReadAtMs_ = 0;
+  unsigned long wordsLocale_ = 0;
 };
 
 }  // namespace lartsen::win32

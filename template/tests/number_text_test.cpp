@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdint>
 
 #include "template/number_text.h"
 
@@ -40,6 +41,20 @@ TEST(NumberText, FractionsRoundToFifteenSignificantDigits) {
   EXPECT_EQ(NumberText(0.0001, u"."), u"0.0001");
   EXPECT_EQ(NumberText(0.00001, u"."), u"1E-05");
   EXPECT_EQ(NumberText(0.000001234, u"."), u"1.234E-06");
+}
+
+TEST(NumberText, DecimalDigitsCrossTheThirtyTwoBitLimitIntact) {
+  const auto digits = [](std::uint64_t value, int minimum = 1) {
+    std::u16string out;
+    AppendDecimalDigits(out, value, minimum);
+    return out;
+  };
+  EXPECT_EQ(digits(0), u"0");
+  EXPECT_EQ(digits(7, 3), u"007");
+  EXPECT_EQ(digits(4294967295u), u"4294967295");
+  EXPECT_EQ(digits(4294967296u), u"4294967296");
+  EXPECT_EQ(digits(10000000000000000001u), u"10000000000000000001");  // zeros inside a chunk
+  EXPECT_EQ(digits(18446744073709551615u), u"18446744073709551615");
 }
 
 TEST(NumberText, AppendsAfterExistingText) {
