@@ -1,13 +1,32 @@
 // A plain top-level window for the end-to-end runs: shown with the title given, brought to the
-// foreground, optionally covering the whole primary screen; ends on WM_CLOSE.
+// foreground, optionally covering the whole primary screen; ends on WM_CLOSE. With
+// LARTSEN_HELPER_COUNT_FILE set, the number of titles written to it so far is kept in that file
+// (rewritten ten times a second), so that a benchmark can tell how often a stamper writes.
 #include <windows.h>
 #include <shellapi.h>
 
+#include <cstdio>
 #include <string>
 
 namespace {
 
+constexpr UINT_PTR kCountTimer = 1;
+unsigned long long titlesWritten = 0;
+wchar_t countFile[MAX_PATH] = {};
+
+void SaveCount() {
+  FILE* file = _wfopen(countFile, L"w");
+  if (!file) return;
+  std::fprintf(file, "%llu\n", titlesWritten);
+  std::fclose(file);
+}
+
 LRESULT CALLBACK HelperProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_SETTEXT) ++titlesWritten;
+  if (message == WM_TIMER && wParam == kCountTimer) {
+    SaveCount();
+    return 0;
+  }
   if (message == WM_DESTROY) {
     PostQuitMessage(0);
     return 0;
@@ -44,6 +63,9 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   }
   if (!hwnd) return 1;
   SetForegroundWindow(hwnd);
+  if (GetEnvironmentVariableW(L"LARTSEN_HELPER_COUNT_FILE", countFile, MAX_PATH) - 1u < MAX_PATH - 1u) {
+    SetTimer(hwnd, kCountTimer, 100, nullptr);
+  }
   MSG message;
   while (GetMessageW(&message, nullptr, 0, 0) > 0) {
     TranslateMessage(&message);
