@@ -58,7 +58,9 @@ int RunProgram(HINSTANCE instance) {
 
   MSG message;
   while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-    TranslateMessage(&message);
+    // Only key messages are translated; the timer's hundred messages a second at the fastest
+    // rate need not pass through it. (Menus and the settings dialog run loops of their own.)
+    if (message.message >= WM_KEYFIRST && message.message <= WM_KEYLAST) TranslateMessage(&message);
     DispatchMessageW(&message);
   }
   return 0;
