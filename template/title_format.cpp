@@ -77,6 +77,11 @@ bool ReplaceAll(std::u16string& text, std::u16string_view lowerName, std::u16str
   return true;
 }
 
+bool SameSecond(const CivilDateTime& a, const CivilDateTime& b) {
+  return a.Second == b.Second && a.Minute == b.Minute && a.Hour == b.Hour && a.Day == b.Day &&
+         a.Month == b.Month && a.Year == b.Year;
+}
+
 // MemoryLoad and its complement: plain decimal integers.
 void AppendInteger(std::u16string& out, std::int32_t value) {
   AppendNumberText(out, static_cast<double>(value), u".");
@@ -96,9 +101,19 @@ std::u16string TitleFormatter::FormatTitle(const std::optional<std::u16string>& 
   const double moment = TimeValue ? *TimeValue : clock_.Now();
   const std::u16string_view format = TimeFormatText ? std::u16string_view(*TimeFormatText)
                                                     : std::u16string_view(settings_.TimeFormat);
-  // All 23 values live in one buffer (one allocation instead of one per value).
-  std::u16string values = FormatDateTime(moment, format, locale_);
-  values.reserve(values.size() + 400);
+  // All 23 values live in one buffer, kept between calls.
+  // The calendar second (with a moment out of range this fails, as the formatting would).
+  const CivilDateTime second = OleDateToCivil(moment);
+  if (!(timeKnown_ && SameSecond(second, timeMoment_) && format == timeFormat_)) {
+    timeKnown_ = false;
+    timeText_ = FormatDateTime(moment, format, locale_);
+    timeMoment_ = second;
+    timeFormat_.assign(format);
+    timeKnown_ = true;
+  }
+  std::u16string& values = values_;
+  values.clear();  // keeps its capacity
+  values += timeText_;
   std::array<std::size_t, 24> ends{};
   ends[0] = values.size();
 
@@ -124,11 +139,10 @@ std::u16string TitleFormatter::FormatTitle(const std::optional<std::u16string>& 
   }
 
   std::u16string text = PatternText ? *PatternText : settings_.TitlePattern;
-  std::u16string scratch;
   const std::u16string_view all = values;
   for (std::size_t step = 0; step < kPlaceholders.size(); ++step) {
     const std::size_t begin = step == 0 ? 0 : ends[step - 1];
-    ReplaceAll(text, kPlaceholders[step], all.substr(begin, ends[step] - begin), scratch);
+    ReplaceAll(text, kPlaceholders[step], all.substr(begin, ends[step] - begin), scratch_);
   }
   return text;
 }

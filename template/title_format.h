@@ -8,12 +8,14 @@
 #include "support/clock_port.h"
 #include "support/memory_port.h"
 #include "template/locale_info.h"
+#include "template/ole_date.h"
 
 namespace lartsen {
 
 class TitleFormatter {
  public:
-  // `settings` is read (never written) whenever an argument of FormatTitle is Null.
+  // `settings` is read (never written) whenever an argument of FormatTitle is Null. `locale`
+  // must stay as it is for the formatter's life (the time text made last is reused).
   TitleFormatter(const Settings& settings, const LocaleInfo& locale, ClockPort& clock,
                  MemoryPort& memory);
 
@@ -28,6 +30,17 @@ class TitleFormatter {
   const LocaleInfo& locale_;
   ClockPort& clock_;
   MemoryPort& memory_;
+  // Working buffers kept from one call to the next so that a tick allocates less; no value
+  // in them survives a call.
+  std::u16string values_;
+  std::u16string scratch_;
+  // The time text changes once a second at most, while ticks may come every few milliseconds:
+  // the last one made is reused for the same calendar second and format. Its text is the same
+  // as a fresh one, so the calls stay independent of each other.
+  bool timeKnown_ = false;
+  CivilDateTime timeMoment_;
+  std::u16string timeFormat_;
+  std::u16string timeText_;
 };
 
 }  // namespace lartsen

@@ -11,6 +11,7 @@
 namespace lartsen::win32 {
 
 MemoryStatus MemoryWin32::GlobalMemoryStatus() {
+  RefreshWordsIfStale();
   MEMORYSTATUSEX raw{};
   raw.dwLength = sizeof raw;
   // The extended call: the plain one wraps above 4 GB.
@@ -55,13 +56,19 @@ void MemoryWin32::ReadWords(unsigned long locale) {
   wordsLocale_ = locale;
 }
 
-std::u16string MemoryWin32::FormatByteSize(double bytes) {
+void MemoryWin32::RefreshWordsIfStale() {
   const ULONGLONG now = GetTickCount64();
   const LCID locale = GetUserDefaultLCID();
   if (wordsReadAtMs_ == 0 || now - wordsReadAtMs_ >= kWordsLifetimeMs || locale != wordsLocale_) {
     ReadWords(locale);
     wordsReadAtMs_ = now == 0 ? 1 : now;
   }
+}
+
+std::u16string MemoryWin32::FormatByteSize(double bytes) {
+  // The words' age is checked with each memory reading, which comes before the ten size texts
+  // of an expansion; here only when there are none yet.
+  if (wordsReadAtMs_ == 0) RefreshWordsIfStale();
   std::u16string text;
   AppendByteSizeText(text, bytes, decimalSeparator_, units_);
   return text;

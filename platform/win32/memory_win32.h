@@ -18,11 +18,13 @@ class MemoryWin32 : public MemoryPort {
   // costliest part of a template expansion.
   std::u16string FormatByteSize(double bytes) override;
 
-  // Regional settings changed since the words were read show within this time.
+  // Regional settings changed since the words were read show within this time (the age is
+  // checked with each memory reading).
   static constexpr std::uint64_t kWordsLifetimeMs = 30000;
 
  private:
   void ReadWords(unsigned long locale);
+  void RefreshWordsIfStale();
 
   ByteSizeUnits units_;
   std::u16string decimalSeparator_;

@@ -119,5 +119,21 @@ TEST_F(TitleFormatTest, MemoryAndSizeTextFailuresPropagateWithTheirStatus) {
   EXPECT_EQ(memory.SizeCalls, 4);  // the first failure ends the call
 }
 
+TEST_F(TitleFormatTest, RepeatedCallsGiveFreshTextsWhateverCameBefore) {
+  // Calls within one second, then across seconds, formats and a failing format: each result is
+  // what a first call would give.
+  const double second = 1.0 / 86400;
+  EXPECT_EQ(Format(u"%time%", 0.25), u"06:00:00");
+  EXPECT_EQ(Format(u"%time%", 0.25 + 0.4 * second), u"06:00:00");
+  EXPECT_EQ(Format(u"%time%", 0.25 + 0.6 * second), u"06:00:01");  // rounded to the second
+  EXPECT_EQ(Format(u"%time%", 0.25 + 0.6 * second, u"hh-nn"), u"06-00");
+  EXPECT_EQ(Format(u"%time%", 1.25 + 0.6 * second, u"hh-nn d"), u"06-00 31");  // next day
+  EXPECT_THROW(Format(u"%time%", 1.25 + 0.6 * second, u"0.00"), Error);  // a number format
+  EXPECT_EQ(Format(u"%time%", 1.25 + 0.6 * second, u"hh-nn d"), u"06-00 31");
+  EXPECT_THROW(Format(u"%time%", 1e9), Error);  // out of range, every time
+  EXPECT_THROW(Format(u"%time%", 1e9), Error);
+  EXPECT_EQ(Format(u"%time%", 0.25), u"06:00:00");
+}
+
 }  // namespace
 }  // namespace lartsen
