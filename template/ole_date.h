@@ -13,6 +13,8 @@ struct CivilDateTime {
   int Second = 0;    // 0..59
   int DayOfWeek = 6; // 0 Sunday .. 6 Saturday
   int DayOfYear = 364; // 1..366
+
+  friend bool operator==(const CivilDateTime&, const CivilDateTime&) = default;
 };
 
 inline constexpr double kMinOleDate = -657434.0;           // 1 January 100 00:00

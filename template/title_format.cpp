@@ -77,11 +77,6 @@ bool ReplaceAll(std::u16string& text, std::u16string_view lowerName, std::u16str
   return true;
 }
 
-bool SameSecond(const CivilDateTime& a, const CivilDateTime& b) {
-  return a.Second == b.Second && a.Minute == b.Minute && a.Hour == b.Hour && a.Day == b.Day &&
-         a.Month == b.Month && a.Year == b.Year;
-}
-
 // MemoryLoad and its complement: plain decimal integers.
 void AppendInteger(std::u16string& out, std::int32_t value) {
   AppendNumberText(out, static_cast<double>(value), u".");
@@ -101,16 +96,16 @@ std::u16string TitleFormatter::FormatTitle(const std::optional<std::u16string>& 
   const double moment = TimeValue ? *TimeValue : clock_.Now();
   const std::u16string_view format = TimeFormatText ? std::u16string_view(*TimeFormatText)
                                                     : std::u16string_view(settings_.TimeFormat);
-  // All 23 values live in one buffer, kept between calls.
   // The calendar second (with a moment out of range this fails, as the formatting would).
   const CivilDateTime second = OleDateToCivil(moment);
-  if (!(timeKnown_ && SameSecond(second, timeMoment_) && format == timeFormat_)) {
+  if (!(timeKnown_ && second == timeMoment_ && format == timeFormat_)) {
     timeKnown_ = false;
     timeText_ = FormatDateTime(moment, format, locale_);
     timeMoment_ = second;
     timeFormat_.assign(format);
     timeKnown_ = true;
   }
+  // All 23 values live in one buffer, kept between calls.
   std::u16string& values = values_;
   values.clear();  // keeps its capacity
   values += timeText_;
