@@ -1,6 +1,7 @@
 // Fakes of the clock and the memory figures for tests of the template and the title writer.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -18,7 +19,12 @@ class FakeClock : public ClockPort {
     ++Reads;
     return Moment;
   }
+  std::int32_t MillisecondsOfDay() override {
+    ++Reads;
+    return Milliseconds;
+  }
   double Moment = 45000.5;  // 15 March 2023 12:00:00
+  std::int32_t Milliseconds = -1;  // time of day for the timer's placement; -1: cannot tell
   int Reads = 0;
 };
 
