@@ -9,7 +9,8 @@ target_sources(lartsen_win32 PRIVATE
 add_executable(Lartsen WIN32
   ${CMAKE_CURRENT_LIST_DIR}/app/lartsen_main.cpp
   ${CMAKE_CURRENT_LIST_DIR}/app/main_window.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/app/program_parts.cpp)
+  ${CMAKE_CURRENT_LIST_DIR}/app/program_parts.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/app/window_events.cpp)
 target_link_libraries(Lartsen PRIVATE lartsen_win32 lartsen_core lartsen_resources comctl32 shell32)
 lartsen_warnings(Lartsen)
 lartsen_windows_static(Lartsen)

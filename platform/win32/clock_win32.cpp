@@ -17,4 +17,10 @@ double LocalClock::Now() {
   return moment + st.wMilliseconds / 86400000.0;
 }
 
+std::int32_t LocalClock::MillisecondsOfDay() {
+  SYSTEMTIME st{};
+  GetLocalTime(&st);
+  return ((st.wHour * 60 + st.wMinute) * 60 + st.wSecond) * 1000 + st.wMilliseconds;
+}
+
 }  // namespace lartsen::win32

@@ -9,6 +9,8 @@
 #include <utility>
 
 #include "app/app_ports.h"
+#include "app/refresh_placement.h"
+#include "platform/win32/clock_win32.h"
 #include "settings/settings_store.h"
 
 namespace lartsen {
@@ -36,6 +38,13 @@ class MainWindow : public MainWindowPort, public RefreshTimerPort {
   HWND Handle() const { return hwnd_; }
   // Called when the display layout may have changed (resolution, monitors, work area).
   void SetDisplayChangeHandler(std::function<void()> handler) { displayChanged_ = std::move(handler); }
+  // The foreground watch's poll, run every few milliseconds while the refresh timer runs; it
+  // must not throw.
+  void SetForegroundPoll(std::function<void()> poll) { foregroundPoll_ = std::move(poll); }
+  // A slower poll once the host is known to report foreground changes by itself.
+  void SetPollInterval(UINT milliseconds);
+  // True while the refresh timer runs: ticks of any kind may stamp.
+  bool Ticking() const { return ticking_ && !closed_; }
   // Takes the tray icon away and destroys the window without the unload handling: the end of
   // a start-up that failed.
   void Abandon();
@@ -60,6 +69,10 @@ class MainWindow : public MainWindowPort, public RefreshTimerPort {
   void StartTrayRetry();
   void OpenMenu();
   void Close();
+  // The refresh timer with the foreground poll: both run, or neither.
+  void StartTicking();
+  void StopTicking();
+  void ArmPoll();
 
   HINSTANCE instance_;
   HWND hwnd_ = nullptr;
@@ -68,8 +81,12 @@ class MainWindow : public MainWindowPort, public RefreshTimerPort {
   HICON bigIcon_ = nullptr;
   MainForm* form_ = nullptr;
   std::function<void()> displayChanged_;
+  std::function<void()> foregroundPoll_;
   UINT taskbarCreated_ = 0;
-  UINT refreshInterval_ = 1000;
+  LocalClock clock_;
+  RefreshPlacement placement_{clock_};
+  UINT pollInterval_;
+  bool ticking_ = false;
   bool trayWanted_ = false;
   bool trayShown_ = false;
   int trayRetriesLeft_ = 0;

@@ -1,11 +1,13 @@
 // Wiring of the program's engine: rules loader, refresh cycle, title writer and dialogs.
 #include "platform/win32/app/program_parts.h"
 
+#include "engine/foreground_watch.h"
 #include "engine/full_screen_guard.h"
 #include "engine/refresh_cycle.h"
 #include "engine/title_writer.h"
 #include "fsutil/complex_directory.h"
 #include "platform/win32/app/environment_win32.h"
+#include "platform/win32/app/window_events.h"
 #include "platform/win32/clock_win32.h"
 #include "platform/win32/collation_win32.h"
 #include "platform/win32/full_screen_win32.h"
@@ -58,7 +60,16 @@ struct ProgramParts::Parts {
 
   TitleFormatter formatter{settings, locale, clock, memory};
   TitleWriter writer{windows, formatter};
-  RefreshCycle cycle{guard, windows, processes, table, UserCharacterOrder(), writer};
+  // Every tick runs through the watch, and the cycle asks the guard through it.
+  ForegroundWatch watch{guard, windows, writer, [this] {
+                          cycle.tmrRefresh_Timer();
+                          events.Follow(writer.StampedWindow);
+                        }};
+  RefreshCycle cycle{watch, windows, processes, table, UserCharacterOrder(), writer};
+  // Unhooked before the watch and the cycle go.
+  WindowEvents events{WindowEvents::Handlers{[this] { ForegroundChanged(); },
+                                             [this](WindowHandle w) { TitleChanged(w); }}};
+  bool pollRelaxed = false;
 
   Shell shell;
   FileSystem fileSystem;
@@ -72,19 +83,48 @@ struct ProgramParts::Parts {
   AboutDialog about{window.Handle(), instance};
 
   Parts(Settings& s, MessageBoxes& m, MainWindow& w) : settings(s), messages(m), window(w) {}
+
+  // Event boundaries of the watch: a failing tick ends quietly, as a timer tick does.
+  void Poll() noexcept {
+    try {
+      watch.Poll();
+    } catch (...) {
+    }
+  }
+  void ForegroundChanged() noexcept {
+    if (!window.Ticking()) return;
+    // The host reports switches itself: the poll is only the safety net from now on.
+    if (!pollRelaxed) {
+      pollRelaxed = true;
+      window.SetPollInterval(kRelaxedPollMs);
+    }
+    Poll();
+  }
+  void TitleChanged(WindowHandle changed) noexcept {
+    if (!window.Ticking()) return;
+    try {
+      watch.TitleChanged(changed);
+    } catch (...) {
+    }
+  }
+  static constexpr UINT kRelaxedPollMs = 250;
 };
 
 ProgramParts::ProgramParts(Settings& settings, MessageBoxes& messages, MainWindow& window)
     : parts_(std::make_unique<Parts>(settings, messages, window)) {
   // The guard's screen keeps the display geometry until the layout changes.
   window.SetDisplayChangeHandler([screen = &parts_->screen] { screen->ForgetGeometry(); });
+  window.SetForegroundPoll([parts = parts_.get()] { parts->Poll(); });
 }
 
-ProgramParts::~ProgramParts() { parts_->window.SetDisplayChangeHandler(nullptr); }
+ProgramParts::~ProgramParts() {
+  parts_->window.SetDisplayChangeHandler(nullptr);
+  parts_->window.SetForegroundPoll(nullptr);
+}
 
 void ProgramParts::LoadConditions() { parts_->loader.LoadConditions(); }
 const ConditionsTable& ProgramParts::Table() const { return parts_->table; }
-void ProgramParts::tmrRefresh_Timer() { parts_->cycle.tmrRefresh_Timer(); }
+void ProgramParts::tmrRefresh_Timer() { parts_->watch.Tick(); }
 void ProgramParts::ApplyTitle(WindowHandle window) { parts_->writer.ApplyTitle(window); }
 
 void ProgramParts::ShowModal() { parts_->settingsDialog.ShowModal(); }
