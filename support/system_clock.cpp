@@ -22,4 +22,16 @@ double SystemClock::Now() {
   return moment + static_cast<double>(millis < 0 ? 0 : millis) / 86400000.0;
 }
 
+std::int32_t SystemClock::MillisecondsOfDay() {
+  const auto now = std::chrono::system_clock::now();
+  const std::time_t seconds = std::chrono::system_clock::to_time_t(now);
+  std::tm local{};
+  localtime_r(&seconds, &local);
+  const auto millis =
+      std::chrono::duration_cast<std::chrono::milliseconds>(now.time_since_epoch()).count() % 1000;
+  const int second = local.tm_sec > 59 ? 59 : local.tm_sec;  // leap second
+  return ((local.tm_hour * 60 + local.tm_min) * 60 + second) * 1000 +
+         static_cast<std::int32_t>(millis < 0 ? 0 : millis);
+}
+
 }  // namespace lartsen

@@ -181,15 +181,16 @@ void MainWindow::StartTicking() {
 void MainWindow::ArmPoll() {
   // A refresh timer at least as fast as the poll notices a switch as soon: no poll then, so the
   // fastest rates cost what they did.
-  if (Ticking() && static_cast<UINT>(placement_.Rate()) > pollInterval_) {
-    SetTimer(hwnd_, kForegroundPollTimer, pollInterval_, nullptr);
+  polling_ = Ticking() && static_cast<UINT>(placement_.Rate()) > pollInterval_;
+  if (polling_) {
+    polling_ = SetTimer(hwnd_, kForegroundPollTimer, pollInterval_, nullptr) != 0;
   } else {
     KillTimer(hwnd_, kForegroundPollTimer);
   }
 }
 
 void MainWindow::StopTicking() {
-  ticking_ = false;
+  ticking_ = polling_ = false;
   KillTimer(hwnd_, kRefreshTimer);
   KillTimer(hwnd_, kForegroundPollTimer);
 }

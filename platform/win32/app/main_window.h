@@ -45,6 +45,8 @@ class MainWindow : public MainWindowPort, public RefreshTimerPort {
   void SetPollInterval(UINT milliseconds);
   // True while the refresh timer runs: ticks of any kind may stamp.
   bool Ticking() const { return ticking_ && !closed_; }
+  // True while the foreground poll runs: the refresh timer is slower than the poll.
+  bool Polling() const { return polling_; }
   // Takes the tray icon away and destroys the window without the unload handling: the end of
   // a start-up that failed.
   void Abandon();
@@ -87,6 +89,7 @@ class MainWindow : public MainWindowPort, public RefreshTimerPort {
   RefreshPlacement placement_{clock_};
   UINT pollInterval_;
   bool ticking_ = false;
+  bool polling_ = false;
   bool trayWanted_ = false;
   bool trayShown_ = false;
   int trayRetriesLeft_ = 0;

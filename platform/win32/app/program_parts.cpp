@@ -61,9 +61,11 @@ struct ProgramParts::Parts {
   TitleFormatter formatter{settings, locale, clock, memory};
   TitleWriter writer{windows, formatter};
   // Every tick runs through the watch, and the cycle asks the guard through it.
+  // A refresh timer at least as fast as the poll adopts a retitle as soon as an event would:
+  // the stamped window's title changes are followed only while the poll runs.
   ForegroundWatch watch{guard, windows, writer, [this] {
                           cycle.tmrRefresh_Timer();
-                          events.Follow(writer.StampedWindow);
+                          events.Follow(window.Polling() ? writer.StampedWindow : 0);
                         }};
   RefreshCycle cycle{watch, windows, processes, table, UserCharacterOrder(), writer};
   // Unhooked before the watch and the cycle go.
