@@ -15,7 +15,8 @@ namespace lartsen {
 class TitleFormatter {
  public:
   // `settings` is read (never written) whenever an argument of FormatTitle is Null. `locale`
-  // must stay as it is for the formatter's life (the time text made last is reused).
+  // is held by reference; when it changes in place, LocaleChanged must follow (the time text
+  // made last is reused).
   TitleFormatter(const Settings& settings, const LocaleInfo& locale, ClockPort& clock,
                  MemoryPort& memory);
 
@@ -24,6 +25,9 @@ class TitleFormatter {
   std::u16string FormatTitle(const std::optional<std::u16string>& PatternText,
                              std::optional<double> TimeValue,
                              const std::optional<std::u16string>& TimeFormatText);
+
+  // The locale record has changed: the next time text is made afresh with its names.
+  void LocaleChanged() { timeKnown_ = false; }
 
  private:
   const Settings& settings_;

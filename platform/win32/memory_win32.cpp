@@ -57,7 +57,7 @@ void MemoryWin32::ReadWords(unsigned long locale) {
 }
 
 void MemoryWin32::RefreshWordsIfStale() {
-  const ULONGLONG now = GetTickCount64();
+  const std::uint32_t now = GetTickCount();
   const LCID locale = GetUserDefaultLCID();
   if (wordsReadAtMs_ == 0 || now - wordsReadAtMs_ >= kWordsLifetimeMs || locale != wordsLocale_) {
     ReadWords(locale);

@@ -2,6 +2,7 @@
 // restoring the titles of helper windows in other processes.
 #include <gtest/gtest.h>
 #include <windows.h>
+#include <shlwapi.h>
 #include <shellapi.h>
 
 #include <chrono>
@@ -173,7 +174,7 @@ class ResidentProgramTest : public testing::Test {
   void TearDown() override {
     resident.End();
     for (Process& helper : helpers) helper.End();
-    RegDeleteTreeW(HKEY_CURRENT_USER, kSettingsKey);
+    SHDeleteKeyW(HKEY_CURRENT_USER, kSettingsKey);
     DeleteFileW(program.c_str());
     DeleteFileW((folder + L"\\Conditions.INI").c_str());
     RemoveDirectoryW(folder.c_str());
