@@ -28,3 +28,6 @@ set_tests_properties(time_format_speed PROPERTIES TIMEOUT 300 LABELS "windows;be
 
 lartsen_add_gtest(clock_win32_tests SOURCES ${CMAKE_CURRENT_LIST_DIR}/tests/clock_win32_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/clock_win32.cpp)
+
+lartsen_add_gtest(locale_win32_tests SOURCES ${CMAKE_CURRENT_LIST_DIR}/tests/locale_win32_test.cpp
+  LIBS lartsen_win32)

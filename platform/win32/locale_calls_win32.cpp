@@ -2,6 +2,9 @@
 // calls and by locale number where it does not.
 #include "platform/win32/locale_calls_win32.h"
 
+#include <cwchar>
+#include <optional>
+
 namespace lartsen::win32 {
 namespace {
 
@@ -14,6 +17,52 @@ Function Entry(HMODULE module, const char* name) {
 std::u16string Text(const wchar_t* buffer, int lengthWithNul) {
   if (lengthWithNul <= 1) return {};
   return std::u16string(buffer, buffer + lengthWithNul - 1);
+}
+
+// The settings of the regional settings' own pages, under their registry names.
+const wchar_t* UserSettingName(LCTYPE type) {
+  switch (type) {
+    case LOCALE_STIMEFORMAT: return L"sTimeFormat";
+    case LOCALE_SSHORTDATE: return L"sShortDate";
+    case LOCALE_SLONGDATE: return L"sLongDate";
+    case LOCALE_SDATE: return L"sDate";
+    case LOCALE_STIME: return L"sTime";
+    case LOCALE_S1159: return L"s1159";
+    case LOCALE_S2359: return L"s2359";
+    case LOCALE_SDECIMAL: return L"sDecimal";
+    default: return nullptr;
+  }
+}
+
+std::optional<std::wstring> ReadText(HKEY key, const wchar_t* name) {
+  wchar_t data[128] = {};
+  DWORD type = 0;
+  DWORD size = sizeof data - sizeof(wchar_t);  // room for a terminator the value may lack
+  if (RegQueryValueExW(key, name, nullptr, &type, reinterpret_cast<BYTE*>(data), &size) !=
+          ERROR_SUCCESS ||
+      type != REG_SZ) {
+    return std::nullopt;
+  }
+  return std::wstring(data, wcsnlen(data, size / sizeof(wchar_t)));
+}
+
+// The user's choice for `type`, when the key holds one and belongs to the user's locale (its
+// "Locale" value is the locale number in hexadecimal).
+std::optional<std::wstring> UserSetting(LCTYPE type) {
+  const wchar_t* name = UserSettingName(type);
+  if (!name) return std::nullopt;
+  HKEY key = nullptr;
+  if (RegOpenKeyExW(HKEY_CURRENT_USER, L"Control Panel\\International", 0, KEY_QUERY_VALUE, &key) !=
+      ERROR_SUCCESS) {
+    return std::nullopt;
+  }
+  std::optional<std::wstring> value;
+  const std::optional<std::wstring> locale = ReadText(key, L"Locale");
+  if (locale && std::wcstoul(locale->c_str(), nullptr, 16) == GetUserDefaultLCID()) {
+    value = ReadText(key, name);
+  }
+  RegCloseKey(key);
+  return value;
 }
 
 }  // namespace
@@ -39,6 +88,12 @@ const LocaleCalls& LocaleCalls::XpEra() {
 
 // The named calls take a null name (LOCALE_NAME_USER_DEFAULT) for the user's default locale.
 int LocaleCalls::ReadLocaleInfo(LCTYPE type, wchar_t* buffer, int size) const {
+  if (const auto chosen = UserSetting(type)) {
+    if (size <= 0 || static_cast<int>(chosen->size()) >= size) return 0;
+    chosen->copy(buffer, chosen->size());
+    buffer[chosen->size()] = L'\0';
+    return static_cast<int>(chosen->size()) + 1;
+  }
   if (getLocaleInfoEx_) return getLocaleInfoEx_(nullptr, type, buffer, size);
   return ::GetLocaleInfoW(LOCALE_USER_DEFAULT, type, buffer, size);
 }

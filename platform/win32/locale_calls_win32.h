@@ -25,6 +25,11 @@ class LocaleCalls {
   static const LocaleCalls& XpEra();
 
   // The calls below work on the user's default locale and answer as the platform calls do.
+  // A setting the user may change in the regional settings (the time and date pictures,
+  // separators, designators) is read where the system keeps the user's choice, the key
+  // "Control Panel\International" of the user's registry, while that key describes the
+  // user's locale: some platforms keep their first reading of it for the life of a process, and
+  // a resident program must see a change made while it runs.
   int ReadLocaleInfo(LCTYPE type, wchar_t* buffer, int size) const;
   int FormatDate(DWORD flags, const SYSTEMTIME& date, const wchar_t* picture, wchar_t* buffer,
                     int size) const;

@@ -33,7 +33,8 @@ SYSTEMTIME ToSystemTime(const CivilDateTime& c) {
 }
 
 // The platform's formatter with a picture (null: the locale's own form chosen by `flags`); it
-// may refuse years it does not support, and then `fallback` is applied portably.
+// may refuse years it does not support (or an empty picture), and then `fallback` is applied
+// portably.
 std::u16string PlatformDate(const LocaleCalls& calls, const CivilDateTime& c, DWORD flags,
                             const std::u16string* picture, const std::u16string& fallback,
                             const LocaleInfo& names) {
@@ -71,11 +72,13 @@ LocaleInfo UserDefaultLocaleInfo(const LocaleCalls& calls) {
   // A copy of the names for the portable fallback of the compound forms.
   auto names = std::make_shared<const LocaleInfo>(l);
   const LocaleCalls* route = &calls;  // the route objects live for the whole run
+  // The pictures are given to the formatter as read here, so that it cannot fall back on an
+  // older reading of its own.
   l.ShortDate = [route, names, picture = Info(calls, LOCALE_SSHORTDATE)](const CivilDateTime& c) {
-    return PlatformDate(*route, c, DATE_SHORTDATE, nullptr, picture, *names);
+    return PlatformDate(*route, c, 0, &picture, picture, *names);
   };
   l.LongDate = [route, names, picture = Info(calls, LOCALE_SLONGDATE)](const CivilDateTime& c) {
-    return PlatformDate(*route, c, DATE_LONGDATE, nullptr, picture, *names);
+    return PlatformDate(*route, c, 0, &picture, picture, *names);
   };
   l.MediumDate = [route, names](const CivilDateTime& c) {
     static const std::u16string kMedium = u"dd-MMM-yy";
