@@ -15,12 +15,16 @@ struct FormatCommand {
   std::u16string Format;              // the time format
   std::vector<std::string> Moments;   // as given: ISO date-times or OLE date numbers
   std::optional<std::u16string> Template;  // --template: a title template to expand instead
+  bool Help = false;     // --help: print the usage, nothing else
+  bool Version = false;  // --version: print the version, nothing else
 };
 
-// The usage text printed with a command-line error.
+// The usage text, printed for --help and with a command-line error.
 extern const char* const kFormatUsage;
 
-// Reads the arguments after the program name. Throws Error (invalid argument) on a bad command line.
+// Reads the arguments after the program name; options may come in any order, and "--" ends
+// them. With --help or --version nothing else is read. Throws Error (invalid argument) on a bad
+// command line, naming the argument it could not use.
 FormatCommand ParseFormatArguments(const std::vector<std::string>& args);
 
 // An OLE date from "2000-01-01T14:05:01" (also "2000-01-01", "2000-01-01 14:05") or from a

@@ -26,6 +26,11 @@ int Run(const std::vector<std::string>& args) {
   std::string out, err;
   try {
     const lartsen::FormatCommand command = lartsen::ParseFormatArguments(args);
+    if (command.Help || command.Version) {
+      WriteAll(stdout, command.Help ? std::string(lartsen::kFormatUsage)
+                                    : std::string("lartsen-format ") + LARTSEN_VERSION + "\n");
+      return 0;
+    }
     lartsen::LocaleInfo system;
     const lartsen::LocaleInfo* locale = nullptr;
     if (command.Locale == "system") {
