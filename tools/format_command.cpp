@@ -15,7 +15,8 @@ const char* const kFormatUsage =
     "usage: lartsen-format [--locale en-US|ru-RU|de-DE|system] FORMAT MOMENT...\n"
     "       lartsen-format [--locale ...] --template TEMPLATE --format FORMAT MOMENT...\n"
     "       lartsen-format --help | --version\n"
-    "  MOMENT: 2000-01-01T14:05:01 (ISO date and time) or an OLE date number such as 36526.5\n"
+    "  MOMENT: 2000-01-01T14:05:01 (ISO date and time), an OLE date number such as 36526.5,\n"
+    "          or now (the current second of this machine's clock)\n"
     "  TEMPLATE: a title template (\"[%time%] %FreePhysical_fb%\"), with this machine's memory\n"
     "  Options may come in any order, also as --option=value; after \"--\" every argument is\n"
     "  a format or a moment, so that a format may start with dashes.\n";
@@ -143,12 +144,18 @@ double ParseMoment(std::string_view text) {
   return moment;
 }
 
+double ReadMoment(std::string_view text, ClockPort* clock) {
+  if (text != "now") return ParseMoment(text);
+  if (!clock) Fail(u"Часы недоступны: now");
+  return clock->CurrentSecond();
+}
+
 int RunFormatCommand(const FormatCommand& command, const LocaleInfo& locale, std::string& out,
-                     std::string& err) {
+                     std::string& err, ClockPort* clock) {
   int code = 0;
   for (const std::string& text : command.Moments) {
     try {
-      out += ToUtf8(FormatDateTime(ParseMoment(text), command.Format, locale));
+      out += ToUtf8(FormatDateTime(ReadMoment(text, clock), command.Format, locale));
       out += '\n';
     } catch (const Error& e) {
       err += text + ": " + e.what() + "\n";

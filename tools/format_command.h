@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "support/clock_port.h"
 #include "template/locale_info.h"
 
 namespace lartsen {
@@ -31,9 +32,13 @@ FormatCommand ParseFormatArguments(const std::vector<std::string>& args);
 // number ("36526.5"). Throws Error (invalid argument) for anything else.
 double ParseMoment(std::string_view text);
 
+// A moment of the command line: "now" is the clock's current second (never the next one, as
+// the program shows it); anything else goes to ParseMoment. Without a clock "now" fails.
+double ReadMoment(std::string_view text, ClockPort* clock);
+
 // Formats every moment: one UTF-8 line per moment into `out`, or the error into `err`.
 // Returns the exit code: 0 when every moment was formatted, 1 otherwise.
 int RunFormatCommand(const FormatCommand& command, const LocaleInfo& locale, std::string& out,
-                     std::string& err);
+                     std::string& err, ClockPort* clock = nullptr);
 
 }  // namespace lartsen

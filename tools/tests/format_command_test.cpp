@@ -94,5 +94,21 @@ TEST(FormatRun, PrintsGoodMomentsAndReportsBadOnes) {
   EXPECT_TRUE(err.empty());
 }
 
+TEST(FormatRun, NowIsTheClocksCurrentSecondNeverTheNext) {
+  class AlmostMidnight : public ClockPort {
+   public:
+    double Now() override { return CivilToOleDate(2023, 12, 31, 23, 59, 59) + 0.999 / 86400; }
+  } clock;
+  FormatCommand c;
+  c.Format = u"yyyy-mm-dd hh:nn:ss";
+  c.Moments = {"now"};
+  std::string out, err;
+  EXPECT_EQ(RunFormatCommand(c, BuiltinLocale("en-US"), out, err, &clock), 0);
+  EXPECT_EQ(out, "2023-12-31 23:59:59\n");
+  out.clear();
+  EXPECT_EQ(RunFormatCommand(c, BuiltinLocale("en-US"), out, err), 1);  // no clock given
+  EXPECT_NE(err.find("now"), std::string::npos);
+}
+
 }  // namespace
 }  // namespace lartsen
