@@ -53,3 +53,9 @@ add_test(NAME e2e_tray_menu
   COMMAND ${CMAKE_CURRENT_LIST_DIR}/tests/e2e/tray_menu_user.sh ${CMAKE_BINARY_DIR}/bin
           ${CMAKE_BINARY_DIR}/screenshots)
 set_tests_properties(e2e_tray_menu PROPERTIES SKIP_RETURN_CODE 77 TIMEOUT 180 LABELS "windows;e2e")
+
+# The program starts on Windows XP: it imports nothing that XP lacks.
+add_test(NAME lartsen_imports_are_in_windows_xp
+  COMMAND ${CMAKE_CURRENT_LIST_DIR}/tests/xp_imports.sh ${CMAKE_OBJDUMP} $<TARGET_FILE:Lartsen>
+          ${CMAKE_CURRENT_LIST_DIR}/tests/xp_imports.txt)
+set_tests_properties(lartsen_imports_are_in_windows_xp PROPERTIES LABELS "windows")
