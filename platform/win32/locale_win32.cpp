@@ -94,7 +94,30 @@ LocaleInfo UserDefaultLocaleInfo(const LocaleCalls& calls) {
 
 UserLocale::UserLocale(const LocaleCalls& calls)
     : calls_(calls), record_(UserDefaultLocaleInfo(calls)), settings_(SettingsText()),
-      readAtMs_(GetTickCount()) {}
+      readAtMs_(GetTickCount()), checkedAtMs_(readAtMs_) {
+  if (RegOpenKeyExW(HKEY_CURRENT_USER, L"Control Panel\\International", 0, KEY_NOTIFY, &key_) !=
+      ERROR_SUCCESS) {
+    key_ = nullptr;
+    return;
+  }
+  changed_ = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+  Watch();
+}
+
+UserLocale::~UserLocale() {
+  if (changed_) CloseHandle(changed_);
+  if (key_) RegCloseKey(key_);
+}
+
+void UserLocale::Watch() {
+  if (!changed_) return;
+  ResetEvent(changed_);
+  if (RegNotifyChangeKeyValue(key_, FALSE, REG_NOTIFY_CHANGE_LAST_SET, changed_, TRUE) !=
+      ERROR_SUCCESS) {
+    CloseHandle(changed_);
+    changed_ = nullptr;
+  }
+}
 
 std::u16string UserLocale::SettingsText() const {
   // Everything the record is made of, pictures included, one value a line.
@@ -119,9 +142,18 @@ bool UserLocale::Reread() {
   return true;
 }
 
-bool UserLocale::RereadWhenOlderThan(unsigned long milliseconds) {
+bool UserLocale::RereadWhenChanged(unsigned long milliseconds) {
   // Unsigned differences stay right across the wrap of the 32-bit tick count (49.7 days).
-  if (static_cast<DWORD>(GetTickCount() - readAtMs_) < milliseconds) return false;
+  const DWORD now = GetTickCount();
+  if (changed_) {
+    // Asking the event costs more than a tick may spend on some platforms: a few times a second.
+    if (static_cast<DWORD>(now - checkedAtMs_) < kWatchCheckMs) return false;
+    checkedAtMs_ = now;
+    if (WaitForSingleObject(changed_, 0) != WAIT_OBJECT_0) return false;
+    Watch();  // before reading, so that a change made meanwhile is not missed
+    return Reread();
+  }
+  if (static_cast<DWORD>(now - readAtMs_) < milliseconds) return false;
   return Reread();
 }
 

@@ -33,9 +33,10 @@
 namespace lartsen::win32 {
 namespace {
 
-// A change of the regional settings that the system did not announce shows within this time.
-// Checked on the ticks, the dialog and the format trial; reading again costs some fifty locale
-// calls, so not on every tick.
+// A change of the regional settings that the system did not announce shows at the next check
+// (on the ticks, the dialog and the format trial) while the settings are watched, and within
+// this time where they cannot be: comparing them costs a dozen locale calls and registry
+// reads (the record is rebuilt only when they differ), too much for every tick.
 constexpr unsigned long kRegionalSettingsCheckMs = 3000;
 
 }  // namespace
@@ -89,7 +90,7 @@ struct ProgramParts::Parts {
     memory.ForgetWords();
   }
   void CheckRegionalSettings() {
-    FollowRegionalSettings(regional.RereadWhenOlderThan(kRegionalSettingsCheckMs));
+    FollowRegionalSettings(regional.RereadWhenChanged(kRegionalSettingsCheckMs));
   }
 };
 
