@@ -352,4 +352,72 @@ TEST_F(ResidentProgramTest, DialogsOpenFromTheMenuAndStampingGoesOnAfterThem) {
   EXPECT_TRUE(resident.Running());
 }
 
+// A program ended without warning leaves its stamp; the next start gives the title back only
+// to a window that still plainly carries it.
+class LeftStampTest : public ResidentProgramTest {
+ protected:
+  HWND stamped = nullptr;
+
+  // Stamps a window, ends the program without warning and checks that the stamp stayed.
+  void StampAndKill() {
+    stamped = StartHelper(L"E2E window");
+    StartResident();
+    ASSERT_TRUE(WaitUntil([&] { return IsStamped(Title(stamped), L"E2E window"); }));
+    resident.End();
+    ASSERT_TRUE(IsStamped(Title(stamped), L"E2E window")) << "title: " << testing::PrintToString(Title(stamped));
+  }
+  // Starts again with another window in the foreground, so that the first one is not stamped
+  // anew; waits until the new instance stamps that other window.
+  void StartAgain() {
+    HWND other = StartHelper(L"Other window");
+    StartResident();
+    EXPECT_TRUE(WaitUntil([&] { return IsStamped(Title(other), L"Other window"); }));
+  }
+  // No window of the program is to be seen: no message box, no dialog.
+  void ExpectNothingShown() {
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    EXPECT_EQ(WindowOf(resident.info.dwProcessId), nullptr);
+    EXPECT_TRUE(resident.Running());
+  }
+};
+
+TEST_F(LeftStampTest, NextStartGivesTheTitleBack) {
+  StampAndKill();
+  StartAgain();
+  EXPECT_TRUE(WaitUntil([&] { return Title(stamped) == L"E2E window"; }, 2000))
+      << "title: " << testing::PrintToString(Title(stamped));
+  ExpectNothingShown();
+}
+
+TEST_F(LeftStampTest, WindowRetitledByItsApplicationIsLeftAlone) {
+  StampAndKill();
+  ASSERT_TRUE(SetWindowTextW(stamped, L"E2E window - saved"));
+  StartAgain();
+  std::this_thread::sleep_for(std::chrono::milliseconds(500));
+  EXPECT_EQ(Title(stamped), L"E2E window - saved");
+  ExpectNothingShown();
+}
+
+TEST_F(LeftStampTest, WindowClosedMeanwhileIsForgottenSilently) {
+  StampAndKill();
+  PostMessageW(stamped, WM_CLOSE, 0, 0);
+  ASSERT_TRUE(helpers.back().WaitExit());
+  StartAgain();
+  ExpectNothingShown();
+}
+
+// A fault or an escaped exception in the program: the title is back before the process ends.
+TEST_F(LeftStampTest, CrashGivesTheTitleBack) {
+  ASSERT_TRUE(CopyFileW((OwnFolder() + L"\\lartsen_crash_probe.exe").c_str(), program.c_str(), FALSE));
+  HWND window = StartHelper(L"E2E window");
+  for (WPARAM trigger : {1, 2}) {
+    HWND main = StartResident();
+    ASSERT_TRUE(WaitUntil([&] { return IsStamped(Title(window), L"E2E window"); }));
+    PostMessageW(main, WM_APP + 0x7E5, trigger, 0);
+    EXPECT_TRUE(WaitUntil([&] { return Title(window) == L"E2E window"; }, 2000))
+        << "trigger " << trigger << ", title: " << testing::PrintToString(Title(window));
+    resident.End();
+  }
+}
+
 }  // namespace
