@@ -78,7 +78,7 @@ std::optional<StampRecord> StoredStampJournal::Decode(std::u16string_view text) 
   std::uint64_t window = 0, process = 0, ownLength = 0;
   if (!TakeNumber(text, std::numeric_limits<WindowHandle>::max(), window) ||
       !TakeNumber(text, std::numeric_limits<std::uint32_t>::max(), process) ||
-      !TakeNumber(text, text.size(), ownLength) || window == 0) {
+      !TakeNumber(text, text.size(), ownLength) || ownLength > text.size() || window == 0) {
     return std::nullopt;
   }
   StampRecord record;

@@ -344,7 +344,7 @@ TEST(StoredStampJournalTest, KeepsTheRecordInOneValueAndRejectsAnythingElse) {
   stored.Clear();
   EXPECT_EQ(std::get<std::u16string>(values[u"Stamped Window"]), u"");
   EXPECT_FALSE(stored.Read());
-  for (std::u16string_view bad : {u"0 1 1 WW", u"5 1 9 short", u"5 1 x", u"5 4294967296 0 ",
+  for (std::u16string_view bad : {u"0 1 1 WW", u"5 1 9 short", u"5 5 5   x", u"5 1 x", u"5 4294967296 0 ",
                                   u"5  1 0 a", u"99999999999999999999999 1 0 a", u"5 1 1"}) {
     EXPECT_FALSE(StoredStampJournal::Decode(bad)) << ToUtf8(bad);
   }
