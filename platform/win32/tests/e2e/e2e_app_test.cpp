@@ -132,6 +132,14 @@ bool TrayIconPresent(HWND hwnd) {
   return Shell_NotifyIconW(NIM_MODIFY, &data) != FALSE;
 }
 
+// The journal of the stamped window as the program keeps it in its settings key.
+std::wstring JournalText() {
+  wchar_t data[1024] = {};
+  DWORD size = sizeof data;
+  RegGetValueW(HKEY_CURRENT_USER, kSettingsKey, L"Stamped Window", RRF_RT_REG_SZ, nullptr, data, &size);
+  return data;
+}
+
 bool IsStamped(const std::wstring& title, const std::wstring& own) {
   // "<own> <hh:nn:ss>"
   return title.size() == own.size() + 11 && title.compare(0, own.size(), own) == 0 &&
@@ -270,9 +278,11 @@ TEST_F(ResidentProgramTest, ExitCommandRestoresTitleBeforeTheEnd) {
   HWND window = StartHelper(L"E2E window");
   HWND main = StartResident();
   ASSERT_TRUE(WaitUntil([&] { return IsStamped(Title(window), L"E2E window"); }));
+  EXPECT_NE(JournalText(), L"");
   PostMessageW(main, WM_COMMAND, kExitCommand, 0);
   ASSERT_TRUE(resident.WaitExit());
   EXPECT_EQ(Title(window), L"E2E window");
+  EXPECT_EQ(JournalText(), L"") << "the record outlived an orderly exit";
   EXPECT_EQ(FindWindowW(nullptr, kAppGuid), nullptr);
 }
 
