@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "engine/title_writer.h"
+#include "settings/settings.h"
 #include "support/error.h"
 #include "template/tests/title_fakes.h"
 
@@ -58,7 +59,7 @@ class TitleWriterTest : public ::testing::Test {
   LocaleInfo locale = testing::TestLocale();
   testing::FakeClock clock;
   testing::FakeMemory memory;
-  TitleFormatter formatter{settings, locale, clock, memory};
+  TitleFormatter formatter{settings.TitlePattern, settings.TimeFormat, locale, clock, memory};
   FakeWindows windows;
   TitleWriter writer{windows, formatter};
 };

@@ -9,20 +9,10 @@
 #include <vector>
 
 #include "support/text.h"
+#include "support/testing/fake_messages.h"
 
 namespace lartsen {
 namespace {
-
-struct Message {
-  std::u16string text;
-  unsigned style;
-};
-
-class RecordingMessages : public MessagePort {
- public:
-  std::vector<Message> shown;
-  void ShowMessage(std::u16string_view text, unsigned style) override { shown.push_back({std::u16string(text), style}); }
-};
 
 class FixedClock : public ClockPort {
  public:
@@ -57,7 +47,7 @@ class SettingsDialogLogicTest : public ::testing::Test {
   LocaleInfo locale = LocaleWithDecimal(u".");
   FixedClock clock;
   ScriptedRandom random;
-  RecordingMessages messages;
+  FakeMessages messages;
   ErrorReporter reporter{messages};
   std::vector<Settings> saved;
   bool saveFails = false;
@@ -193,7 +183,7 @@ TEST_F(SettingsDialogLogicTest, FailingPreviewsAreReportedUnderTheirHeading) {
 }
 
 TEST(ErrorReporterTest, AnErrorWithoutDescriptionShowsItsCode) {
-  RecordingMessages messages;
+  FakeMessages messages;
   ErrorReporter reporter(messages);
   reporter.ReportError(Error(status::kOverflow, u""), 16, u"Ошибка в шаблоне!");
   ASSERT_EQ(messages.shown.size(), 1u);
