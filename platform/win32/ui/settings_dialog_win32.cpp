@@ -73,7 +73,7 @@ void frmSettings::DialogMessages::ShowMessage(std::u16string_view text, unsigned
 frmSettings::frmSettings(SettingsDialogServices& services, HINSTANCE instance)
     : services_(services),
       instance_(instance),
-      formatter_(services.settings, services.locale, services.clock, services.memory),
+      formatter_(services.settings.TitlePattern, services.settings.TimeFormat, services.locale, services.clock, services.memory),
       logic_(services.settings, services.locale, services.clock, services.random, messages_, reporter_,
              [&locale = services.locale](double moment, std::u16string_view format) {
                return FormatDateTime(moment, format, locale);
