@@ -65,6 +65,11 @@ class SetupProgramTest : public testing::Test {
   // Whatever a failed test left behind goes, file by file and key by key.
   void TearDown() override {
     resident.End();
+    // A program the setup started itself is closed the orderly way.
+    if (HWND started = FindWindowW(nullptr, kAppGuid)) {
+      PostMessageW(started, WM_CLOSE, 0, 0);
+      WaitUntil([] { return FindWindowW(nullptr, kAppGuid) == nullptr; });
+    }
     helper.End();
     for (const wchar_t* name : kInstalledFiles) DeleteFileW((installFolder + L"\\" + name).c_str());
     RemoveDirectoryW(installFolder.c_str());
@@ -165,6 +170,24 @@ TEST_F(SetupProgramTest, SilentInstallPutsEverythingInPlaceAndTheProgramStamps) 
 
   StartInstalledProgramOverHelper();
   EXPECT_TRUE(resident.Running());
+}
+
+TEST_F(SetupProgramTest, ClickingThroughTheDefaultsInstallsAndStartsTheProgram) {
+  Process run = Start(setup, L"");
+  // "Далее" on each page, "Установить", then "Готово" with "start now" ticked: the button of
+  // the setup's window with the command id IDOK, pressed whenever it is enabled.
+  EXPECT_TRUE(WaitUntil([&] {
+    if (HWND page = VisibleWindowOf(run.info.dwProcessId)) {
+      HWND next = GetDlgItem(page, IDOK);
+      if (next && IsWindowEnabled(next)) PostMessageW(next, BM_CLICK, 0, 0);
+    }
+    return run.WaitExit(300);
+  }, 60000)) << "the setup program did not reach its end";
+  EXPECT_EQ(run.ExitCode(), 0u);
+  run.End();
+  EXPECT_TRUE(Exists(installedProgram));
+  EXPECT_TRUE(WaitUntil([&] { return FindWindowW(nullptr, kAppGuid) != nullptr; }))
+      << "the program was not started at the end";
 }
 
 TEST_F(SetupProgramTest, SilentReinstallEndsTheRunningProgramWithItsTitleBack) {
