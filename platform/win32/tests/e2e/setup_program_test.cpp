@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <shlobj.h>
+#include <shlwapi.h>
 
 #include <optional>
 #include <string>
@@ -37,6 +38,22 @@ std::optional<std::wstring> ReadText(const wchar_t* key, const wchar_t* name) {
     return std::nullopt;
   }
   return std::wstring(data);
+}
+
+void WriteText(const wchar_t* key, const wchar_t* name, const std::wstring& text) {
+  HKEY raw = nullptr;
+  ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, key, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &raw, nullptr),
+            ERROR_SUCCESS);
+  RegSetValueExW(raw, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
+                 static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t)));
+  RegCloseKey(raw);
+}
+
+void DeleteValue(const wchar_t* key, const wchar_t* name) {
+  HKEY raw = nullptr;
+  if (RegOpenKeyExW(HKEY_CURRENT_USER, key, 0, KEY_SET_VALUE, &raw) != ERROR_SUCCESS) return;
+  RegDeleteValueW(raw, name);
+  RegCloseKey(raw);
 }
 
 bool KeyExists(const wchar_t* key) {
@@ -74,9 +91,9 @@ class SetupProgramTest : public testing::Test {
     for (const wchar_t* name : kInstalledFiles) DeleteFileW((installFolder + L"\\" + name).c_str());
     RemoveDirectoryW(installFolder.c_str());
     DeleteFileW(shortcut.c_str());
-    RegDeleteTreeW(HKEY_CURRENT_USER, kUninstallKey);
-    RegDeleteKeyValueW(HKEY_CURRENT_USER, kRunKey, kAppGuid);
-    RegDeleteTreeW(HKEY_CURRENT_USER, kSettingsKey);
+    SHDeleteKeyW(HKEY_CURRENT_USER, kUninstallKey);
+    DeleteValue(kRunKey, kAppGuid);
+    SHDeleteKeyW(HKEY_CURRENT_USER, kSettingsKey);
     DeleteFileW(userRules.c_str());
     RemoveDirectoryW(rulesFolder.c_str());
     RemoveDirectoryW(Folder(rulesFolder).c_str());
@@ -201,7 +218,7 @@ TEST_F(SetupProgramTest, SilentReinstallEndsTheRunningProgramWithItsTitleBack) {
 
 TEST_F(SetupProgramTest, ReinstallKeepsAutoStartAsTheUserLeftItUnlessTold) {
   ASSERT_EQ(RunSetup(L"/S"), 0u);
-  RegDeleteKeyValueW(HKEY_CURRENT_USER, kRunKey, kAppGuid);  // turned off from the tray menu
+  DeleteValue(kRunKey, kAppGuid);  // turned off from the tray menu
   ASSERT_EQ(RunSetup(L"/S"), 0u);
   EXPECT_FALSE(ReadText(kRunKey, kAppGuid).has_value());
   ASSERT_EQ(RunSetup(L"/S /AUTOSTART=1"), 0u);
@@ -228,8 +245,7 @@ TEST_F(SetupProgramTest, UninstallWithRemovalChosenRemovesSettingsAndRulesToo) {
   ASSERT_EQ(RunSetup(L"/S"), 0u);
   // Another copy of the program (a portable one) has taken the autostart over since.
   const std::wstring otherCopy = L"\"C:\\Portable\\Lartsen.exe\"";
-  RegSetKeyValueW(HKEY_CURRENT_USER, kRunKey, kAppGuid, REG_SZ, otherCopy.c_str(),
-                  static_cast<DWORD>((otherCopy.size() + 1) * sizeof(wchar_t)));
+  WriteText(kRunKey, kAppGuid, otherCopy);
   Uninstall(L"/S /REMOVESETTINGS");
   EXPECT_FALSE(Exists(installFolder));
   EXPECT_FALSE(KeyExists(kSettingsKey));
