@@ -59,7 +59,7 @@ struct ProgramParts::Parts {
   ConditionsTable table;
   ConditionsLoader loader{table, environment, reader, messages};
 
-  TitleFormatter formatter{settings, locale, clock, memory};
+  TitleFormatter formatter{settings.TitlePattern, settings.TimeFormat, locale, clock, memory};
   // The stamped window is recorded in the settings key, so that a start after a process that
   // did not end in order can give its title back; a crash gives it back at once.
   StoredStampJournal journal{[] { return std::make_unique<RegistrySettingsStore>(); }};
