@@ -29,7 +29,7 @@ int RunTemplateCommand(const FormatCommand& command, const LocaleInfo& locale, M
                        std::string& out, std::string& err, ClockPort* clock) {
   const Settings settings{command.Format, command.Template.value_or(u""), kDefaultRefreshRate};
   NoClock noClock;
-  TitleFormatter formatter(settings, locale, noClock, memory);
+  TitleFormatter formatter(settings.TitlePattern, settings.TimeFormat, locale, noClock, memory);
   int code = 0;
   for (const std::string& text : command.Moments) {
     try {

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "support/error.h"
-#include "template/ole_date.h"
+#include "support/ole_date.h"
 #include "tools/format_command.h"
 
 namespace lartsen {
