@@ -32,6 +32,7 @@ std::u16string X11Windows::GetWindowText(WindowHandle window) {
 
 void X11Windows::SetWindowText(WindowHandle window, std::u16string_view text) {
   reader_.WriteTitle(ToX(window), text);
+  if (window != 0 && observer_) observer_(window);
   if (cached_ && cached_->first == window && cached_->second.exists) cached_->second.title = text;
 }
 

@@ -1,6 +1,7 @@
 // The window port on X11: foreground, titles and class names, with one fact batch per tick.
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <utility>
 
@@ -39,6 +40,8 @@ class X11Windows : public WindowPort {
   };
 
   Connection& connection() { return connection_; }
+  // Told of every title write, after it has gone to the server (the retitle watch counts them).
+  void SetWriteObserver(std::function<void(WindowHandle)> observer) { observer_ = std::move(observer); }
 
  private:
   Connection& connection_;
@@ -46,6 +49,7 @@ class X11Windows : public WindowPort {
   bool inTick_ = false;
   std::optional<std::pair<WindowHandle, WindowFacts>> cached_;
   WindowFacts scratch_;
+  std::function<void(WindowHandle)> observer_;
 };
 
 }  // namespace lartsen::x11
