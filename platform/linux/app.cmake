@@ -37,3 +37,8 @@ foreach(data IN LISTS LARTSEN_LINUX_DATA_FILES)
 endforeach()
 add_custom_target(lartsen_linux_data ALL DEPENDS ${linux_data_outputs})
 add_dependencies(lartsen lartsen_linux_data)
+
+# A window the X11 tests open, drive and close.
+add_executable(lartsen-test-window ${CMAKE_CURRENT_LIST_DIR}/tests/test_window.cpp)
+target_link_libraries(lartsen-test-window PRIVATE PkgConfig::XCB)
+lartsen_warnings(lartsen-test-window)
