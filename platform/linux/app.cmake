@@ -42,3 +42,8 @@ add_dependencies(lartsen lartsen_linux_data)
 add_executable(lartsen-test-window ${CMAKE_CURRENT_LIST_DIR}/tests/test_window.cpp)
 target_link_libraries(lartsen-test-window PRIVATE PkgConfig::XCB)
 lartsen_warnings(lartsen-test-window)
+
+# The program as a user drives it: tray, menu, rules, full screen, signals (label x11).
+add_test(NAME lartsen_e2e
+  COMMAND ${CMAKE_CURRENT_LIST_DIR}/tests/e2e/lartsen_e2e.sh $<TARGET_FILE_DIR:lartsen> ${CMAKE_BINARY_DIR}/screenshots)
+set_tests_properties(lartsen_e2e PROPERTIES LABELS x11 TIMEOUT 180 RESOURCE_LOCK x11_display)
