@@ -16,7 +16,7 @@ failures=0
 
 cleanup() {
   [ -n "$lartsen_pid" ] && kill "$lartsen_pid" 2>/dev/null
-  for p in "${pids[@]}"; do kill "$p" 2>/dev/null; done
+  for p in "${pids[@]}" $(cat "$work/window-pids" 2>/dev/null); do kill "$p" 2>/dev/null; done
   wait 2>/dev/null
   rm -rf "$work"
 }
@@ -38,8 +38,8 @@ stamped() { [[ "$(title "$1")" =~ ^"$2"\ \[[0-9]{2}:[0-9]{2}:[0-9]{2}\]$ ]]; }
 titled() { [ "$(title "$1")" = "$2" ]; }
 window() {  # window PROGRAM ARGS...: starts a test window, prints its id
   local out="$work/w$RANDOM"
-  "$@" >"$out" &
-  pids+=($!)
+  "$@" >"$out" 2>/dev/null &
+  echo $! >>"$work/window-pids"  # this runs in a subshell: the list lives in a file
   wait_for 5 test -s "$out" || return 1
   cat "$out"
 }
