@@ -1,0 +1,149 @@
+// The Linux system services: LC_TIME record, collation, settings file, autostart entry, instance lock.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "platform/linux/system/auto_start_linux.h"
+#include "platform/linux/system/collation_linux.h"
+#include "platform/linux/system/environment_linux.h"
+#include "platform/linux/system/ini_settings_store.h"
+#include "platform/linux/system/locale_linux.h"
+#include "platform/linux/system/proc_process.h"
+#include "platform/linux/system/single_instance_linux.h"
+#include "rules/like_text.h"
+#include "settings/settings_store.h"
+#include "support/text.h"
+#include "template/time_format.h"
+
+namespace lartsen {
+namespace {
+
+class TempFolder {
+ public:
+  TempFolder() {
+    char pattern[] = "/tmp/lartsen-test.XXXXXX";
+    path_ = mkdtemp(pattern);
+  }
+  ~TempFolder() { std::filesystem::remove_all(path_); }
+  const std::string& path() const { return path_; }
+
+ private:
+  std::string path_;
+};
+
+struct NullTimer : RefreshTimerPort {
+  void Disable() override {}
+  void SetInterval(std::int32_t) override {}
+  void Enable() override {}
+};
+
+std::string ReadAll(const std::string& path) {
+  std::ifstream in(path);
+  std::stringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+TEST(LinuxLocale, StrftimePatternsBecomePictures) {
+  EXPECT_EQ(StrftimePicture("%d.%m.%Y"), u"dd.MM.yyyy");
+  EXPECT_EQ(StrftimePicture("%I:%M:%S %p"), u"hh:mm:ss tt");
+  EXPECT_EQ(StrftimePicture("%T"), u"HH:mm:ss");
+  EXPECT_EQ(StrftimePicture("%e de %B"), u"d 'de' MMMM");
+  EXPECT_EQ(StrftimePicture("%Y年%m月%d日"), u"yyyy'年'MM'月'dd'日'");
+}
+
+TEST(LinuxLocale, RussianRecordFromTheCLibrary) {
+  const LocaleInfo ru = LinuxLocaleInfo("ru_RU.UTF-8");
+  if (ru.MonthNames[0] == u"January") {
+    GTEST_SKIP() << "ru_RU.UTF-8 is not installed";
+  }
+  EXPECT_EQ(ru.MonthNames[0], u"Январь");  // the standalone form, as Windows names it
+  EXPECT_EQ(ru.GenitiveMonthNames[0], u"января");
+  EXPECT_EQ(ru.DateSeparator, u".");
+  EXPECT_EQ(ru.DecimalSeparator, u",");
+  const double moment = 46363.58699;  // 7 December 2026 14:05:16
+  EXPECT_EQ(FormatDateTime(moment, u"ttttt", ru), u"14:05:16");
+  EXPECT_EQ(FormatDateTime(moment, u"ddddd", ru), u"07.12.2026");
+  EXPECT_EQ(FormatDateTime(moment, u"dddddd", ru), u"7 декабря 2026");
+}
+
+TEST(LinuxLocale, CLocaleRecord) {
+  const LocaleInfo c = LinuxLocaleInfo("C");
+  EXPECT_EQ(c.Name, u"en-US");
+  EXPECT_EQ(c.MonthNames[11], u"December");
+  EXPECT_EQ(c.AmDesignator, u"AM");
+  EXPECT_EQ(c.DateSeparator, u"/");
+  EXPECT_EQ(FormatDateTime(46363.58699, u"ttttt", c), u"14:05:16");
+}
+
+TEST(LinuxCollation, RangesFollowTheUsersCollationIgnoringCase) {
+  const LinuxCharacterOrder ru("ru_RU.UTF-8");
+  EXPECT_TRUE(LikeText(u"ё", u"[а-я]", ru));
+  EXPECT_TRUE(LikeText(u"Б", u"[а-в]", ru));
+  EXPECT_FALSE(LikeText(u"г", u"[а-в]", ru));
+  const LinuxCharacterOrder c("C");  // the portable order stands in
+  EXPECT_TRUE(LikeText(u"ё", u"[а-я]", c));
+}
+
+TEST(IniSettingsStore, SettingsSurviveASaveAndComeBack) {
+  TempFolder folder;
+  const std::string path = folder.path() + "/Nerrowind/Ларцен/Settings.INI";
+  auto factory = [&] { return std::make_unique<IniSettingsStore>(path); };
+  NullTimer timer;
+  Settings saved{u"hh:nn", u" «%time%» ", 250};
+  SaveSettings(saved, factory);
+  const std::string text = ReadAll(path);
+  EXPECT_NE(text.find("Tittle Pattern=\" «%time%» \""), std::string::npos);
+  EXPECT_NE(text.find("Refresh Rate=250"), std::string::npos);
+  Settings loaded;
+  LoadSettings(loaded, factory, [](std::u16string_view) {}, timer);
+  EXPECT_EQ(loaded.TimeFormat, u"hh:nn");
+  EXPECT_EQ(loaded.TitlePattern, u" «%time%» ");
+  EXPECT_EQ(loaded.RefreshRate, 250);
+
+  // A rate that is no number keeps the previous value; an empty store gives the defaults.
+  std::ofstream(path) << "Refresh Rate=быстро\n";
+  LoadSettings(loaded, factory, [](std::u16string_view) {}, timer);
+  EXPECT_EQ(loaded.RefreshRate, 250);
+  EXPECT_EQ(loaded.TitlePattern, u"[%time%]");
+}
+
+TEST(XdgAutoStart, EntryIsWrittenReadAndRemoved) {
+  TempFolder folder;
+  XdgAutoStart autoStart("/opt/my apps/lartsen", folder.path() + "/autostart");
+  EXPECT_FALSE(autoStart.IsAutoStartEnabled(AppGuid));
+  autoStart.EnableAutoStart(AppGuid);
+  EXPECT_TRUE(autoStart.IsAutoStartEnabled(AppGuid));
+  EXPECT_NE(ReadAll(autoStart.EntryPath()).find("Exec=\"/opt/my apps/lartsen\"\n"), std::string::npos);
+  std::ofstream(autoStart.EntryPath(), std::ios::app) << "Hidden=true\n";
+  EXPECT_FALSE(autoStart.IsAutoStartEnabled(AppGuid));
+  autoStart.DisableAutoStart(AppGuid);
+  EXPECT_FALSE(std::filesystem::exists(autoStart.EntryPath()));
+  EXPECT_NO_THROW(autoStart.DisableAutoStart(AppGuid));
+}
+
+TEST(SingleInstanceLock, OnlyOneHolderAtATime) {
+  TempFolder folder;
+  const std::string path = folder.path() + "/lartsen.lock";
+  auto first = std::make_unique<SingleInstanceLock>(path);
+  EXPECT_TRUE(first->ClaimInstance());
+  SingleInstanceLock second(path);
+  EXPECT_FALSE(second.ClaimInstance());
+  first.reset();
+  EXPECT_TRUE(second.ClaimInstance());
+}
+
+TEST(LinuxProcess, ImagePathAndDataFolder) {
+  EXPECT_EQ(ProcessImagePath(0), u"");
+  const std::u16string own = ProcessImagePath(static_cast<std::uint32_t>(getpid()));
+  EXPECT_TRUE(own.ends_with(u"/linux_system_tests")) << std::string(own.begin(), own.end());
+  // The build tree keeps the rules beside the programs, so the data folder is theirs.
+  EnvironmentLinux environment("/nonexistent");
+  EXPECT_EQ(environment.ProgramFolder(), FromUtf8(ExecutableFolder()));
+}
+
+}  // namespace
+}  // namespace lartsen
