@@ -102,8 +102,18 @@ stop_lartsen TERM
 check "SIGTERM ends the program with status 0" test $? -eq 0
 check "SIGTERM restores the stamped title" titled "$b" "Second"
 
+# With a refresh once a minute, only the watches can move the stamp within a second.
+printf 'Refresh Rate=60000\n' >"$rules/Settings.INI"
 start_lartsen
 check "stamped after a new start" wait_for 5 stamped "$b" "Second"
+activate "$a"
+check "a switch moves the stamp at once, not at the next refresh" wait_for 1 stamped "$a" "Первое окно"
+check "and gives the window left behind its title back" titled "$b" "Second"
+xdotool set_window --name "Переименовано" "$a"
+check "the application's new title gets the stamp at once" wait_for 1 stamped "$a" "Переименовано"
+settled=$(title "$a")
+sleep 1.5
+check "the program's own writes start no further refresh" titled "$a" "$settled"
 timeout 10 "$bin/lartsen"
 check "a second start ends at once with status 0" test $? -eq 0
 check "the first instance runs on" kill -0 "$lartsen_pid"
@@ -130,7 +140,7 @@ xdotool key Up Return
 check "\"Выход\" ends the program" wait_for 5 bash -c "! kill -0 $lartsen_pid 2>/dev/null"
 wait "$lartsen_pid" 2>/dev/null
 lartsen_pid=
-check "\"Выход\" restores the stamped title" titled "$b" "Second"
+check "\"Выход\" restores the stamped title" titled "$a" "Переименовано"
 
 echo "$failures failure(s)"
 [ "$failures" -eq 0 ]
