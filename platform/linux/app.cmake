@@ -47,3 +47,9 @@ lartsen_warnings(lartsen-test-window)
 add_test(NAME lartsen_e2e
   COMMAND ${CMAKE_CURRENT_LIST_DIR}/tests/e2e/lartsen_e2e.sh $<TARGET_FILE_DIR:lartsen> ${CMAKE_BINARY_DIR}/screenshots)
 set_tests_properties(lartsen_e2e PROPERTIES LABELS x11 TIMEOUT 180 RESOURCE_LOCK x11_display)
+
+# Without an X11 display the program says so in one line and ends with status 1.
+add_test(NAME lartsen_needs_x11
+  COMMAND sh -c "env -u DISPLAY WAYLAND_DISPLAY=wayland-0 \"$0\"; echo \"status=$?\"" $<TARGET_FILE:lartsen>)
+set_tests_properties(lartsen_needs_x11 PROPERTIES LABELS native
+  PASS_REGULAR_EXPRESSION "^lartsen: [^\n]*X11[^\n]*\nstatus=1\n$")
