@@ -7,7 +7,6 @@ add_library(lartsen_linux_app STATIC
   ${CMAKE_CURRENT_LIST_DIR}/app/shell_qt.cpp
   ${CMAKE_CURRENT_LIST_DIR}/app/signal_pipe.cpp
   ${CMAKE_CURRENT_LIST_DIR}/app/x11_watch.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/app/rules_file_commands.cpp
   ${CMAKE_CURRENT_LIST_DIR}/app/program_parts.cpp
   ${CMAKE_CURRENT_LIST_DIR}/app/placeholder_dialogs.cpp)
 target_link_libraries(lartsen_linux_app PUBLIC lartsen_linux Qt6::Widgets)

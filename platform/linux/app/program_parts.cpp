@@ -3,7 +3,7 @@
 
 #include "engine/refresh_cycle.h"
 #include "engine/title_writer.h"
-#include "platform/linux/app/rules_file_commands.h"
+#include "platform/linux/system/rules_file_commands.h"
 #include "platform/linux/app/shell_qt.h"
 #include "platform/linux/app/x11_watch.h"
 #include "platform/linux/system/collation_linux.h"

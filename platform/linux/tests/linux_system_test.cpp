@@ -12,8 +12,10 @@
 #include "platform/linux/system/ini_settings_store.h"
 #include "platform/linux/system/locale_linux.h"
 #include "platform/linux/system/proc_process.h"
+#include "platform/linux/system/rules_file_commands.h"
 #include "platform/linux/system/single_instance_linux.h"
 #include "rules/like_text.h"
+#include "rules/optional_conditions.h"
 #include "settings/settings_store.h"
 #include "support/text.h"
 #include "template/time_format.h"
@@ -143,6 +145,44 @@ TEST(LinuxProcess, ImagePathAndDataFolder) {
   // The build tree keeps the rules beside the programs, so the data folder is theirs.
   EnvironmentLinux environment("/nonexistent");
   EXPECT_EQ(environment.ProgramFolder(), FromUtf8(ExecutableFolder()));
+}
+
+struct RecordingShell : ShellPort {
+  WindowHandle GetActiveWindow() override { return 0; }
+  bool OpenDocument(WindowHandle, std::u16string_view path, std::u16string_view folder) override {
+    opened.emplace_back(path);
+    folders.emplace_back(folder);
+    return answer;
+  }
+  bool answer = false;
+  std::vector<std::u16string> opened, folders;
+};
+
+struct RecordingMessages : MessagePort {
+  void ShowMessage(std::u16string_view text, unsigned) override { shown.emplace_back(text); }
+  std::vector<std::u16string> shown;
+};
+
+TEST(RulesFileCommands, UserRulesFolderIsMadeFirstAndFailuresAreReported) {
+  TempFolder folder;
+  setenv("XDG_CONFIG_HOME", folder.path().c_str(), 1);
+  EnvironmentLinux environment;
+  RecordingShell shell;
+  RecordingMessages messages;
+  RulesFileCommands commands(environment, shell, messages);
+  commands.OpenOptionalConditions();
+  EXPECT_TRUE(std::filesystem::is_directory(folder.path() + "/Nerrowind/Ларцен"));
+  ASSERT_EQ(shell.opened.size(), 1u);
+  EXPECT_EQ(shell.opened[0], FromUtf8(folder.path()) + u"\\Nerrowind\\Ларцен\\Conditions.INI");
+  EXPECT_EQ(shell.folders[0], FromUtf8(folder.path()) + u"\\Nerrowind\\Ларцен");
+  commands.OpenOptionalConditionsSamples();
+  EXPECT_EQ(shell.opened[1], environment.ProgramFolder() + u"\\Conditions.Optional.INI");
+  EXPECT_EQ(messages.shown, (std::vector<std::u16string>{std::u16string(kOpenOptionalConditionsFailed),
+                                                        std::u16string(kOpenOptionalConditionsSamplesFailed)}));
+  shell.answer = true;
+  commands.OpenOptionalConditions();
+  EXPECT_EQ(messages.shown.size(), 2u);
+  unsetenv("XDG_CONFIG_HOME");
 }
 
 }  // namespace

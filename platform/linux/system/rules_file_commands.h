@@ -5,7 +5,7 @@
 #include "support/environment_port.h"
 #include "support/message_port.h"
 
-namespace lartsen::linux_app {
+namespace lartsen {
 
 // Same paths, folder creation and messages as on Windows; folders are made the POSIX way.
 class RulesFileCommands {
@@ -24,4 +24,4 @@ class RulesFileCommands {
   MessagePort& messages_;
 };
 
-}  // namespace lartsen::linux_app
+}  // namespace lartsen
