@@ -1,6 +1,7 @@
 # X11 window facts: foreground, titles, class, process, full screen; their tests on a real server.
 target_sources(lartsen_linux PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/x11/x11_connection.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/x11/text_property.cpp
   ${CMAKE_CURRENT_LIST_DIR}/x11/window_facts.cpp
   ${CMAKE_CURRENT_LIST_DIR}/x11/x11_windows.cpp
   ${CMAKE_CURRENT_LIST_DIR}/x11/x11_full_screen.cpp

@@ -111,7 +111,9 @@ void ProgramParts::StartWatching(std::function<void()> runTick, std::function<vo
   parts_->watch->SetLostHandler(std::move(serverLost));
   X11Watch* watch = parts_->watch.get();
   parts_->windows.SetWriteObserver(
-      [watch](WindowHandle window) { watch->NoteOwnWrite(static_cast<xcb_window_t>(window)); });
+      [watch](WindowHandle window, int properties) {
+        watch->NoteOwnWrite(static_cast<xcb_window_t>(window), properties);
+      });
   parts_->Follow();
 }
 

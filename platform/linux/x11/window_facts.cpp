@@ -8,6 +8,7 @@
 #include <cstring>
 #include <memory>
 
+#include "platform/linux/x11/text_property.h"
 #include "support/error.h"
 #include "support/text.h"
 
@@ -67,10 +68,14 @@ Reply<xcb_get_property_reply_t> Take(xcb_connection_t* c, xcb_get_property_cooki
 }
 
 std::u16string TitleOf(const xcb_get_property_reply_t* netName, const xcb_get_property_reply_t* name,
-                       xcb_atom_t utf8) {
-  if (netName && netName->type != XCB_ATOM_NONE) return FromUtf8(Bytes(netName));
-  if (name && name->type != XCB_ATOM_NONE) return DecodeTextProperty(name->type, Bytes(name), utf8);
-  return {};
+                       const Connection& connection, bool& hasNetName) {
+  hasNetName = netName && netName->type != XCB_ATOM_NONE;
+  if (hasNetName) return FromUtf8(Bytes(netName));
+  if (!name || name->type == XCB_ATOM_NONE) return {};
+  const TextEncoding encoding = name->type == connection.atom(Atom::Utf8String)     ? TextEncoding::Utf8
+                                : name->type == connection.atom(Atom::CompoundText) ? TextEncoding::CompoundText
+                                                                                    : TextEncoding::Latin1;
+  return DecodeTextProperty(encoding, Bytes(name));
 }
 
 bool IsLatin1(std::u16string_view text) {
@@ -78,14 +83,6 @@ bool IsLatin1(std::u16string_view text) {
 }
 
 }  // namespace
-
-std::u16string DecodeTextProperty(xcb_atom_t type, std::string_view bytes, xcb_atom_t utf8Type) {
-  if (type == utf8Type) return FromUtf8(bytes);
-  std::u16string text;
-  text.reserve(bytes.size());
-  for (const char c : bytes) text.push_back(static_cast<char16_t>(static_cast<unsigned char>(c)));
-  return text;
-}
 
 xcb_window_t WindowFactsReader::ActiveWindow() {
   xcb_connection_t* c = connection_.get();
@@ -137,15 +134,14 @@ WindowFacts WindowFactsReader::Read(xcb_window_t window) {
 
   facts.exists = geometryReply != nullptr;
   if (!facts.exists) return facts;
-  const xcb_atom_t utf8 = connection_.atom(Atom::Utf8String);
-  facts.title = TitleOf(netNameReply.get(), nameReply.get(), utf8);
+  facts.title = TitleOf(netNameReply.get(), nameReply.get(), connection_, facts.hasNetName);
 
   const std::string_view classBytes = Bytes(classReply.get());
   const auto firstEnd = classBytes.find('\0');
   if (firstEnd != std::string_view::npos) {
     std::string_view rest = classBytes.substr(firstEnd + 1);
     rest = rest.substr(0, rest.find('\0'));
-    facts.className = IsValidUtf8(rest) ? FromUtf8(rest) : DecodeTextProperty(XCB_ATOM_STRING, rest, utf8);
+    facts.className = DecodeTextProperty(IsValidUtf8(rest) ? TextEncoding::Utf8 : TextEncoding::Latin1, rest);
   }
 
   // A process id names a process of this machine only.
@@ -185,7 +181,8 @@ WindowFacts WindowFactsReader::Read(xcb_window_t window) {
   return facts;
 }
 
-std::u16string WindowFactsReader::ReadTitle(xcb_window_t window) {
+std::u16string WindowFactsReader::ReadTitle(xcb_window_t window, bool& hasNetName) {
+  hasNetName = false;
   if (window == 0) return {};
   xcb_connection_t* c = connection_.get();
   auto netName = Ask(c, window, connection_.atom(Atom::NetWmName));
@@ -193,16 +190,18 @@ std::u16string WindowFactsReader::ReadTitle(xcb_window_t window) {
   connection_.CountRoundTrip();
   auto netNameReply = Take(c, netName);
   auto nameReply = Take(c, name);
-  return TitleOf(netNameReply.get(), nameReply.get(), connection_.atom(Atom::Utf8String));
+  return TitleOf(netNameReply.get(), nameReply.get(), connection_, hasNetName);
 }
 
-void WindowFactsReader::WriteTitle(xcb_window_t window, std::u16string_view text) {
+void WindowFactsReader::WriteTitle(xcb_window_t window, std::u16string_view text, bool netName) {
   if (window == 0) return;
   xcb_connection_t* c = connection_.get();
   const xcb_atom_t utf8 = connection_.atom(Atom::Utf8String);
   const std::string bytes = ToUtf8(text);
-  xcb_change_property(c, XCB_PROP_MODE_REPLACE, window, connection_.atom(Atom::NetWmName), utf8, 8,
-                      static_cast<std::uint32_t>(bytes.size()), bytes.data());
+  if (netName) {
+    xcb_change_property(c, XCB_PROP_MODE_REPLACE, window, connection_.atom(Atom::NetWmName), utf8, 8,
+                        static_cast<std::uint32_t>(bytes.size()), bytes.data());
+  }
   // WM_NAME for window managers and task bars that know no other: Latin-1 where the text
   // allows it, as ICCCM asks, UTF-8 (which they widely read) otherwise.
   if (IsLatin1(text)) {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <functional>
+#include <utility>
 #include <optional>
 #include <utility>
 
@@ -40,8 +41,9 @@ class X11Windows : public WindowPort {
   };
 
   Connection& connection() { return connection_; }
-  // Told of every title write, after it has gone to the server (the retitle watch counts them).
-  void SetWriteObserver(std::function<void(WindowHandle)> observer) { observer_ = std::move(observer); }
+  // Told of every title write, after it has gone to the server, with the number of properties
+  // written (the retitle watch counts them).
+  void SetWriteObserver(std::function<void(WindowHandle, int)> observer) { observer_ = std::move(observer); }
 
  private:
   Connection& connection_;
@@ -49,7 +51,11 @@ class X11Windows : public WindowPort {
   bool inTick_ = false;
   std::optional<std::pair<WindowHandle, WindowFacts>> cached_;
   WindowFacts scratch_;
-  std::function<void(WindowHandle)> observer_;
+  std::function<void(WindowHandle, int)> observer_;
+  // Whether the window read last keeps a _NET_WM_NAME. A window that has only WM_NAME gets
+  // only WM_NAME written: a _NET_WM_NAME left behind would hide its later titles from the
+  // window manager.
+  std::pair<WindowHandle, bool> lastNetName_{0, true};
 };
 
 }  // namespace lartsen::x11
