@@ -10,6 +10,7 @@
 #include "engine/title_writer.h"
 #include "platform/win32/memory_win32.h"
 #include "platform/win32/window_win32.h"
+#include "settings/settings.h"
 #include "support/error.h"
 #include "template/tests/title_fakes.h"
 
@@ -120,7 +121,7 @@ TEST(WindowWin32, HungWindowDoesNotHoldTheWriter) {
   const LocaleInfo locale = lartsen::testing::TestLocale();
   lartsen::testing::FakeClock clock;
   lartsen::testing::FakeMemory memory;
-  TitleFormatter formatter(settings, locale, clock, memory);
+  TitleFormatter formatter(settings.TitlePattern, settings.TimeFormat, locale, clock, memory);
   TitleWriter writer(windows, formatter);
   writer.ApplyTitle(hung.Handle());
   EXPECT_EQ(writer.StampedTitle, u"Занят");  // what the window still shows
@@ -145,7 +146,7 @@ TEST(TitleWriterWin32, StampsRefreshesMovesAndRestoresRealWindows) {
   lartsen::testing::FakeClock clock;
   clock.Moment = 0.5;
   lartsen::testing::FakeMemory memory;
-  TitleFormatter formatter(settings, locale, clock, memory);
+  TitleFormatter formatter(settings.TitlePattern, settings.TimeFormat, locale, clock, memory);
   TitleWriter writer(windows, formatter);
 
   writer.ApplyTitle(w.Handle());

@@ -1,14 +1,19 @@
-// Fake window services for the engine's tests: answers set by the test, calls counted.
+// A window system of titles and class names set by the test, with its calls counted and logged.
 #pragma once
 
 #include <map>
+#include <set>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "support/error.h"
 #include "support/window_port.h"
 
 namespace lartsen::testing {
 
+// A handle missing from `titles` is a closed window: reads give empty text and writes change
+// nothing. Handle 0 is no window. A handle in `hung` does not take a write in time.
 class FakeWindows : public WindowPort {
  public:
   WindowHandle GetForegroundWindow() override {
@@ -20,8 +25,13 @@ class FakeWindows : public WindowPort {
     if (failTitle) throw Error(status::kFail, u"title");
     return Lookup(titles, window);
   }
-  void SetWindowText(WindowHandle window, std::u16string_view text) override {
-    titles[window] = std::u16string(text);
+  void SetWindowText(WindowHandle window, std::u16string_view text) override { TrySetWindowText(window, text); }
+  bool TrySetWindowText(WindowHandle window, std::u16string_view text) override {
+    if (failWrites) throw Error(status::kFail, u"write");
+    writes.emplace_back(window, std::u16string(text));
+    if (hung.contains(window)) return false;
+    if (window != 0 && titles.contains(window)) titles[window] = std::u16string(text);
+    return true;
   }
   std::u16string GetWindowClassName(WindowHandle window) override {
     ++classCalls;
@@ -32,8 +42,11 @@ class FakeWindows : public WindowPort {
   WindowHandle foreground = 0;
   std::map<WindowHandle, std::u16string> titles;
   std::map<WindowHandle, std::u16string> classes;
+  std::set<WindowHandle> hung;
+  std::vector<std::pair<WindowHandle, std::u16string>> writes;
   bool failTitle = false;
   bool failClass = false;
+  bool failWrites = false;
   int foregroundCalls = 0;
   int titleCalls = 0;
   int classCalls = 0;
