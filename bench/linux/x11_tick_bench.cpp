@@ -61,7 +61,7 @@ void BM_X11Tick100Rules(benchmark::State& state) {
   const LocaleInfo& locale = BuiltinLocale("ru-RU");
   SystemClock clock;
   testing::FakeMemory memory;
-  TitleFormatter formatter(settings, locale, clock, memory);
+  TitleFormatter formatter(settings.TitlePattern, settings.TimeFormat, locale, clock, memory);
   TitleWriter writer(windows, formatter);
   RefreshCycle cycle(guard, windows, processes, table, order, writer);
   const auto before = connection.RoundTrips();

@@ -49,7 +49,7 @@ struct ProgramParts::Parts {
   ConditionsTable table;
   ConditionsLoader loader{table, environment, reader, messages};
 
-  TitleFormatter formatter{settings, locale, clock, memory};
+  TitleFormatter formatter{settings.TitlePattern, settings.TimeFormat, locale, clock, memory};
   TitleWriter writer{windows, formatter};
   RefreshCycle cycle{guard, windows, processes, table, order, writer};
 

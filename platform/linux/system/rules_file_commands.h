@@ -1,7 +1,7 @@
 // The two tray commands that open rules files: the user's own and the examples beside the program.
 #pragma once
 
-#include "app/ui_ports.h"
+#include "support/shell_port.h"
 #include "support/environment_port.h"
 #include "support/message_port.h"
 

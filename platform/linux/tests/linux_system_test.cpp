@@ -17,6 +17,8 @@
 #include "rules/like_text.h"
 #include "rules/optional_conditions.h"
 #include "settings/settings_store.h"
+#include "support/testing/fake_messages.h"
+#include "support/testing/fake_shell.h"
 #include "support/text.h"
 #include "template/time_format.h"
 
@@ -147,39 +149,25 @@ TEST(LinuxProcess, ImagePathAndDataFolder) {
   EXPECT_EQ(environment.ProgramFolder(), FromUtf8(ExecutableFolder()));
 }
 
-struct RecordingShell : ShellPort {
-  WindowHandle GetActiveWindow() override { return 0; }
-  bool OpenDocument(WindowHandle, std::u16string_view path, std::u16string_view folder) override {
-    opened.emplace_back(path);
-    folders.emplace_back(folder);
-    return answer;
-  }
-  bool answer = false;
-  std::vector<std::u16string> opened, folders;
-};
-
-struct RecordingMessages : MessagePort {
-  void ShowMessage(std::u16string_view text, unsigned) override { shown.emplace_back(text); }
-  std::vector<std::u16string> shown;
-};
-
 TEST(RulesFileCommands, UserRulesFolderIsMadeFirstAndFailuresAreReported) {
   TempFolder folder;
   setenv("XDG_CONFIG_HOME", folder.path().c_str(), 1);
   EnvironmentLinux environment;
-  RecordingShell shell;
-  RecordingMessages messages;
+  FakeShell shell;
+  FakeMessages messages;
   RulesFileCommands commands(environment, shell, messages);
   commands.OpenOptionalConditions();
   EXPECT_TRUE(std::filesystem::is_directory(folder.path() + "/Nerrowind/Ларцен"));
   ASSERT_EQ(shell.opened.size(), 1u);
-  EXPECT_EQ(shell.opened[0], FromUtf8(folder.path()) + u"\\Nerrowind\\Ларцен\\Conditions.INI");
-  EXPECT_EQ(shell.folders[0], FromUtf8(folder.path()) + u"\\Nerrowind\\Ларцен");
+  EXPECT_EQ(shell.opened[0].path, FromUtf8(folder.path()) + u"\\Nerrowind\\Ларцен\\Conditions.INI");
+  EXPECT_EQ(shell.opened[0].folder, FromUtf8(folder.path()) + u"\\Nerrowind\\Ларцен");
   commands.OpenOptionalConditionsSamples();
-  EXPECT_EQ(shell.opened[1], environment.ProgramFolder() + u"\\Conditions.Optional.INI");
-  EXPECT_EQ(messages.shown, (std::vector<std::u16string>{std::u16string(kOpenOptionalConditionsFailed),
-                                                        std::u16string(kOpenOptionalConditionsSamplesFailed)}));
-  shell.answer = true;
+  EXPECT_EQ(shell.opened[1].path, environment.ProgramFolder() + u"\\Conditions.Optional.INI");
+  ASSERT_EQ(messages.shown.size(), 2u);
+  EXPECT_EQ(messages.shown[0].text, kOpenOptionalConditionsFailed);
+  EXPECT_EQ(messages.shown[1].text, kOpenOptionalConditionsSamplesFailed);
+  EXPECT_EQ(messages.shown[1].style, message_style::kCritical);
+  shell.succeeds = true;
   commands.OpenOptionalConditions();
   EXPECT_EQ(messages.shown.size(), 2u);
   unsetenv("XDG_CONFIG_HOME");

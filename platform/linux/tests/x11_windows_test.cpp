@@ -73,7 +73,7 @@ TEST_F(X11Test, WriterAdoptsTheApplicationsNewTitle) {
   const LocaleInfo locale = lartsen::testing::TestLocale();
   lartsen::testing::FakeClock clock;
   lartsen::testing::FakeMemory memory;
-  TitleFormatter formatter(settings, locale, clock, memory);
+  TitleFormatter formatter(settings.TitlePattern, settings.TimeFormat, locale, clock, memory);
   TitleWriter writer(*windows_, formatter);
   writer.ApplyTitle(w.id());
   EXPECT_EQ(windows_->GetWindowText(w.id()), u"Документ [12]");
@@ -91,7 +91,7 @@ TEST_F(X11Test, AWindowWithWmNameAloneKeepsItAlone) {
   const LocaleInfo locale = lartsen::testing::TestLocale();
   lartsen::testing::FakeClock clock;
   lartsen::testing::FakeMemory memory;
-  TitleFormatter formatter(settings, locale, clock, memory);
+  TitleFormatter formatter(settings.TitlePattern, settings.TimeFormat, locale, clock, memory);
   TitleWriter writer(*windows_, formatter);
   writer.ApplyTitle(w.id());
   EXPECT_NE(RawProperty(w, "WM_NAME").find("Старое окно [12]"), std::string::npos);
