@@ -29,9 +29,6 @@ std::u16string Describe(const std::exception& error) {
   return FromUtf8(error.what());
 }
 
-// The program's own executable, for the autostart entry.
-std::string ExecutablePath() { return ExecutableFolder() + "/lartsen"; }
-
 int RunProgram(int argc, char** argv) {
   // Other programs' windows are reached through X11 only: without a display there is nothing to do.
   const char* display = std::getenv("DISPLAY");

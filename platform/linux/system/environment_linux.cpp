@@ -12,18 +12,26 @@
 
 namespace lartsen {
 
-std::string ExecutableFolder() {
+std::string ExecutablePath() {
   std::error_code error;
   const auto exe = std::filesystem::read_symlink("/proc/self/exe", error);
   if (error) throw Error(status::kFail, u"Не удалось узнать папку программы");
-  return exe.parent_path().string();
+  return exe.string();
 }
+
+std::string ExecutableFolder() { return std::filesystem::path(ExecutablePath()).parent_path().string(); }
 
 EnvironmentLinux::EnvironmentLinux(std::string installedDataFolder) {
   const std::string beside = ExecutableFolder();
   std::error_code error;
-  const bool buildTree = std::filesystem::is_regular_file(beside + "/Conditions.INI", error);
-  programFolder_ = FromUtf8(buildTree ? beside : installedDataFolder);
+  std::string folder = installedDataFolder;
+  const std::filesystem::path share = std::filesystem::path(beside).parent_path() / "share" / "lartsen";
+  if (std::filesystem::is_regular_file(beside + "/Conditions.INI", error)) {
+    folder = beside;
+  } else if (std::filesystem::path(beside).filename() == "bin" && std::filesystem::is_directory(share, error)) {
+    folder = share.string();
+  }
+  programFolder_ = FromUtf8(folder);
 }
 
 std::u16string EnvironmentLinux::GetSpecialFolder(int csidl) {

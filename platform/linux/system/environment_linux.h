@@ -8,7 +8,8 @@
 namespace lartsen {
 
 // The data folder (rules, examples, read-me) is the executable's folder when a main rules file
-// lies beside it (a build tree), else `installedDataFolder`.
+// lies beside it (a build tree); else <prefix>/share/lartsen for an executable in <prefix>/bin
+// when that folder exists (an installation under /usr/local, say); else `installedDataFolder`.
 class EnvironmentLinux final : public EnvironmentPort {
  public:
   explicit EnvironmentLinux(std::string installedDataFolder = "/usr/share/lartsen");
@@ -23,7 +24,8 @@ class EnvironmentLinux final : public EnvironmentPort {
   std::u16string programFolder_;
 };
 
-// The folder of the running executable, from /proc/self/exe.
+// The running executable and its folder, from /proc/self/exe.
+std::string ExecutablePath();
 std::string ExecutableFolder();
 
 }  // namespace lartsen
