@@ -60,6 +60,10 @@ int RunProgram(int argc, char** argv) {
   QApplication::setApplicationDisplayName(QStringLiteral("Ларцен"));
   QApplication::setQuitOnLastWindowClosed(false);
 
+  // Signals close the program the orderly way, titles first; one that comes during start-up
+  // waits in the pipe until the event loop runs.
+  linux_app::SignalPipe signalPipe([] { QApplication::quit(); });
+
   linux_app::MessageBoxesQt messages;
   Settings settings;
   std::unique_ptr<linux_app::TrayWindow> window;
@@ -71,7 +75,8 @@ int RunProgram(int argc, char** argv) {
   try {
     window = std::make_unique<linux_app::TrayWindow>();
     parts = std::make_unique<linux_app::ProgramParts>(settings, messages, *connection);
-    // The dialogs: each is handed what it needs from the program's parts.
+    // The settings dialog and About: each takes what it needs from parts->DialogServices()
+    // and the settings store factory below.
     settingsDialog = std::make_unique<linux_app::PlaceholderSettingsDialog>(messages);
     about = std::make_unique<linux_app::PlaceholderAbout>(messages);
     form = std::make_unique<MainForm>(settings, MainFormPorts{
@@ -93,8 +98,7 @@ int RunProgram(int argc, char** argv) {
   }
 
   MainForm* f = form.get();
-  // Signals and the end of the session close the program the orderly way: titles first.
-  linux_app::SignalPipe signalPipe([] { QApplication::quit(); });
+  // The end of the session, too.
   QObject::connect(&application, &QGuiApplication::commitDataRequest, &application,
                    [f](QSessionManager&) { f->Form_QueryUnload(); });
   QObject::connect(&application, &QCoreApplication::aboutToQuit, &application,
