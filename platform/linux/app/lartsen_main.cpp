@@ -57,7 +57,6 @@ int RunProgram(int argc, char** argv) {
   qputenv("QT_QPA_PLATFORM", "xcb");
   QApplication application(argc, argv);
   QApplication::setApplicationName(QStringLiteral("lartsen"));
-  QApplication::setApplicationDisplayName(QStringLiteral("Ларцен"));
   QApplication::setQuitOnLastWindowClosed(false);
 
   // Signals close the program the orderly way, titles first; one that comes during start-up

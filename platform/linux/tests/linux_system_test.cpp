@@ -159,10 +159,10 @@ TEST(RulesFileCommands, UserRulesFolderIsMadeFirstAndFailuresAreReported) {
   commands.OpenOptionalConditions();
   EXPECT_TRUE(std::filesystem::is_directory(folder.path() + "/Nerrowind/Ларцен"));
   ASSERT_EQ(shell.opened.size(), 1u);
-  EXPECT_EQ(shell.opened[0].path, FromUtf8(folder.path()) + u"\\Nerrowind\\Ларцен\\Conditions.INI");
-  EXPECT_EQ(shell.opened[0].folder, FromUtf8(folder.path()) + u"\\Nerrowind\\Ларцен");
+  EXPECT_EQ(shell.opened[0].path, FromUtf8(folder.path()) + u"/Nerrowind/Ларцен/Conditions.INI");
+  EXPECT_EQ(shell.opened[0].folder, FromUtf8(folder.path()) + u"/Nerrowind/Ларцен");
   commands.OpenOptionalConditionsSamples();
-  EXPECT_EQ(shell.opened[1].path, environment.ProgramFolder() + u"\\Conditions.Optional.INI");
+  EXPECT_EQ(shell.opened[1].path, environment.ProgramFolder() + u"/Conditions.Optional.INI");
   ASSERT_EQ(messages.shown.size(), 2u);
   EXPECT_EQ(messages.shown[0].text, kOpenOptionalConditionsFailed);
   EXPECT_EQ(messages.shown[1].text, kOpenOptionalConditionsSamplesFailed);

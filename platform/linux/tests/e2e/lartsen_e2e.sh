@@ -135,7 +135,22 @@ check "a click on the icon opens the menu" wait_for 5 menu_open
 sleep 0.5
 import -window root "$shots/linux-tray-menu.png" 2>/dev/null
 check "the screenshot of the open menu is saved" test -s "$shots/linux-tray-menu.png"
+
+# "Перезагрузить списки" (the first item) with a broken user file: the error in a message box.
+printf '%s\n' one two three four >"$rules/Conditions.INI"
+xdotool key Down Return
+message_box() { xdotool search --onlyvisible --name '^Korvel - Ларцен' >/dev/null 2>&1; }
+check "a broken rules file is reported in a box titled \"Korvel - Ларцен\"" wait_for 5 message_box
+import -window root "$shots/linux-rules-message.png" 2>/dev/null
+xdotool key Return
+check "the box closes" wait_for 5 bash -c "! xdotool search --onlyvisible --name '^Korvel - Ларцен' >/dev/null 2>&1"
+activate "$a"
+
 # "Выход" is the menu's last item: Up from the top wraps to it.
+xdotool mousemove $((X + WIDTH / 2)) $((Y + HEIGHT / 2))
+sleep 0.3
+xdotool click 1
+wait_for 5 menu_open
 xdotool key Up Return
 check "\"Выход\" ends the program" wait_for 5 bash -c "! kill -0 $lartsen_pid 2>/dev/null"
 wait "$lartsen_pid" 2>/dev/null
