@@ -14,7 +14,10 @@
 #include "platform/linux/system/proc_process.h"
 #include "platform/linux/system/rules_file_commands.h"
 #include "platform/linux/system/single_instance_linux.h"
+#include "platform/linux/system/file_reader_linux.h"
+#include "rules/conditions.h"
 #include "rules/like_text.h"
+#include "rules/portable_ansi.h"
 #include "rules/optional_conditions.h"
 #include "settings/settings_store.h"
 #include "support/testing/fake_messages.h"
@@ -171,6 +174,35 @@ TEST(RulesFileCommands, UserRulesFolderIsMadeFirstAndFailuresAreReported) {
   commands.OpenOptionalConditions();
   EXPECT_EQ(messages.shown.size(), 2u);
   unsetenv("XDG_CONFIG_HOME");
+}
+
+TEST(LinuxRulesFile, LeavesDesktopsPanelsAndNotificationsAloneAndStampsTheRest) {
+  TempFolder folder;
+  setenv("XDG_CONFIG_HOME", folder.path().c_str(), 1);  // no user rules
+  EnvironmentLinux environment;  // the build tree: the Linux rules file lies beside this test
+  FileReaderLinux files;
+  PortableAnsiDecoder ansi;
+  ListReader reader(files, ansi);
+  ConditionsTable table;
+  FakeMessages messages;
+  ConditionsLoader(table, environment, reader, messages).LoadConditions();
+  unsetenv("XDG_CONFIG_HOME");
+  ASSERT_TRUE(table.ConditionsLoaded);
+  EXPECT_TRUE(messages.shown.empty());
+  auto leftAlone = [&](std::u16string_view klass, std::u16string_view title) {
+    for (const auto& rule : table.Conditions) {
+      if ((rule[0] == u"*" || LikeText(klass, rule[0])) && (rule[1] == u"*" || LikeText(title, rule[1]))) return true;
+    }
+    return false;
+  };
+  EXPECT_TRUE(leftAlone(u"Xfce4-panel", u"xfce4-panel"));
+  EXPECT_TRUE(leftAlone(u"Xfdesktop", u"Рабочий стол"));
+  EXPECT_TRUE(leftAlone(u"Caja", u"x-caja-desktop"));
+  EXPECT_TRUE(leftAlone(u"Dunst", u"dunst"));
+  EXPECT_TRUE(leftAlone(u"trayer", u"panel"));
+  EXPECT_FALSE(leftAlone(u"Caja", u"Домашняя папка"));
+  EXPECT_FALSE(leftAlone(u"Gedit", u"Документ 1 - gedit"));
+  EXPECT_FALSE(leftAlone(u"XTerm", u"user@host: ~"));
 }
 
 }  // namespace
