@@ -15,6 +15,7 @@
 #include "platform/linux/system/rules_file_commands.h"
 #include "platform/linux/system/single_instance_linux.h"
 #include "platform/linux/system/file_reader_linux.h"
+#include "platform/linux/x11/text_property.h"
 #include "rules/conditions.h"
 #include "rules/like_text.h"
 #include "rules/portable_ansi.h"
@@ -84,6 +85,15 @@ TEST(LinuxLocale, CLocaleRecord) {
   EXPECT_EQ(c.AmDesignator, u"AM");
   EXPECT_EQ(c.DateSeparator, u"/");
   EXPECT_EQ(FormatDateTime(46363.58699, u"ttttt", c), u"14:05:16");
+}
+
+TEST(X11TextProperty, CompoundTextSetsAndUtf8Segments) {
+  using x11::DecodeTextProperty;
+  using x11::TextEncoding;
+  EXPECT_EQ(DecodeTextProperty(TextEncoding::CompoundText, "ab\x1b-L\xb0\xef\xf0 \x1b-A\xe9\x1b%G\xd0\x96\x1b%@z"),
+            u"abАя№ éЖz");
+  EXPECT_EQ(DecodeTextProperty(TextEncoding::Latin1, "Caf\xe9"), u"Café");
+  EXPECT_EQ(DecodeTextProperty(TextEncoding::Utf8, "Кофе"), u"Кофе");
 }
 
 TEST(LinuxCollation, RangesFollowTheUsersCollationIgnoringCase) {
