@@ -26,17 +26,28 @@ Reply<T> Own(T* p) {
   return Reply<T>(p, &std::free);
 }
 
-// A reply, or nothing when the window has gone; other errors throw.
-template <typename T>
-Reply<T> Checked(T* reply, xcb_generic_error_t* error) {
-  if (error) {
-    const std::uint8_t code = error->error_code;
-    std::free(error);
-    if (code == XCB_WINDOW || code == XCB_DRAWABLE || code == XCB_MATCH) return Own<T>(nullptr);
-    throw Error(status::kFail, u"X-сервер ответил ошибкой " + FromUtf8(std::to_string(code)));
+// Errors of one batch: a window that has gone is an answer ("nothing"), any other error is
+// remembered and thrown once every reply of the batch has been collected, so that none is
+// left behind in the connection.
+class BatchErrors {
+ public:
+  template <typename T>
+  Reply<T> Checked(T* reply, xcb_generic_error_t* error) {
+    if (error) {
+      const std::uint8_t code = error->error_code;
+      std::free(error);
+      if (code != XCB_WINDOW && code != XCB_DRAWABLE && code != XCB_MATCH && other_ == 0) other_ = code;
+      return Own<T>(nullptr);
+    }
+    return Own(reply);
   }
-  return Own(reply);
-}
+  void ThrowIfAny() const {
+    if (other_ != 0) throw Error(status::kFail, u"X-сервер ответил ошибкой " + FromUtf8(std::to_string(other_)));
+  }
+
+ private:
+  std::uint8_t other_ = 0;
+};
 
 std::string_view Bytes(const xcb_get_property_reply_t* reply) {
   if (!reply || reply->type == XCB_ATOM_NONE) return {};
@@ -61,10 +72,10 @@ xcb_get_property_cookie_t Ask(xcb_connection_t* c, xcb_window_t w, xcb_atom_t pr
   return xcb_get_property(c, 0, w, property, XCB_GET_PROPERTY_TYPE_ANY, 0, longs);
 }
 
-Reply<xcb_get_property_reply_t> Take(xcb_connection_t* c, xcb_get_property_cookie_t cookie) {
+Reply<xcb_get_property_reply_t> Take(xcb_connection_t* c, xcb_get_property_cookie_t cookie, BatchErrors& errors) {
   xcb_generic_error_t* error = nullptr;
   xcb_get_property_reply_t* reply = xcb_get_property_reply(c, cookie, &error);
-  return Checked(reply, error);
+  return errors.Checked(reply, error);
 }
 
 std::u16string TitleOf(const xcb_get_property_reply_t* netName, const xcb_get_property_reply_t* name,
@@ -88,7 +99,9 @@ xcb_window_t WindowFactsReader::ActiveWindow() {
   xcb_connection_t* c = connection_.get();
   auto cookie = Ask(c, connection_.Root(), connection_.atom(Atom::NetActiveWindow), 1);
   connection_.CountRoundTrip();
-  auto reply = Take(c, cookie);
+  BatchErrors errors;
+  auto reply = Take(c, cookie, errors);
+  errors.ThrowIfAny();
   if (!reply || reply->type != XCB_ATOM_WINDOW) return 0;
   return FirstCardinal(reply.get());
 }
@@ -113,24 +126,26 @@ WindowFacts WindowFactsReader::Read(xcb_window_t window) {
   if (connection_.HasMonitors()) monitors = xcb_randr_get_monitors(c, root, 1);
   connection_.CountRoundTrip();
 
-  auto netNameReply = Take(c, netName);
-  auto nameReply = Take(c, name);
-  auto classReply = Take(c, wmClass);
-  auto pidReply = Take(c, pid);
-  auto machineReply = Take(c, machine);
-  auto stateReply = Take(c, state);
-  auto typeReply = Take(c, type);
-  auto extentsReply = Take(c, extents);
+  BatchErrors errors;
+  auto netNameReply = Take(c, netName, errors);
+  auto nameReply = Take(c, name, errors);
+  auto classReply = Take(c, wmClass, errors);
+  auto pidReply = Take(c, pid, errors);
+  auto machineReply = Take(c, machine, errors);
+  auto stateReply = Take(c, state, errors);
+  auto typeReply = Take(c, type, errors);
+  auto extentsReply = Take(c, extents, errors);
   xcb_generic_error_t* error = nullptr;
-  auto geometryReply = Checked(xcb_get_geometry_reply(c, geometry, &error), error);
+  auto geometryReply = errors.Checked(xcb_get_geometry_reply(c, geometry, &error), error);
   error = nullptr;
-  auto originReply = Checked(xcb_translate_coordinates_reply(c, origin, &error), error);
+  auto originReply = errors.Checked(xcb_translate_coordinates_reply(c, origin, &error), error);
   Reply<xcb_randr_get_monitors_reply_t> monitorsReply = Own<xcb_randr_get_monitors_reply_t>(nullptr);
   if (connection_.HasMonitors()) {
     error = nullptr;
     monitorsReply = Own(xcb_randr_get_monitors_reply(c, monitors, &error));
     std::free(error);  // no monitor list: the whole screen stands in
   }
+  errors.ThrowIfAny();
 
   facts.exists = geometryReply != nullptr;
   if (!facts.exists) return facts;
@@ -188,8 +203,10 @@ std::u16string WindowFactsReader::ReadTitle(xcb_window_t window, bool& hasNetNam
   auto netName = Ask(c, window, connection_.atom(Atom::NetWmName));
   auto name = Ask(c, window, XCB_ATOM_WM_NAME);
   connection_.CountRoundTrip();
-  auto netNameReply = Take(c, netName);
-  auto nameReply = Take(c, name);
+  BatchErrors errors;
+  auto netNameReply = Take(c, netName, errors);
+  auto nameReply = Take(c, name, errors);
+  errors.ThrowIfAny();
   return TitleOf(netNameReply.get(), nameReply.get(), connection_, hasNetName);
 }
 
