@@ -74,8 +74,7 @@ int RunProgram(int argc, char** argv) {
   try {
     window = std::make_unique<linux_app::TrayWindow>();
     parts = std::make_unique<linux_app::ProgramParts>(settings, messages, *connection);
-    // The settings dialog and About: each takes what it needs from parts->DialogServices()
-    // and the settings store factory below.
+    // The dialogs: each is handed what it needs from the program's parts.
     settingsDialog = std::make_unique<linux_app::PlaceholderSettingsDialog>(messages);
     about = std::make_unique<linux_app::PlaceholderAbout>(messages);
     form = std::make_unique<MainForm>(settings, MainFormPorts{

@@ -24,14 +24,11 @@ std::string ExecutableFolder() { return std::filesystem::path(ExecutablePath()).
 EnvironmentLinux::EnvironmentLinux(std::string installedDataFolder) {
   const std::string beside = ExecutableFolder();
   std::error_code error;
-  std::string folder = installedDataFolder;
-  const std::filesystem::path share = std::filesystem::path(beside).parent_path() / "share" / "lartsen";
-  if (std::filesystem::is_regular_file(beside + "/Conditions.INI", error)) {
-    folder = beside;
-  } else if (std::filesystem::path(beside).filename() == "bin" && std::filesystem::is_directory(share, error)) {
-    folder = share.string();
-  }
-  programFolder_ = FromUtf8(folder);
+  const bool buildTree = std::filesystem::is_regular_file(beside + "/Conditions.INI", error);
+  // Installed under any prefix (/usr, /usr/local, a package unpacked elsewhere): bin/../share/lartsen.
+  const std::string shared = std::filesystem::path(beside).parent_path().string() + "/share/lartsen";
+  const bool besideShare = !buildTree && std::filesystem::is_regular_file(shared + "/Conditions.INI", error);
+  programFolder_ = FromUtf8(buildTree ? beside : besideShare ? shared : installedDataFolder);
 }
 
 std::u16string EnvironmentLinux::GetSpecialFolder(int csidl) {
