@@ -10,7 +10,6 @@ target_sources(lartsen_linux PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/system/auto_start_linux.cpp
   ${CMAKE_CURRENT_LIST_DIR}/system/single_instance_linux.cpp
   ${CMAKE_CURRENT_LIST_DIR}/system/rules_file_commands.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/system/random_linux.cpp
   # The memory figures from /proc, shared with the console tool's native build.
   ${PROJECT_SOURCE_DIR}/tools/proc_memory.cpp)
 

@@ -11,7 +11,6 @@
 #include "platform/linux/system/file_reader_linux.h"
 #include "platform/linux/system/host_linux.h"
 #include "platform/linux/system/locale_linux.h"
-#include "platform/linux/system/random_linux.h"
 #include "platform/linux/x11/x11_full_screen.h"
 #include "platform/linux/x11/x11_process_routes.h"
 #include "platform/linux/x11/x11_windows.h"
@@ -55,7 +54,6 @@ struct ProgramParts::Parts {
   RefreshCycle cycle{guard, windows, processes, table, order, writer};
 
   ShellQt shell;
-  RandomLinux random;
   RulesFileCommands rulesFiles{environment, shell, messages};
   std::unique_ptr<X11Watch> watch;
 
@@ -105,7 +103,7 @@ FileCommands ProgramParts::Files() {
 
 ProgramParts::Services ProgramParts::DialogServices() {
   Parts& p = *parts_;
-  return Services{p.settings, p.locale, p.clock, p.memory, p.random, p.environment, p.shell, p.messages};
+  return Services{p.settings, p.locale, p.clock, p.memory, p.environment, p.shell, p.messages};
 }
 
 void ProgramParts::StartWatching(std::function<void()> runTick, std::function<void()> serverLost) {

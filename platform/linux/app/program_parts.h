@@ -10,7 +10,6 @@
 #include "support/clock_port.h"
 #include "support/environment_port.h"
 #include "support/memory_port.h"
-#include "support/random_port.h"
 #include "template/locale_info.h"
 #include "support/message_port.h"
 
@@ -40,7 +39,6 @@ class ProgramParts final : public RulesPort, public StampingPort {
     const LocaleInfo& locale;
     ClockPort& clock;
     MemoryPort& memory;
-    RandomPort& random;
     EnvironmentPort& environment;
     ShellPort& shell;
     MessagePort& messages;
