@@ -1,13 +1,16 @@
 // The title writer over a fake window system: stamping, moving, restoring and retitles.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <map>
 #include <set>
 #include <vector>
 
+#include "engine/stamp_journal.h"
 #include "engine/title_writer.h"
 #include "settings/settings.h"
 #include "support/error.h"
+#include "support/text.h"
 #include "support/testing/fake_windows.h"
 #include "template/tests/title_fakes.h"
 
@@ -173,6 +176,151 @@ TEST_F(TitleWriterTest, FailuresEndTheCallAndKeepTheFieldsReached) {
   windows.failTitle = false;
   Apply(2);
   EXPECT_EQ(windows.titles[1], u"W");
+}
+
+}  // namespace
+}  // namespace lartsen
+
+namespace lartsen {
+namespace {
+
+// Records and clears are counted; a record is checked against the window when it is made.
+struct FakeJournal : StampJournalPort {
+  std::optional<StampRecord> Stored;
+  int Records = 0, Clears = 0;
+  bool Fail = false;
+  std::function<void(const StampRecord&)> OnRecord = [](const StampRecord&) {};
+  void Record(const StampRecord& record) override {
+    if (Fail) throw Error(status::kFail, u"store failed");
+    ++Records;
+    OnRecord(record);
+    Stored = record;
+  }
+  void Clear() override {
+    if (Fail) throw Error(status::kFail, u"store failed");
+    ++Clears;
+    Stored.reset();
+  }
+  std::optional<StampRecord> Read() override { return Stored; }
+};
+
+class StampJournalTest : public TitleWriterTest {
+ protected:
+  FakeJournal journal;
+  TitleWriter journaled{windows, formatter, &journal};
+};
+
+TEST_F(StampJournalTest, WrittenWhenTheStampMovesOrTheOwnTitleChangesNeverOnARefresh) {
+  windows.titles = {{1, u"W"}, {2, u"V"}};
+  journaled.ApplyTitle(0);  // nothing stamped yet: nothing to record
+  EXPECT_EQ(journal.Records + journal.Clears, 0);
+  // Recorded before the write: the window does not show the stamp yet.
+  journal.OnRecord = [&](const StampRecord& r) { EXPECT_EQ(windows.titles[r.Window], r.OwnTitle); };
+  journaled.ApplyTitle(1);
+  EXPECT_EQ(journal.Stored, (StampRecord{1, 100, u"W", u"W [12:00:00]"}));
+  for (int second = 1; second <= 5; ++second) {
+    Tick(second);
+    journaled.ApplyTitle(1);
+  }
+  EXPECT_EQ(journal.Records, 1) << "a tick that only refreshes the stamp wrote the journal";
+  windows.titles[1] = u"W renamed";
+  journaled.ApplyTitle(1);
+  EXPECT_EQ(journal.Stored, (StampRecord{1, 100, u"W renamed", u"W renamed [12:00:05]"}));
+  journaled.ApplyTitle(2);
+  EXPECT_EQ(journal.Records, 3);
+  EXPECT_EQ(journal.Stored->Window, 2u);
+  // The stamp leaves every window: cleared once, after the restore.
+  journal.OnRecord = [](const StampRecord&) {};
+  journaled.ApplyTitle(0);
+  journaled.ApplyTitle(0);
+  EXPECT_EQ(windows.titles[2], u"V");
+  EXPECT_EQ(journal.Clears, 1);
+  EXPECT_FALSE(journal.Stored);
+}
+
+TEST_F(StampJournalTest, FailingStoreDoesNotStopTheStampingAndIsTriedAgain) {
+  windows.titles = {{1, u"W"}};
+  journal.Fail = true;
+  journaled.ApplyTitle(1);
+  EXPECT_EQ(windows.titles[1], u"W [12:00:00]");
+  journal.Fail = false;
+  Tick(1);
+  journaled.ApplyTitle(1);
+  EXPECT_EQ(journal.Stored, (StampRecord{1, 100, u"W", u"W [12:00:01]"}));
+  journaled.ApplyTitle(1);
+  EXPECT_EQ(journal.Records, 1);
+}
+
+TEST_F(StampJournalTest, RestoreAtStartGivesBackOnlyAPlainlyStampedWindowAndAlwaysClears) {
+  const StampRecord left{1, 100, u"W 2", u"W 2 [12:00:00]"};
+  struct Case {
+    std::u16string shown;
+    bool restored;
+  } cases[] = {
+      {u"W 2 [12:00:00]", true},   // the text written last
+      {u"W 2 [12:07:31]", true},   // refreshed after the record
+      {u"W 2 [9:05:01]", true},    // runs of digits may change length
+      {u"W 2 {Tue}", true},        // the template as it expands now
+      {u"W 2", false},             // retitled by its application, or restored already
+      {u"W 2 [draft]", false},
+      {u"W 2  [12:00:00]", false},
+      {u"W 23 [12:00:00]", false},
+      {u"Other [12:00:00]", false},
+  };
+  for (const Case& c : cases) {
+    windows.titles = {{1, c.shown}};
+    journal.Stored = left;
+    RestoreLeftStamp(journal, windows, u"{Tue}");
+    EXPECT_EQ(windows.titles[1], c.restored ? u"W 2" : c.shown) << ToUtf8(c.shown);
+    EXPECT_FALSE(journal.Stored);
+  }
+  // Another process's window under the same handle, and a closed window: no write at all.
+  for (std::uint32_t process : {7u, 100u}) {
+    windows.titles = process == 100 ? decltype(windows.titles){} : decltype(windows.titles){{1, u"W 2 [12:00:00]"}};
+    journal.Stored = StampRecord{1, process, u"W 2", u"W 2 [12:00:00]"};
+    windows.writes.clear();
+    RestoreLeftStamp(journal, windows, u"");
+    EXPECT_TRUE(windows.writes.empty());
+    EXPECT_FALSE(journal.Stored);
+  }
+}
+
+// One text value in the settings store, as the program keeps the journal.
+struct OneValueStore : SettingsStorePort {
+  std::map<std::u16string, SettingValue>& values;
+  explicit OneValueStore(std::map<std::u16string, SettingValue>& v) : values(v) {}
+  SettingValue ReadSetting(std::u16string_view, std::u16string_view key, SettingKind,
+                           const SettingValue& defaultValue) override {
+    auto it = values.find(std::u16string(key));
+    return it == values.end() ? defaultValue : it->second;
+  }
+  void WriteSetting(std::u16string_view section, std::u16string_view key, SettingKind kind,
+                    const SettingValue& value) override {
+    EXPECT_EQ(section, u"");
+    EXPECT_EQ(kind, SettingKind::Text);
+    values[std::u16string(key)] = value;
+  }
+};
+
+TEST(StoredStampJournalTest, KeepsTheRecordInOneValueAndRejectsAnythingElse) {
+  std::map<std::u16string, SettingValue> values;
+  StoredStampJournal stored([&] { return std::make_unique<OneValueStore>(values); });
+  EXPECT_FALSE(stored.Read());
+  const StampRecord record{0x1F0042, 4294967295u, u"12 3 ящик ", u"12 3 ящик  [1 2]"};
+  stored.Record(record);
+  EXPECT_EQ(values.size(), 1u);
+  EXPECT_EQ(std::get<std::u16string>(values[u"Stamped Window"]),
+            u"2031682 4294967295 10 12 3 ящик 12 3 ящик  [1 2]");
+  EXPECT_EQ(stored.Read(), record);
+  stored.Clear();
+  EXPECT_EQ(std::get<std::u16string>(values[u"Stamped Window"]), u"");
+  EXPECT_FALSE(stored.Read());
+  for (std::u16string_view bad : {u"0 1 1 WW", u"5 1 9 short", u"5 5 5   x", u"5 1 x", u"5 4294967296 0 ",
+                                  u"5  1 0 a", u"99999999999999999999999 1 0 a", u"5 1 1"}) {
+    EXPECT_FALSE(StoredStampJournal::Decode(bad)) << ToUtf8(bad);
+  }
+  values[u"Stamped Window"] = std::int32_t{5};
+  EXPECT_FALSE(stored.Read());
 }
 
 }  // namespace

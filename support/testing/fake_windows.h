@@ -1,6 +1,7 @@
 // A window system of titles and class names set by the test, with its calls counted and logged.
 #pragma once
 
+#include <cstdint>
 #include <map>
 #include <set>
 #include <string>
@@ -39,9 +40,18 @@ class FakeWindows : public WindowPort {
     return Lookup(classes, window);
   }
 
+  // The owner's process: as set in `processes`, else a number made from the handle; 0 for a
+  // closed window.
+  std::uint32_t GetWindowProcessId(WindowHandle window) override {
+    if (!titles.contains(window)) return 0;
+    auto it = processes.find(window);
+    return it == processes.end() ? static_cast<std::uint32_t>(window * 100) : it->second;
+  }
+
   WindowHandle foreground = 0;
   std::map<WindowHandle, std::u16string> titles;
   std::map<WindowHandle, std::u16string> classes;
+  std::map<WindowHandle, std::uint32_t> processes;
   std::set<WindowHandle> hung;
   std::vector<std::pair<WindowHandle, std::u16string>> writes;
   bool failTitle = false;

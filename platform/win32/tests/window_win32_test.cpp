@@ -59,6 +59,7 @@ class Helper {
   }
   WindowHandle Handle() const { return reinterpret_cast<WindowHandle>(hwnd_); }
   const std::wstring& ClassName() const { return className_; }
+  std::uint32_t ProcessId() const { return process_.dwProcessId; }
   // The helper retitles itself; waits until the new title shows.
   std::u16string Retitle(int n) {
     PostMessageW(hwnd_, WM_APP + 1, static_cast<WPARAM>(n), 0);
@@ -80,6 +81,7 @@ TEST(WindowWin32, ReadsAndWritesTitlesOfAnotherProcessExactly) {
   Helper helper(L"Проверка заголовка");
   EXPECT_EQ(windows.GetWindowText(helper.Handle()), u"Проверка заголовка");
   EXPECT_EQ(windows.GetWindowClassName(helper.Handle()), U16(helper.ClassName()));
+  EXPECT_EQ(windows.GetWindowProcessId(helper.Handle()), helper.ProcessId());
 
   std::u16string longTitle;
   for (int i = 0; i < 5000; ++i) longTitle += static_cast<char16_t>(u'А' + i % 32);
@@ -101,6 +103,8 @@ TEST(WindowWin32, NoWindowAndClosedWindowReadEmptyAndWriteNothing) {
   helper.Close();
   EXPECT_EQ(windows.GetWindowText(closed), u"");
   EXPECT_EQ(windows.GetWindowClassName(closed), u"");
+  EXPECT_EQ(windows.GetWindowProcessId(closed), 0u);
+  EXPECT_EQ(windows.GetWindowProcessId(0), 0u);
   EXPECT_NO_THROW(windows.SetWindowText(closed, u"x"));
 }
 
