@@ -2,6 +2,7 @@
 #include "platform/linux/app/program_parts.h"
 
 #include "engine/refresh_cycle.h"
+#include "engine/stamp_journal.h"
 #include "engine/title_writer.h"
 #include "platform/linux/system/rules_file_commands.h"
 #include "platform/linux/app/shell_qt.h"
@@ -10,6 +11,7 @@
 #include "platform/linux/system/environment_linux.h"
 #include "platform/linux/system/file_reader_linux.h"
 #include "platform/linux/system/host_linux.h"
+#include "platform/linux/system/ini_settings_store.h"
 #include "platform/linux/system/locale_linux.h"
 #include "platform/linux/x11/x11_full_screen.h"
 #include "platform/linux/x11/x11_process_routes.h"
@@ -19,6 +21,7 @@
 #include "rules/list_reader.h"
 #include "rules/portable_ansi.h"
 #include "settings/read_me_file.h"
+#include "support/error.h"
 #include "support/system_clock.h"
 #include "template/time_format.h"
 #include "template/title_format.h"
@@ -50,7 +53,10 @@ struct ProgramParts::Parts {
   ConditionsLoader loader{table, environment, reader, messages};
 
   TitleFormatter formatter{settings.TitlePattern, settings.TimeFormat, locale, clock, memory};
-  TitleWriter writer{windows, formatter};
+  // The stamped window is written down in the settings file, so that a run that was killed
+  // (SIGKILL, a crash) has its stamp taken back at the next start.
+  StoredStampJournal journal{[] { return std::make_unique<IniSettingsStore>(DefaultSettingsPath()); }};
+  TitleWriter writer{windows, formatter, &journal};
   RefreshCycle cycle{guard, windows, processes, table, order, writer};
 
   ShellQt shell;
@@ -87,6 +93,17 @@ void ProgramParts::tmrRefresh_Timer() {
 void ProgramParts::ApplyTitle(WindowHandle window) {
   parts_->writer.ApplyTitle(window);
   parts_->Follow();
+}
+
+void ProgramParts::RestoreLeftStamp() {
+  // The template as it expands now also tells a stamp of ours; without it, the text written
+  // last is the only pattern.
+  std::u16string stamp;
+  try {
+    stamp = parts_->formatter.FormatTitle(std::nullopt, std::nullopt, std::nullopt);
+  } catch (const Error&) {
+  }
+  lartsen::RestoreLeftStamp(parts_->journal, parts_->windows, stamp);
 }
 
 TimeFormatTrial ProgramParts::TimeFormatCheck() {

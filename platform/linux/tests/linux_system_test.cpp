@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -126,6 +127,21 @@ TEST(IniSettingsStore, SettingsSurviveASaveAndComeBack) {
   LoadSettings(loaded, factory, [](std::u16string_view) {}, timer);
   EXPECT_EQ(loaded.RefreshRate, 250);
   EXPECT_EQ(loaded.TitlePattern, u"[%time%]");
+}
+
+TEST(IniSettingsStore, TextWithLineBreaksAndBackslashesComesBackWhole) {
+  TempFolder folder;
+  IniSettingsStore store(folder.path() + "/Settings.INI");
+  const std::u16string text = u"первая\nвторая\r\t\\n \"в кавычках\" \x01";
+  store.WriteSetting(u"", u"Stamped Window", SettingKind::Text, text);
+  store.WriteSetting(u"", u"Time Format", SettingKind::Text, std::u16string(u"hh\\:nn"));
+  EXPECT_EQ(std::get<std::u16string>(store.ReadSetting(u"", u"Stamped Window", SettingKind::Text, {})), text);
+  EXPECT_EQ(std::get<std::u16string>(store.ReadSetting(u"", u"Time Format", SettingKind::Text, {})), u"hh\\:nn");
+  // One line per key, whatever the text holds; a hand-written backslash stands for itself.
+  std::ofstream(folder.path() + "/Settings.INI", std::ios::app) << "Tittle Pattern=\"[\\%time%]\"\n";
+  EXPECT_EQ(std::get<std::u16string>(store.ReadSetting(u"", kTitlePatternKey, SettingKind::Text, {})), u"[\\%time%]");
+  const std::string file = ReadAll(folder.path() + "/Settings.INI");
+  EXPECT_EQ(std::count(file.begin(), file.end(), '\n'), 3);
 }
 
 TEST(XdgAutoStart, EntryIsWrittenReadAndRemoved) {

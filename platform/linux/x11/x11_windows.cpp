@@ -49,4 +49,9 @@ std::u16string X11Windows::GetWindowClassName(WindowHandle window) {
   return Facts(window).className;
 }
 
+std::uint32_t X11Windows::GetWindowProcessId(WindowHandle window) {
+  if (window == 0) return 0;
+  return Facts(window).pid;
+}
+
 }  // namespace lartsen::x11

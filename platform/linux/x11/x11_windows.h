@@ -22,6 +22,8 @@ class X11Windows : public WindowPort {
   std::u16string GetWindowText(WindowHandle window) override;
   void SetWindowText(WindowHandle window, std::u16string_view text) override;
   std::u16string GetWindowClassName(WindowHandle window) override;
+  // _NET_WM_PID of a window of this machine; 0 otherwise.
+  std::uint32_t GetWindowProcessId(WindowHandle window) override;
 
   // The facts of `window`, from the tick's batch when it has them.
   const WindowFacts& Facts(WindowHandle window);

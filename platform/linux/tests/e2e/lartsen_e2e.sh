@@ -50,7 +50,7 @@ start_lartsen() {
 }
 stop_lartsen() {  # stop_lartsen SIGNAL: the exit status
   kill "-$1" "$lartsen_pid"
-  wait "$lartsen_pid"
+  { wait "$lartsen_pid"; } 2>/dev/null
   local status=$?
   lartsen_pid=
   return $status
@@ -102,9 +102,18 @@ stop_lartsen TERM
 check "SIGTERM ends the program with status 0" test $? -eq 0
 check "SIGTERM restores the stamped title" titled "$b" "Second"
 
-# With a refresh once a minute, only the watches can move the stamp within a second.
-printf 'Refresh Rate=60000\n' >"$rules/Settings.INI"
+# A run that is killed leaves its stamp; the next start takes it back (the journal in the
+# settings file). The full-screen window in front keeps the first refresh from stamping again.
 start_lartsen
+check "stamped before a kill" wait_for 5 stamped "$b" "Second"
+stop_lartsen KILL
+check "a killed run leaves its stamp behind" stamped "$b" "Second"
+activate "$full"
+# With a refresh once a minute, only the watches can move the stamp within a second.
+printf 'Refresh Rate=60000\n' >>"$rules/Settings.INI"
+start_lartsen
+check "the next start takes back the stamp a killed run left" wait_for 5 titled "$b" "Second"
+activate "$b"
 check "stamped after a new start" wait_for 5 stamped "$b" "Second"
 activate "$a"
 check "a switch moves the stamp at once, not at the next refresh" wait_for 1 stamped "$a" "Первое окно"
