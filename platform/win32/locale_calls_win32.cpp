@@ -5,6 +5,8 @@
 #include <cwchar>
 #include <optional>
 
+#include "platform/win32/owned_win32.h"
+
 namespace lartsen::win32 {
 namespace {
 
@@ -51,18 +53,16 @@ std::optional<std::wstring> ReadText(HKEY key, const wchar_t* name) {
 std::optional<std::wstring> UserSetting(LCTYPE type) {
   const wchar_t* name = UserSettingName(type);
   if (!name) return std::nullopt;
-  HKEY key = nullptr;
-  if (RegOpenKeyExW(HKEY_CURRENT_USER, L"Control Panel\\International", 0, KEY_QUERY_VALUE, &key) !=
-      ERROR_SUCCESS) {
+  RegistryKey key;
+  if (RegOpenKeyExW(HKEY_CURRENT_USER, L"Control Panel\\International", 0, KEY_QUERY_VALUE,
+                    key.receive()) != ERROR_SUCCESS) {
     return std::nullopt;
   }
-  std::optional<std::wstring> value;
-  const std::optional<std::wstring> locale = ReadText(key, L"Locale");
-  if (locale && std::wcstoul(locale->c_str(), nullptr, 16) == GetUserDefaultLCID()) {
-    value = ReadText(key, name);
+  const std::optional<std::wstring> locale = ReadText(key.get(), L"Locale");
+  if (!locale || std::wcstoul(locale->c_str(), nullptr, 16) != GetUserDefaultLCID()) {
+    return std::nullopt;
   }
-  RegCloseKey(key);
-  return value;
+  return ReadText(key.get(), name);
 }
 
 }  // namespace

@@ -95,27 +95,20 @@ LocaleInfo UserDefaultLocaleInfo(const LocaleCalls& calls) {
 UserLocale::UserLocale(const LocaleCalls& calls)
     : calls_(calls), record_(UserDefaultLocaleInfo(calls)), settings_(SettingsText()),
       readAtMs_(GetTickCount()), checkedAtMs_(readAtMs_) {
-  if (RegOpenKeyExW(HKEY_CURRENT_USER, L"Control Panel\\International", 0, KEY_NOTIFY, &key_) !=
-      ERROR_SUCCESS) {
-    key_ = nullptr;
+  if (RegOpenKeyExW(HKEY_CURRENT_USER, L"Control Panel\\International", 0, KEY_NOTIFY,
+                    key_.receive()) != ERROR_SUCCESS) {
     return;
   }
-  changed_ = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+  changed_.reset(CreateEventW(nullptr, TRUE, FALSE, nullptr));
   Watch();
-}
-
-UserLocale::~UserLocale() {
-  if (changed_) CloseHandle(changed_);
-  if (key_) RegCloseKey(key_);
 }
 
 void UserLocale::Watch() {
   if (!changed_) return;
-  ResetEvent(changed_);
-  if (RegNotifyChangeKeyValue(key_, FALSE, REG_NOTIFY_CHANGE_LAST_SET, changed_, TRUE) !=
-      ERROR_SUCCESS) {
-    CloseHandle(changed_);
-    changed_ = nullptr;
+  ResetEvent(changed_.get());
+  if (RegNotifyChangeKeyValue(key_.get(), FALSE, REG_NOTIFY_CHANGE_LAST_SET, changed_.get(),
+                              TRUE) != ERROR_SUCCESS) {
+    changed_.reset();
   }
 }
 
@@ -149,7 +142,7 @@ bool UserLocale::RereadWhenChanged(unsigned long milliseconds) {
     // Asking the event costs more than a tick may spend on some platforms: a few times a second.
     if (static_cast<DWORD>(now - checkedAtMs_) < kWatchCheckMs) return false;
     checkedAtMs_ = now;
-    if (WaitForSingleObject(changed_, 0) != WAIT_OBJECT_0) return false;
+    if (WaitForSingleObject(changed_.get(), 0) != WAIT_OBJECT_0) return false;
     Watch();  // before reading, so that a change made meanwhile is not missed
     return Reread();
   }

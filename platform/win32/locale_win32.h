@@ -6,6 +6,7 @@
 #include <string>
 
 #include "platform/win32/locale_calls_win32.h"
+#include "platform/win32/owned_win32.h"
 #include "template/locale_info.h"
 
 namespace lartsen::win32 {
@@ -26,7 +27,6 @@ LocaleInfo UserDefaultLocaleInfo(const LocaleCalls& calls = LocaleCalls::Host())
 class UserLocale {
  public:
   explicit UserLocale(const LocaleCalls& calls = LocaleCalls::Host());
-  ~UserLocale();
   UserLocale(const UserLocale&) = delete;
   UserLocale& operator=(const UserLocale&) = delete;
 
@@ -37,7 +37,7 @@ class UserLocale {
   // without a watch, when the last reading is older than `milliseconds`. Cheap otherwise.
   // True when the record changed.
   bool RereadWhenChanged(unsigned long milliseconds);
-  bool Watching() const { return changed_ != nullptr; }
+  bool Watching() const { return static_cast<bool>(changed_); }
 
   static constexpr unsigned long kWatchCheckMs = 250;
 
@@ -52,8 +52,8 @@ class UserLocale {
   std::u16string settings_;
   unsigned long readAtMs_;
   unsigned long checkedAtMs_;
-  HKEY key_ = nullptr;
-  HANDLE changed_ = nullptr;
+  RegistryKey key_;
+  OwnedHandle changed_;  // signalled when the key changes; none without a watch
 };
 
 }  // namespace lartsen::win32
