@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "template/tests/title_fakes.h"
+#include "support/testing/fake_clock.h"
 
 namespace lartsen {
 namespace {

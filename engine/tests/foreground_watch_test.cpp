@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/refresh_cycle.h"
-#include "engine/tests/fake_windows.h"
+#include "support/testing/fake_windows.h"
 #include "support/error.h"
 #include "template/tests/title_fakes.h"
 
@@ -54,7 +54,7 @@ class ForegroundWatchTest : public ::testing::Test {
   FakeGuard guard{windows};
   NoProcesses processes;
   ConditionsTable table;
-  TitleFormatter formatter{settings, locale, clock, memory};
+  TitleFormatter formatter{settings.TitlePattern, settings.TimeFormat, locale, clock, memory};
   TitleWriter writer{windows, formatter};
   int seconds = 0;
   int ticks = 0;

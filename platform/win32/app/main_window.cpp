@@ -5,7 +5,8 @@
 
 #include "app/main_form.h"
 #include "app/menu_model.h"
-#include "platform/win32/app/win_text.h"
+#include "platform/win32/last_error_win32.h"
+#include "platform/win32/win_text.h"
 #include "support/error.h"
 #include "support/types.h"
 
@@ -22,10 +23,6 @@ constexpr UINT kForegroundPollInterval = 25;
 // At logon the shell may not take icons yet: try every two seconds for two minutes.
 constexpr UINT kTrayRetryInterval = 2000;
 constexpr int kTrayRetries = 60;
-
-[[noreturn]] void ThrowLastError(std::u16string_view what) {
-  throw Error(static_cast<std::int32_t>(HRESULT_FROM_WIN32(GetLastError())), std::u16string(what));
-}
 
 HMENU BuildItems(std::span<const MenuItem> items, int commandBase, HMENU submenu) {
   HMENU menu = CreatePopupMenu();
@@ -286,6 +283,10 @@ LRESULT MainWindow::Handle(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam
     case WM_DISPLAYCHANGE:
     case WM_SETTINGCHANGE:
       if (displayChanged_) displayChanged_();
+      if (message == WM_SETTINGCHANGE && regionalChanged_ && lParam != 0 &&
+          lstrcmpiW(reinterpret_cast<const wchar_t*>(lParam), L"intl") == 0) {
+        regionalChanged_();
+      }
       break;
     case WM_CLOSE:
       Close();

@@ -38,6 +38,8 @@ class MainWindow : public MainWindowPort, public RefreshTimerPort {
   HWND Handle() const { return hwnd_; }
   // Called when the display layout may have changed (resolution, monitors, work area).
   void SetDisplayChangeHandler(std::function<void()> handler) { displayChanged_ = std::move(handler); }
+  // Called when the system announces changed regional settings (WM_SETTINGCHANGE "intl").
+  void SetRegionalChangeHandler(std::function<void()> handler) { regionalChanged_ = std::move(handler); }
   // The foreground watch's poll, run every few milliseconds while the refresh timer runs; it
   // must not throw.
   void SetForegroundPoll(std::function<void()> poll) { foregroundPoll_ = std::move(poll); }
@@ -83,6 +85,7 @@ class MainWindow : public MainWindowPort, public RefreshTimerPort {
   HICON bigIcon_ = nullptr;
   MainForm* form_ = nullptr;
   std::function<void()> displayChanged_;
+  std::function<void()> regionalChanged_;
   std::function<void()> foregroundPoll_;
   UINT taskbarCreated_ = 0;
   LocalClock clock_;

@@ -4,8 +4,10 @@
 #include "engine/foreground_watch.h"
 #include "engine/full_screen_guard.h"
 #include "engine/refresh_cycle.h"
+#include "engine/stamp_journal.h"
 #include "engine/title_writer.h"
 #include "fsutil/complex_directory.h"
+#include "platform/win32/app/crash_restore.h"
 #include "platform/win32/app/environment_win32.h"
 #include "platform/win32/app/window_events.h"
 #include "platform/win32/clock_win32.h"
@@ -27,12 +29,22 @@
 #include "rules/list_reader.h"
 #include "rules/optional_conditions.h"
 #include "settings/read_me_file.h"
+#include "support/error.h"
 #include "template/time_format.h"
 #include "template/title_format.h"
 
 #include "platform/win32/app/registry_settings_store.h"
 
 namespace lartsen::win32 {
+namespace {
+
+// A change of the regional settings that the system did not announce shows at the next check
+// (on the ticks, the dialog and the format trial) while the settings are watched, and within
+// this time where they cannot be: comparing them costs a dozen locale calls and registry
+// reads (the record is rebuilt only when they differ), too much for every tick.
+constexpr unsigned long kRegionalSettingsCheckMs = 3000;
+
+}  // namespace
 
 // Declared in the order they depend on each other; destroyed in reverse.
 struct ProgramParts::Parts {
@@ -43,7 +55,8 @@ struct ProgramParts::Parts {
 
   EnvironmentWin32 environment;
   HostWin32 host;
-  LocaleInfo locale = UserDefaultLocaleInfo();
+  UserLocale regional;
+  const LocaleInfo& locale = regional.Record();
   LocalClock clock;
   MemoryWin32 memory;
   WindowWin32 windows;
@@ -58,12 +71,17 @@ struct ProgramParts::Parts {
   ConditionsTable table;
   ConditionsLoader loader{table, environment, reader, messages};
 
-  TitleFormatter formatter{settings, locale, clock, memory};
-  TitleWriter writer{windows, formatter};
-  // Every tick runs through the watch, and the cycle asks the guard through it.
-  // A refresh timer at least as fast as the poll adopts a retitle as soon as an event would:
-  // the stamped window's title changes are followed only while the poll runs.
+  TitleFormatter formatter{settings.TitlePattern, settings.TimeFormat, locale, clock, memory};
+  // The stamped window is recorded in the settings key, so that a start after a process that
+  // did not end in order can give its title back; a crash gives it back at once.
+  StoredStampJournal journal{[] { return std::make_unique<RegistrySettingsStore>(); }};
+  TitleWriter writer{windows, formatter, &journal};
+  CrashRestore crashRestore{writer, window.Handle()};
+  // Every tick, the timer's and the watch's, runs through the watch, and the cycle asks the
+  // guard through it. A refresh timer at least as fast as the poll adopts a retitle as soon as
+  // an event would: the stamped window's title changes are followed only while the poll runs.
   ForegroundWatch watch{guard, windows, writer, [this] {
+                          CheckRegionalSettings();
                           cycle.tmrRefresh_Timer();
                           events.Follow(window.Polling() ? writer.StampedWindow : 0);
                         }};
@@ -85,6 +103,16 @@ struct ProgramParts::Parts {
   AboutDialog about{window.Handle(), instance};
 
   Parts(Settings& s, MessageBoxes& m, MainWindow& w) : settings(s), messages(m), window(w) {}
+
+  // The record has changed in place: what was made from the old one is made again.
+  void FollowRegionalSettings(bool changed) {
+    if (!changed) return;
+    formatter.LocaleChanged();
+    memory.ForgetWords();
+  }
+  void CheckRegionalSettings() {
+    FollowRegionalSettings(regional.RereadWhenChanged(kRegionalSettingsCheckMs));
+  }
 
   // Event boundaries of the watch: a failing tick ends quietly, as a timer tick does.
   void Poll() noexcept {
@@ -116,11 +144,15 @@ ProgramParts::ProgramParts(Settings& settings, MessageBoxes& messages, MainWindo
     : parts_(std::make_unique<Parts>(settings, messages, window)) {
   // The guard's screen keeps the display geometry until the layout changes.
   window.SetDisplayChangeHandler([screen = &parts_->screen] { screen->ForgetGeometry(); });
+  window.SetRegionalChangeHandler(
+      [parts = parts_.get()] { parts->FollowRegionalSettings(parts->regional.Reread()); });
+  parts_->cycle.SetOwnWindow(reinterpret_cast<WindowHandle>(window.Handle()));
   window.SetForegroundPoll([parts = parts_.get()] { parts->Poll(); });
 }
 
 ProgramParts::~ProgramParts() {
   parts_->window.SetDisplayChangeHandler(nullptr);
+  parts_->window.SetRegionalChangeHandler(nullptr);
   parts_->window.SetForegroundPoll(nullptr);
 }
 
@@ -129,14 +161,29 @@ const ConditionsTable& ProgramParts::Table() const { return parts_->table; }
 void ProgramParts::tmrRefresh_Timer() { parts_->watch.Tick(); }
 void ProgramParts::ApplyTitle(WindowHandle window) { parts_->writer.ApplyTitle(window); }
 
-void ProgramParts::ShowModal() { parts_->settingsDialog.ShowModal(); }
+void ProgramParts::RestoreLeftStamp() {
+  // The template as it expands now also tells a stamp of ours; without it, the text written
+  // last is the only pattern.
+  std::u16string stamp;
+  try {
+    stamp = parts_->formatter.FormatTitle(std::nullopt, std::nullopt, std::nullopt);
+  } catch (const Error&) {
+  }
+  lartsen::RestoreLeftStamp(parts_->journal, parts_->windows, stamp);
+}
+
+void ProgramParts::ShowModal() {
+  parts_->CheckRegionalSettings();
+  parts_->settingsDialog.ShowModal();
+}
 
 void ProgramParts::ShowAbout() { parts_->about.ShowAbout(); }
 
 TimeFormatTrial ProgramParts::TimeFormatCheck() {
   Parts* parts = parts_.get();
   return [parts](std::u16string_view format) {
-    FormatDateTime(parts->clock.Now(), format, parts->locale);
+    parts->CheckRegionalSettings();
+    FormatDateTime(parts->clock.CurrentSecond(), format, parts->locale);
   };
 }
 

@@ -2,6 +2,7 @@
 // restoring the titles of helper windows in other processes.
 #include <gtest/gtest.h>
 #include <windows.h>
+#include <shlwapi.h>
 #include <shellapi.h>
 
 #include <chrono>
@@ -132,6 +133,14 @@ bool TrayIconPresent(HWND hwnd) {
   return Shell_NotifyIconW(NIM_MODIFY, &data) != FALSE;
 }
 
+// The journal of the stamped window as the program keeps it in its settings key.
+std::wstring JournalText() {
+  wchar_t data[1024] = {};
+  DWORD size = sizeof data;
+  RegGetValueW(HKEY_CURRENT_USER, kSettingsKey, L"Stamped Window", RRF_RT_REG_SZ, nullptr, data, &size);
+  return data;
+}
+
 bool IsStamped(const std::wstring& title, const std::wstring& own) {
   // "<own> <hh:nn:ss>"
   return title.size() == own.size() + 11 && title.compare(0, own.size(), own) == 0 &&
@@ -173,21 +182,21 @@ class ResidentProgramTest : public testing::Test {
   void TearDown() override {
     resident.End();
     for (Process& helper : helpers) helper.End();
-    RegDeleteTreeW(HKEY_CURRENT_USER, kSettingsKey);
+    SHDeleteKeyW(HKEY_CURRENT_USER, kSettingsKey);
     DeleteFileW(program.c_str());
     DeleteFileW((folder + L"\\Conditions.INI").c_str());
     RemoveDirectoryW(folder.c_str());
   }
 
-  static void WriteSettings(DWORD rate) {
+  static void WriteSettings(DWORD rate, const std::wstring& format = L"hh:nn:ss") {
     HKEY key;
     ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, kSettingsKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr,
                               &key, nullptr), ERROR_SUCCESS);
     const wchar_t pattern[] = L"<%time%>";
-    const wchar_t format[] = L"hh:nn:ss";
     RegSetValueExW(key, L"Refresh Rate", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&rate), sizeof rate);
     RegSetValueExW(key, L"Tittle Pattern", 0, REG_SZ, reinterpret_cast<const BYTE*>(pattern), sizeof pattern);
-    RegSetValueExW(key, L"Time Format", 0, REG_SZ, reinterpret_cast<const BYTE*>(format), sizeof format);
+    RegSetValueExW(key, L"Time Format", 0, REG_SZ, reinterpret_cast<const BYTE*>(format.c_str()),
+                   static_cast<DWORD>((format.size() + 1) * sizeof(wchar_t)));
     RegCloseKey(key);
   }
 
@@ -234,6 +243,81 @@ TEST_F(ResidentProgramTest, SwitchIsStampedAndRestoredAtOnceWhateverTheRate) {
   SetForegroundWindow(first);
   EXPECT_TRUE(movedTo(first, L"E2E window", second, L"Second window"))
       << testing::PrintToString(Title(first)) << " / " << testing::PrintToString(Title(second));
+}
+
+// The user's long-time picture in the regional settings, as the control panel keeps it; put
+// back (or removed, when there was none) afterwards.
+class RegionalTimeFormat {
+ public:
+  RegionalTimeFormat() {
+    wchar_t data[256] = {};
+    DWORD size = sizeof data;
+    had_ = RegGetValueW(HKEY_CURRENT_USER, kInternational, L"sTimeFormat", RRF_RT_REG_SZ, nullptr,
+                        data, &size) == ERROR_SUCCESS;
+    saved_ = data;
+  }
+  ~RegionalTimeFormat() {
+    if (had_) {
+      Write(saved_);
+    } else {
+      HKEY key;
+      if (RegOpenKeyExW(HKEY_CURRENT_USER, kInternational, 0, KEY_SET_VALUE, &key) == ERROR_SUCCESS) {
+        RegDeleteValueW(key, L"sTimeFormat");
+        RegCloseKey(key);
+      }
+    }
+    Announce();
+  }
+  static void Write(const std::wstring& picture) {
+    HKEY key;
+    ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, kInternational, 0, nullptr, 0, KEY_SET_VALUE,
+                              nullptr, &key, nullptr), ERROR_SUCCESS);
+    RegSetValueExW(key, L"sTimeFormat", 0, REG_SZ, reinterpret_cast<const BYTE*>(picture.c_str()),
+                   static_cast<DWORD>((picture.size() + 1) * sizeof(wchar_t)));
+    RegCloseKey(key);
+  }
+  // What the control panel does after a change.
+  static void Announce() {
+    DWORD_PTR answer = 0;
+    SendMessageTimeoutW(HWND_BROADCAST, WM_SETTINGCHANGE, 0, reinterpret_cast<LPARAM>(L"intl"),
+                        SMTO_ABORTIFHUNG, 5000, &answer);
+  }
+
+ private:
+  static constexpr wchar_t kInternational[] = L"Control Panel\\International";
+  bool had_ = false;
+  std::wstring saved_;
+};
+
+// "<own> <hh ч mm мин ss с>": the pictures the test writes.
+bool HasStamp(const std::wstring& title, const std::wstring& own, const std::wstring& marks) {
+  if (title.rfind(own + L" <", 0) != 0 || title.back() != L'>') return false;
+  std::wstring letters;
+  for (wchar_t c : title.substr(own.size() + 2)) {
+    if (!iswdigit(c)) letters += c;
+  }
+  return letters == marks + L">";
+}
+
+TEST_F(ResidentProgramTest, TheLongTimeFollowsTheRegionalSettingsWhileRunning) {
+  RegionalTimeFormat regional;
+  RegionalTimeFormat::Write(L"HH' ч 'mm' мин 'ss' с'");
+  RegionalTimeFormat::Announce();
+  WriteSettings(50, L"ttttt");
+  HWND window = StartHelper(L"E2E window");
+  StartResident();
+  ASSERT_TRUE(WaitUntil([&] { return HasStamp(Title(window), L"E2E window", L" ч  мин  с"); }))
+      << "title: " << testing::PrintToString(Title(window));
+  // Announced, as the control panel does: the next stamps follow.
+  RegionalTimeFormat::Write(L"HH'h'mm'm'ss's'");
+  RegionalTimeFormat::Announce();
+  EXPECT_TRUE(WaitUntil([&] { return HasStamp(Title(window), L"E2E window", L"hms"); }, 2500))
+      << "title: " << testing::PrintToString(Title(window));
+  // Not announced: within a few seconds all the same.
+  RegionalTimeFormat::Write(L"HH'-'mm'-'ss");
+  EXPECT_TRUE(WaitUntil([&] { return HasStamp(Title(window), L"E2E window", L"--"); }, 8000))
+      << "title: " << testing::PrintToString(Title(window));
+  EXPECT_TRUE(resident.Running());
 }
 
 TEST_F(ResidentProgramTest, SecondStartEndsAtOnceWithoutSecondWindow) {
@@ -286,9 +370,11 @@ TEST_F(ResidentProgramTest, ExitCommandRestoresTitleBeforeTheEnd) {
   HWND window = StartHelper(L"E2E window");
   HWND main = StartResident();
   ASSERT_TRUE(WaitUntil([&] { return IsStamped(Title(window), L"E2E window"); }));
+  EXPECT_NE(JournalText(), L"");
   PostMessageW(main, WM_COMMAND, kExitCommand, 0);
   ASSERT_TRUE(resident.WaitExit());
   EXPECT_EQ(Title(window), L"E2E window");
+  EXPECT_EQ(JournalText(), L"") << "the record outlived an orderly exit";
   EXPECT_EQ(FindWindowW(nullptr, kAppGuid), nullptr);
 }
 
@@ -366,6 +452,84 @@ TEST_F(ResidentProgramTest, DialogsOpenFromTheMenuAndStampingGoesOnAfterThem) {
   SetForegroundWindow(window);
   EXPECT_TRUE(WaitUntil([&] { return IsStamped(Title(window), L"E2E window"); }));
   EXPECT_TRUE(resident.Running());
+}
+
+// A program ended without warning leaves its stamp; the next start gives the title back only
+// to a window that still plainly carries it.
+class LeftStampTest : public ResidentProgramTest {
+ protected:
+  HWND stamped = nullptr;
+
+  // Stamps a window, ends the program without warning and checks that the stamp stayed.
+  void StampAndKill() {
+    stamped = StartHelper(L"E2E window");
+    StartResident();
+    ASSERT_TRUE(WaitUntil([&] { return IsStamped(Title(stamped), L"E2E window"); }));
+    resident.End();
+    ASSERT_TRUE(IsStamped(Title(stamped), L"E2E window")) << "title: " << testing::PrintToString(Title(stamped));
+  }
+  // Starts again with another window in the foreground, so that the first one is not stamped
+  // anew; waits until the new instance stamps that other window.
+  void StartAgain() {
+    HWND other = StartHelper(L"Other window");
+    StartResident();
+    EXPECT_TRUE(WaitUntil([&] { return IsStamped(Title(other), L"Other window"); }));
+  }
+  // No window of the program is to be seen: no message box, no dialog.
+  void ExpectNothingShown() {
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    EXPECT_EQ(WindowOf(resident.info.dwProcessId), nullptr);
+    EXPECT_TRUE(resident.Running());
+  }
+};
+
+TEST_F(LeftStampTest, NextStartGivesTheTitleBack) {
+  StampAndKill();
+  StartAgain();
+  EXPECT_TRUE(WaitUntil([&] { return Title(stamped) == L"E2E window"; }, 2000))
+      << "title: " << testing::PrintToString(Title(stamped));
+  ExpectNothingShown();
+}
+
+TEST_F(LeftStampTest, WindowRetitledByItsApplicationIsLeftAlone) {
+  StampAndKill();
+  ASSERT_TRUE(SetWindowTextW(stamped, L"E2E window - saved"));
+  StartAgain();
+  std::this_thread::sleep_for(std::chrono::milliseconds(500));
+  EXPECT_EQ(Title(stamped), L"E2E window - saved");
+  ExpectNothingShown();
+}
+
+TEST_F(LeftStampTest, WindowClosedMeanwhileIsForgottenSilently) {
+  StampAndKill();
+  PostMessageW(stamped, WM_CLOSE, 0, 0);
+  ASSERT_TRUE(helpers.back().WaitExit());
+  StartAgain();
+  ExpectNothingShown();
+}
+
+// A fault or an escaped exception in the program: the title is back before the process ends.
+TEST_F(LeftStampTest, CrashGivesTheTitleBack) {
+  // The compatibility layer's debugger would keep a crash dialog open (and the test's output
+  // pipe with it); on Windows the key means nothing.
+  HKEY debugger = nullptr;
+  ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, L"Software\\Wine\\WineDbg", 0, nullptr, 0,
+                            KEY_SET_VALUE, nullptr, &debugger, nullptr), ERROR_SUCCESS);
+  const DWORD noDialog = 0;
+  RegSetValueExW(debugger, L"ShowCrashDialog", 0, REG_DWORD,
+                 reinterpret_cast<const BYTE*>(&noDialog), sizeof noDialog);
+  RegCloseKey(debugger);
+  ASSERT_TRUE(CopyFileW((OwnFolder() + L"\\lartsen_crash_probe.exe").c_str(), program.c_str(), FALSE));
+  HWND window = StartHelper(L"E2E window");
+  for (WPARAM trigger : {1, 2}) {
+    HWND main = StartResident();
+    ASSERT_TRUE(WaitUntil([&] { return IsStamped(Title(window), L"E2E window"); }));
+    PostMessageW(main, WM_APP + 0x7E5, trigger, 0);
+    EXPECT_TRUE(WaitUntil([&] { return Title(window) == L"E2E window"; }, 2000))
+        << "trigger " << trigger << ", title: " << testing::PrintToString(Title(window));
+    EXPECT_TRUE(resident.WaitExit()) << "trigger " << trigger << ": the program did not end";
+    resident.End();
+  }
 }
 
 }  // namespace
