@@ -16,6 +16,10 @@ namespace {
 constexpr wchar_t kWindowClass[] = L"LartsenMainWindow";
 constexpr UINT_PTR kRefreshTimer = 1;
 constexpr UINT_PTR kTrayRetryTimer = 2;
+constexpr UINT_PTR kForegroundPollTimer = 3;
+// A switch of the foreground is stamped within this long whatever the refresh rate; each poll
+// is one foreground query.
+constexpr UINT kForegroundPollInterval = 25;
 // At logon the shell may not take icons yet: try every two seconds for two minutes.
 constexpr UINT kTrayRetryInterval = 2000;
 constexpr int kTrayRetries = 60;
@@ -47,7 +51,8 @@ HMENU BuildItems(std::span<const MenuItem> items, int commandBase, HMENU submenu
 
 }  // namespace
 
-MainWindow::MainWindow(HINSTANCE instance) : instance_(instance) {
+MainWindow::MainWindow(HINSTANCE instance)
+    : instance_(instance), pollInterval_(kForegroundPollInterval) {
   taskbarCreated_ = RegisterWindowMessageW(L"TaskbarCreated");
 
   bigIcon_ = static_cast<HICON>(LoadImageW(instance_, L"A_MAIN", IMAGE_ICON, GetSystemMetrics(SM_CXICON),
@@ -66,7 +71,7 @@ MainWindow::MainWindow(HINSTANCE instance) : instance_(instance) {
                           CW_USEDEFAULT, CW_USEDEFAULT, 320, 200, nullptr, nullptr, instance_, this);
   if (!hwnd_) ThrowLastError(u"Не удаётся создать главное окно");
   BuildMenu();
-  SetTimer(hwnd_, kRefreshTimer, refreshInterval_, nullptr);
+  StartTicking();
 }
 
 MainWindow::~MainWindow() {
@@ -155,16 +160,41 @@ void MainWindow::UnloadForm() {
   PostMessageW(hwnd_, WM_CLOSE, 0, 0);
 }
 
-void MainWindow::Disable() { KillTimer(hwnd_, kRefreshTimer); }
+void MainWindow::Disable() { StopTicking(); }
 
-void MainWindow::SetInterval(std::int32_t milliseconds) {
-  refreshInterval_ = static_cast<UINT>(milliseconds < 1 ? 1 : milliseconds);
-}
+void MainWindow::SetInterval(std::int32_t milliseconds) { placement_.SetRate(milliseconds); }
 
 void MainWindow::Enable() {
-  if (!SetTimer(hwnd_, kRefreshTimer, refreshInterval_, nullptr)) {
-    ThrowLastError(u"Не удаётся запустить таймер");
+  StartTicking();
+  if (!ticking_) ThrowLastError(u"Не удаётся запустить таймер");
+}
+
+void MainWindow::StartTicking() {
+  // The first tick may fall sooner than the rate: in step with the clock's next second.
+  ticking_ = SetTimer(hwnd_, kRefreshTimer, static_cast<UINT>(placement_.NextDelay()), nullptr) != 0;
+  ArmPoll();
+}
+
+void MainWindow::ArmPoll() {
+  // A refresh timer at least as fast as the poll notices a switch as soon: no poll then, so the
+  // fastest rates cost what they did.
+  polling_ = Ticking() && static_cast<UINT>(placement_.Rate()) > pollInterval_;
+  if (polling_) {
+    polling_ = SetTimer(hwnd_, kForegroundPollTimer, pollInterval_, nullptr) != 0;
+  } else {
+    KillTimer(hwnd_, kForegroundPollTimer);
   }
+}
+
+void MainWindow::StopTicking() {
+  ticking_ = polling_ = false;
+  KillTimer(hwnd_, kRefreshTimer);
+  KillTimer(hwnd_, kForegroundPollTimer);
+}
+
+void MainWindow::SetPollInterval(UINT milliseconds) {
+  pollInterval_ = milliseconds;
+  ArmPoll();
 }
 
 void MainWindow::OpenMenu() {
@@ -183,7 +213,7 @@ void MainWindow::OpenMenu() {
 void MainWindow::Close() {
   if (closed_) return;
   closed_ = true;
-  KillTimer(hwnd_, kRefreshTimer);
+  StopTicking();
   KillTimer(hwnd_, kTrayRetryTimer);
   if (form_) form_->Form_QueryUnload();
   RemoveTrayIcon();
@@ -221,6 +251,13 @@ LRESULT MainWindow::Handle(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam
     case WM_TIMER:
       if (wParam == kRefreshTimer) {
         if (form_ && !closed_) form_->OnTimer();
+        // The timer drifts from the clock and comes late by varying amounts: the next tick in
+        // step is placed from the clock anew.
+        if (Ticking() && placement_.PlacesEachTick()) {
+          SetTimer(hwnd_, kRefreshTimer, static_cast<UINT>(placement_.NextDelay()), nullptr);
+        }
+      } else if (wParam == kForegroundPollTimer) {
+        if (form_ && Ticking() && foregroundPoll_) foregroundPoll_();
       } else if (wParam == kTrayRetryTimer) {
         if (!trayWanted_ || AddTrayIcon() || --trayRetriesLeft_ <= 0) KillTimer(hwnd_, kTrayRetryTimer);
       }
@@ -258,7 +295,7 @@ LRESULT MainWindow::Handle(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam
       // The process may be ended without further notice: the stamped title goes back now, and
       // no tick stamps again while the other programs are asked.
       if (form_ && !closed_) {
-        KillTimer(hwnd, kRefreshTimer);
+        StopTicking();
         form_->Form_QueryUnload();
       }
       return TRUE;
@@ -266,11 +303,11 @@ LRESULT MainWindow::Handle(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam
       if (wParam) {
         Close();
       } else if (!closed_) {
-        SetTimer(hwnd, kRefreshTimer, refreshInterval_, nullptr);  // the session goes on
+        StartTicking();  // the session goes on
       }
       return 0;
     case WM_DESTROY:
-      KillTimer(hwnd, kRefreshTimer);
+      StopTicking();
       KillTimer(hwnd, kTrayRetryTimer);
       PostQuitMessage(0);
       return 0;

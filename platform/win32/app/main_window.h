@@ -9,6 +9,8 @@
 #include <utility>
 
 #include "app/app_ports.h"
+#include "app/refresh_placement.h"
+#include "platform/win32/clock_win32.h"
 #include "settings/settings_store.h"
 
 namespace lartsen {
@@ -38,6 +40,15 @@ class MainWindow : public MainWindowPort, public RefreshTimerPort {
   void SetDisplayChangeHandler(std::function<void()> handler) { displayChanged_ = std::move(handler); }
   // Called when the system announces changed regional settings (WM_SETTINGCHANGE "intl").
   void SetRegionalChangeHandler(std::function<void()> handler) { regionalChanged_ = std::move(handler); }
+  // The foreground watch's poll, run every few milliseconds while the refresh timer runs; it
+  // must not throw.
+  void SetForegroundPoll(std::function<void()> poll) { foregroundPoll_ = std::move(poll); }
+  // A slower poll once the host is known to report foreground changes by itself.
+  void SetPollInterval(UINT milliseconds);
+  // True while the refresh timer runs: ticks of any kind may stamp.
+  bool Ticking() const { return ticking_ && !closed_; }
+  // True while the foreground poll runs: the refresh timer is slower than the poll.
+  bool Polling() const { return polling_; }
   // Takes the tray icon away and destroys the window without the unload handling: the end of
   // a start-up that failed.
   void Abandon();
@@ -62,6 +73,10 @@ class MainWindow : public MainWindowPort, public RefreshTimerPort {
   void StartTrayRetry();
   void OpenMenu();
   void Close();
+  // The refresh timer with the foreground poll: both run, or neither.
+  void StartTicking();
+  void StopTicking();
+  void ArmPoll();
 
   HINSTANCE instance_;
   HWND hwnd_ = nullptr;
@@ -71,8 +86,13 @@ class MainWindow : public MainWindowPort, public RefreshTimerPort {
   MainForm* form_ = nullptr;
   std::function<void()> displayChanged_;
   std::function<void()> regionalChanged_;
+  std::function<void()> foregroundPoll_;
   UINT taskbarCreated_ = 0;
-  UINT refreshInterval_ = 1000;
+  LocalClock clock_;
+  RefreshPlacement placement_{clock_};
+  UINT pollInterval_;
+  bool ticking_ = false;
+  bool polling_ = false;
   bool trayWanted_ = false;
   bool trayShown_ = false;
   int trayRetriesLeft_ = 0;
