@@ -83,7 +83,7 @@ struct ProgramParts::Parts {
   ForegroundWatch watch{guard, windows, writer, [this] {
                           CheckRegionalSettings();
                           cycle.tmrRefresh_Timer();
-                          events.Follow(window.Polling() ? writer.StampedWindow : 0);
+                          events.Follow(window.Timer().Polling() ? writer.StampedWindow : 0);
                         }};
   RefreshCycle cycle{watch, windows, processes, table, UserCharacterOrder(), writer};
   // Unhooked before the watch and the cycle go.
@@ -122,16 +122,16 @@ struct ProgramParts::Parts {
     }
   }
   void ForegroundChanged() noexcept {
-    if (!window.Ticking()) return;
+    if (!window.Timer().Ticking()) return;
     // The host reports switches itself: the poll is only the safety net from now on.
     if (!pollRelaxed) {
       pollRelaxed = true;
-      window.SetPollInterval(kRelaxedPollMs);
+      window.Timer().SetPollInterval(kRelaxedPollMs);
     }
     Poll();
   }
   void TitleChanged(WindowHandle changed) noexcept {
-    if (!window.Ticking()) return;
+    if (!window.Timer().Ticking()) return;
     try {
       watch.TitleChanged(changed);
     } catch (...) {
