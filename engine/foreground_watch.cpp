@@ -34,10 +34,10 @@ bool ForegroundWatch::TitleChanged(WindowHandle window) {
   return true;
 }
 
-bool ForegroundWatch::IsFullScreenWindow(WindowHandle& window, WindowHandle& monitorWindow) {
-  const bool fullScreen = guard_.IsFullScreenWindow(window, monitorWindow);
-  seen_ = window;
-  return fullScreen;
+FullScreenCheck ForegroundWatch::IsFullScreenWindow(WindowHandle window, WindowHandle monitorWindow) {
+  const FullScreenCheck check = guard_.IsFullScreenWindow(window, monitorWindow);
+  seen_ = check.Window;
+  return check;
 }
 
 void ForegroundWatch::Run() {

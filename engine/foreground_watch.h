@@ -40,7 +40,7 @@ class ForegroundWatch : public FullScreenQuery {
   bool TitleChanged(WindowHandle window);
 
   // The guard's answer, noting the foreground window it examined.
-  bool IsFullScreenWindow(WindowHandle& window, WindowHandle& monitorWindow) override;
+  FullScreenCheck IsFullScreenWindow(WindowHandle window, WindowHandle monitorWindow) override;
 
  private:
   void Run();

@@ -18,9 +18,9 @@ constexpr WindowHandle kBrowser = 22;
 class FakeGuard : public FullScreenQuery {
  public:
   explicit FakeGuard(testing::FakeWindows& windows) : windows_(windows) {}
-  bool IsFullScreenWindow(WindowHandle& window, WindowHandle& monitorWindow) override {
-    window = monitorWindow = windows_.GetForegroundWindow();
-    return window == fullScreen;
+  FullScreenCheck IsFullScreenWindow(WindowHandle, WindowHandle) override {
+    const WindowHandle window = windows_.GetForegroundWindow();
+    return {window, window, window == fullScreen};
   }
   WindowHandle fullScreen = 0;
 
