@@ -6,7 +6,7 @@ else()
 endif()
 lartsen_add_gtest(setup_program_tests
   SOURCES ${CMAKE_CURRENT_LIST_DIR}/tests/e2e/setup_program_test.cpp
-  LIBS shell32 shlwapi advapi32
+  LIBS shell32 shlwapi advapi32 psapi
   LABELS "e2e;setup"
   TIMEOUT 600)
 add_dependencies(setup_program_tests Lartsen e2e_window_helper)

@@ -12,7 +12,11 @@
 #include <utility>
 #include <vector>
 
+#include "platform/win32/tests/e2e/e2e_processes.h"
+
 namespace {
+
+using namespace lartsen::e2e;
 
 constexpr wchar_t kAppGuid[] = L"{7D6F2105-7E08-4565-ABFE-7C4F127C890A}";
 constexpr wchar_t kSettingsKey[] = L"Software\\Nerrowind\\Ларцен";
@@ -28,94 +32,21 @@ constexpr char kConditions[] =
     "NoSuchClass\r\n*\r\n*\r\n"
     "*\r\nExcluded*\r\n*\r\n";
 
-bool WaitUntil(const std::function<bool()>& condition, int timeoutMs = 10000) {
-  auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
-  while (std::chrono::steady_clock::now() < end) {
-    if (condition()) return true;
-    std::this_thread::sleep_for(std::chrono::milliseconds(20));
-  }
-  return condition();
-}
-
-std::wstring Folder(const std::wstring& path) { return path.substr(0, path.find_last_of(L"\\/")); }
-
-std::wstring OwnFolder() {
-  wchar_t path[MAX_PATH];
-  GetModuleFileNameW(nullptr, path, MAX_PATH);
-  return Folder(path);
-}
-
-std::wstring Title(HWND hwnd) {
-  wchar_t text[512] = {};
-  DWORD_PTR length = 0;
-  if (!SendMessageTimeoutW(hwnd, WM_GETTEXT, std::size(text), reinterpret_cast<LPARAM>(text),
-                           SMTO_ABORTIFHUNG, 2000, &length)) {
-    return L"<no answer>";
-  }
-  return text;
-}
-
-struct Process {
-  PROCESS_INFORMATION info{};
-  bool Running() const { return info.hProcess && WaitForSingleObject(info.hProcess, 0) == WAIT_TIMEOUT; }
-  bool WaitExit(int ms = 10000) const { return WaitForSingleObject(info.hProcess, ms) == WAIT_OBJECT_0; }
-  void End() {
-    if (!info.hProcess) return;
-    if (Running()) TerminateProcess(info.hProcess, 9);
-    WaitForSingleObject(info.hProcess, 5000);
-    CloseHandle(info.hProcess);
-    CloseHandle(info.hThread);
-    info = {};
-  }
-};
-
-Process Start(const std::wstring& program, const std::wstring& arguments) {
-  std::wstring command = L"\"" + program + L"\" " + arguments;
-  STARTUPINFOW startup{};
-  startup.cb = sizeof startup;
-  Process process;
-  if (!CreateProcessW(program.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                      Folder(program).c_str(), &startup, &process.info)) {
-    ADD_FAILURE() << "cannot start program, error " << GetLastError();
-  }
-  return process;
-}
-
-struct WindowSearch {
-  DWORD processId = 0;
-  HWND found = nullptr;
+struct TitleCount {
   const wchar_t* title = nullptr;
   int count = 0;
 };
 
-BOOL CALLBACK FindVisibleOfProcess(HWND hwnd, LPARAM data) {
-  auto* search = reinterpret_cast<WindowSearch*>(data);
-  DWORD owner = 0;
-  GetWindowThreadProcessId(hwnd, &owner);
-  if (owner == search->processId && IsWindowVisible(hwnd)) {
-    search->found = hwnd;
-    return FALSE;
-  }
-  return TRUE;
-}
-
 BOOL CALLBACK CountTitled(HWND hwnd, LPARAM data) {
-  auto* search = reinterpret_cast<WindowSearch*>(data);
+  auto* search = reinterpret_cast<TitleCount*>(data);
   wchar_t text[128] = {};
   GetWindowTextW(hwnd, text, 128);
   if (std::wstring(text) == search->title) ++search->count;
   return TRUE;
 }
 
-HWND WindowOf(DWORD processId) {
-  WindowSearch search;
-  search.processId = processId;
-  EnumWindows(FindVisibleOfProcess, reinterpret_cast<LPARAM>(&search));
-  return search.found;
-}
-
 int CountWindowsTitled(const wchar_t* title) {
-  WindowSearch search;
+  TitleCount search;
   search.title = title;
   EnumWindows(CountTitled, reinterpret_cast<LPARAM>(&search));
   return search.count;
@@ -139,13 +70,6 @@ std::wstring JournalText() {
   DWORD size = sizeof data;
   RegGetValueW(HKEY_CURRENT_USER, kSettingsKey, L"Stamped Window", RRF_RT_REG_SZ, nullptr, data, &size);
   return data;
-}
-
-bool IsStamped(const std::wstring& title, const std::wstring& own) {
-  // "<own> <hh:nn:ss>"
-  return title.size() == own.size() + 11 && title.compare(0, own.size(), own) == 0 &&
-         title[own.size()] == L' ' && title[own.size() + 1] == L'<' && title.back() == L'>' &&
-         iswdigit(title[own.size() + 2]) && title[own.size() + 4] == L':';
 }
 
 std::wstring RunValue(bool* present) {
@@ -205,7 +129,7 @@ class ResidentProgramTest : public testing::Test {
                             L"\"" + title + L"\"" + (fullScreen ? L" fullscreen" : L"")));
     DWORD id = helpers.back().info.dwProcessId;
     HWND hwnd = nullptr;
-    EXPECT_TRUE(WaitUntil([&] { return (hwnd = WindowOf(id)) != nullptr; }));
+    EXPECT_TRUE(WaitUntil([&] { return (hwnd = VisibleWindowOf(id)) != nullptr; }));
     EXPECT_TRUE(WaitUntil([&] { return GetForegroundWindow() == hwnd; }))
         << "the helper window did not reach the foreground";
     return hwnd;
@@ -478,7 +402,7 @@ class LeftStampTest : public ResidentProgramTest {
   // No window of the program is to be seen: no message box, no dialog.
   void ExpectNothingShown() {
     std::this_thread::sleep_for(std::chrono::milliseconds(300));
-    EXPECT_EQ(WindowOf(resident.info.dwProcessId), nullptr);
+    EXPECT_EQ(VisibleWindowOf(resident.info.dwProcessId), nullptr);
     EXPECT_TRUE(resident.Running());
   }
 };
