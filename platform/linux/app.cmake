@@ -1,0 +1,44 @@
+# The program `lartsen`: Qt 6 Widgets for the tray icon, menu and message boxes.
+find_package(Qt6 REQUIRED COMPONENTS Widgets)
+
+add_library(lartsen_linux_app STATIC
+  ${CMAKE_CURRENT_LIST_DIR}/app/tray_window.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/app/message_boxes_qt.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/app/shell_qt.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/app/signal_pipe.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/app/x11_watch.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/app/rules_file_commands.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/app/program_parts.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/app/placeholder_dialogs.cpp)
+target_link_libraries(lartsen_linux_app PUBLIC lartsen_linux Qt6::Widgets)
+target_compile_definitions(lartsen_linux_app PRIVATE LARTSEN_VERSION="${PROJECT_VERSION}")
+lartsen_warnings(lartsen_linux_app)
+
+add_executable(lartsen ${CMAKE_CURRENT_LIST_DIR}/app/lartsen_main.cpp ${CMAKE_CURRENT_LIST_DIR}/app/lartsen.qrc)
+set_target_properties(lartsen PROPERTIES AUTORCC ON)
+target_link_libraries(lartsen PRIVATE lartsen_linux_app)
+lartsen_warnings(lartsen)
+
+# The data files beside the program in the build tree: its presence there tells the program
+# that it runs from a build tree.
+set(LARTSEN_LINUX_DATA_FILES
+  ${PROJECT_SOURCE_DIR}/resources/linux/Conditions.INI
+  ${PROJECT_SOURCE_DIR}/resources/shipped/Conditions.Optional.INI
+  ${PROJECT_SOURCE_DIR}/resources/shipped/ReadMe.TXT)
+set(linux_data_outputs)
+foreach(data IN LISTS LARTSEN_LINUX_DATA_FILES)
+  get_filename_component(data_name ${data} NAME)
+  set(beside ${CMAKE_RUNTIME_OUTPUT_DIRECTORY}/${data_name})
+  add_custom_command(OUTPUT ${beside}
+    COMMAND ${CMAKE_COMMAND} -E copy_if_different ${data} ${beside}
+    DEPENDS ${data}
+    COMMENT "Copying ${data_name} beside lartsen")
+  list(APPEND linux_data_outputs ${beside})
+endforeach()
+add_custom_target(lartsen_linux_data ALL DEPENDS ${linux_data_outputs})
+add_dependencies(lartsen lartsen_linux_data)
+
+# A window the X11 tests open, drive and close.
+add_executable(lartsen-test-window ${CMAKE_CURRENT_LIST_DIR}/tests/test_window.cpp)
+target_link_libraries(lartsen-test-window PRIVATE PkgConfig::XCB)
+lartsen_warnings(lartsen-test-window)

@@ -1,0 +1,118 @@
+// Entry point of lartsen: an X11 session, one instance per user and display, the tray, the loop.
+#include <QApplication>
+#include <QSessionManager>
+#include <cstdio>
+#include <cstdlib>
+#include <exception>
+#include <memory>
+
+#include "app/main_form.h"
+#include "platform/linux/app/message_boxes_qt.h"
+#include "platform/linux/app/placeholder_dialogs.h"
+#include "platform/linux/app/program_parts.h"
+#include "platform/linux/app/signal_pipe.h"
+#include "platform/linux/app/tray_window.h"
+#include "platform/linux/system/auto_start_linux.h"
+#include "platform/linux/system/environment_linux.h"
+#include "platform/linux/system/ini_settings_store.h"
+#include "platform/linux/system/single_instance_linux.h"
+#include "platform/linux/x11/x11_connection.h"
+#include "support/error.h"
+#include "support/text.h"
+
+namespace {
+
+using namespace lartsen;
+
+std::u16string Describe(const std::exception& error) {
+  if (const auto* own = dynamic_cast<const Error*>(&error)) return own->description();
+  return FromUtf8(error.what());
+}
+
+// The program's own executable, for the autostart entry.
+std::string ExecutablePath() { return ExecutableFolder() + "/lartsen"; }
+
+int RunProgram(int argc, char** argv) {
+  // Other programs' windows are reached through X11 only: without a display there is nothing to do.
+  const char* display = std::getenv("DISPLAY");
+  std::unique_ptr<x11::Connection> connection;
+  if (display && display[0] != '\0') {
+    try {
+      connection = std::make_unique<x11::Connection>();
+    } catch (const Error&) {
+    }
+  }
+  if (!connection) {
+    std::fputs("lartsen: нужен сеанс X11 (переменная DISPLAY не задана или X-сервер недоступен)\n", stderr);
+    return 1;
+  }
+
+  // Held for the whole run; a second start ends here without a word.
+  SingleInstanceLock guard;
+  try {
+    if (!guard.ClaimInstance()) return 0;
+  } catch (const Error& error) {
+    std::fprintf(stderr, "lartsen: %s\n", error.what());
+    return 1;
+  }
+
+  // The tray and the menus must live on the same X display as the windows that get the stamp.
+  qputenv("QT_QPA_PLATFORM", "xcb");
+  QApplication application(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("lartsen"));
+  QApplication::setApplicationDisplayName(QStringLiteral("Ларцен"));
+  QApplication::setQuitOnLastWindowClosed(false);
+
+  linux_app::MessageBoxesQt messages;
+  Settings settings;
+  std::unique_ptr<linux_app::TrayWindow> window;
+  std::unique_ptr<linux_app::ProgramParts> parts;
+  std::unique_ptr<SettingsDialogPort> settingsDialog;
+  std::unique_ptr<AboutPort> about;
+  std::unique_ptr<MainForm> form;
+  XdgAutoStart autoStart(ExecutablePath());
+  try {
+    window = std::make_unique<linux_app::TrayWindow>();
+    parts = std::make_unique<linux_app::ProgramParts>(settings, messages, *connection);
+    // The dialogs: each is handed what it needs from the program's parts.
+    settingsDialog = std::make_unique<linux_app::PlaceholderSettingsDialog>(messages);
+    about = std::make_unique<linux_app::PlaceholderAbout>(messages);
+    form = std::make_unique<MainForm>(settings, MainFormPorts{
+        *window, *parts, *parts, autoStart, messages, *settingsDialog, *about, *window,
+        [] { return std::make_unique<IniSettingsStore>(DefaultSettingsPath()); },
+        parts->TimeFormatCheck(), parts->Files()});
+    MainForm* f = form.get();
+    window->SetTickHandler([f] { f->OnTimer(); });
+    window->SetCommandHandler([f](int id) { f->OnCommand(id); });
+    window->SetUnloadHandler([] { QApplication::quit(); });
+    form->Form_Load();
+    parts->StartWatching([f] { f->OnTimer(); }, [] { QApplication::quit(); });
+  } catch (const std::exception& error) {
+    // A start-up that failed leaves nothing behind: no icon, no stamp.
+    if (form) form->Form_QueryUnload();
+    window.reset();
+    messages.ShowMessage(Describe(error), message_style::kCritical);
+    return 1;
+  }
+
+  MainForm* f = form.get();
+  // Signals and the end of the session close the program the orderly way: titles first.
+  linux_app::SignalPipe signalPipe([] { QApplication::quit(); });
+  QObject::connect(&application, &QGuiApplication::commitDataRequest, &application,
+                   [f](QSessionManager&) { f->Form_QueryUnload(); });
+  QObject::connect(&application, &QCoreApplication::aboutToQuit, &application,
+                   [f] { f->Form_QueryUnload(); });
+  const int status = QApplication::exec();
+  form->Form_QueryUnload();
+  return status;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  try {
+    return RunProgram(argc, argv);
+  } catch (...) {
+    return 1;
+  }
+}

@@ -1,0 +1,118 @@
+// Wiring of the Linux program's engine: rules loader, refresh cycle, title writer, watches.
+#include "platform/linux/app/program_parts.h"
+
+#include "engine/refresh_cycle.h"
+#include "engine/title_writer.h"
+#include "platform/linux/app/rules_file_commands.h"
+#include "platform/linux/app/shell_qt.h"
+#include "platform/linux/app/x11_watch.h"
+#include "platform/linux/system/collation_linux.h"
+#include "platform/linux/system/environment_linux.h"
+#include "platform/linux/system/file_reader_linux.h"
+#include "platform/linux/system/host_linux.h"
+#include "platform/linux/system/locale_linux.h"
+#include "platform/linux/x11/x11_full_screen.h"
+#include "platform/linux/x11/x11_process_routes.h"
+#include "platform/linux/x11/x11_windows.h"
+#include "process/window_process_path.h"
+#include "rules/conditions.h"
+#include "rules/list_reader.h"
+#include "rules/portable_ansi.h"
+#include "settings/read_me_file.h"
+#include "support/system_clock.h"
+#include "template/time_format.h"
+#include "template/title_format.h"
+#include "tools/proc_memory.h"
+
+namespace lartsen::linux_app {
+
+// Declared in the order they depend on each other; destroyed in reverse.
+struct ProgramParts::Parts {
+  Settings& settings;
+  MessagePort& messages;
+  x11::Connection& connection;
+
+  EnvironmentLinux environment;
+  HostLinux host;
+  LocaleInfo locale = LinuxLocaleInfo();
+  LinuxCharacterOrder order;
+  SystemClock clock;
+  ProcMemory memory{locale.DecimalSeparator};
+  x11::X11Windows windows{connection};
+  x11::X11FullScreen guard{windows};
+  x11::X11ProcessRoutes processRoutes{windows};
+  WindowProcessPath processes{processRoutes, host};
+
+  FileReaderLinux files;
+  PortableAnsiDecoder ansi;
+  ListReader reader{files, ansi};
+  ConditionsTable table;
+  ConditionsLoader loader{table, environment, reader, messages};
+
+  TitleFormatter formatter{settings, locale, clock, memory};
+  TitleWriter writer{windows, formatter};
+  RefreshCycle cycle{guard, windows, processes, table, order, writer};
+
+  ShellQt shell;
+  RulesFileCommands rulesFiles{environment, shell, messages};
+  std::unique_ptr<X11Watch> watch;
+
+  Parts(Settings& s, MessagePort& m, x11::Connection& c) : settings(s), messages(m), connection(c) {}
+
+  void Follow() {
+    if (watch) watch->Follow(static_cast<xcb_window_t>(writer.StampedWindow));
+  }
+};
+
+ProgramParts::ProgramParts(Settings& settings, MessagePort& messages, x11::Connection& connection)
+    : parts_(std::make_unique<Parts>(settings, messages, connection)) {}
+
+ProgramParts::~ProgramParts() = default;
+
+void ProgramParts::LoadConditions() { parts_->loader.LoadConditions(); }
+const ConditionsTable& ProgramParts::Table() const { return parts_->table; }
+
+void ProgramParts::tmrRefresh_Timer() {
+  struct AfterTick {
+    Parts& parts;
+    ~AfterTick() {
+      parts.Follow();
+      if (parts.watch) parts.watch->Drain();
+    }
+  } after{*parts_};
+  x11::X11Windows::TickScope scope(parts_->windows);
+  parts_->cycle.tmrRefresh_Timer();
+}
+
+void ProgramParts::ApplyTitle(WindowHandle window) {
+  parts_->writer.ApplyTitle(window);
+  parts_->Follow();
+}
+
+TimeFormatTrial ProgramParts::TimeFormatCheck() {
+  Parts* parts = parts_.get();
+  return [parts](std::u16string_view format) { FormatDateTime(parts->clock.Now(), format, parts->locale); };
+}
+
+FileCommands ProgramParts::Files() {
+  Parts* parts = parts_.get();
+  return FileCommands{[parts] { parts->rulesFiles.OpenOptionalConditions(); },
+                      [parts] { parts->rulesFiles.OpenOptionalConditionsSamples(); },
+                      [parts] { OpenReadMeFile(0, parts->environment, parts->shell, parts->messages); }};
+}
+
+ProgramParts::Services ProgramParts::DialogServices() {
+  Parts& p = *parts_;
+  return Services{p.settings, p.locale, p.clock, p.memory, p.environment, p.shell, p.messages};
+}
+
+void ProgramParts::StartWatching(std::function<void()> runTick, std::function<void()> serverLost) {
+  parts_->watch = std::make_unique<X11Watch>(parts_->connection, std::move(runTick));
+  parts_->watch->SetLostHandler(std::move(serverLost));
+  X11Watch* watch = parts_->watch.get();
+  parts_->windows.SetWriteObserver(
+      [watch](WindowHandle window) { watch->NoteOwnWrite(static_cast<xcb_window_t>(window)); });
+  parts_->Follow();
+}
+
+}  // namespace lartsen::linux_app

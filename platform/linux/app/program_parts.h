@@ -1,0 +1,53 @@
+// The stamping engine and rules of the Linux program, put together for the main form.
+#pragma once
+
+#include <memory>
+
+#include "app/main_form.h"
+#include "platform/linux/app/tray_window.h"
+#include "platform/linux/x11/x11_connection.h"
+#include "settings/settings.h"
+#include "support/clock_port.h"
+#include "support/environment_port.h"
+#include "support/memory_port.h"
+#include "template/locale_info.h"
+#include "support/message_port.h"
+
+namespace lartsen::linux_app {
+
+class ProgramParts final : public RulesPort, public StampingPort {
+ public:
+  ProgramParts(Settings& settings, MessagePort& messages, x11::Connection& connection);
+  ~ProgramParts() override;
+
+  void LoadConditions() override;
+  const ConditionsTable& Table() const override;
+  // One tick with a single batch of facts for the foreground; afterwards the retitle watch
+  // follows the window that carries the stamp.
+  void tmrRefresh_Timer() override;
+  void ApplyTitle(WindowHandle window) override;
+
+  TimeFormatTrial TimeFormatCheck();
+  FileCommands Files();
+  // The ticks that the foreground and retitle watches ask for, run through `runTick`
+  // (the main form's boundary).
+  void StartWatching(std::function<void()> runTick, std::function<void()> serverLost);
+
+  // What the dialogs need besides the settings store: the program's own instances.
+  struct Services {
+    Settings& settings;
+    const LocaleInfo& locale;
+    ClockPort& clock;
+    MemoryPort& memory;
+    EnvironmentPort& environment;
+    ShellPort& shell;
+    MessagePort& messages;
+  };
+  Services DialogServices();
+
+ private:
+  struct Parts;
+  std::unique_ptr<Parts> parts_;
+};
+
+}  // namespace lartsen::linux_app

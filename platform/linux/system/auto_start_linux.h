@@ -1,0 +1,30 @@
+// Starting at login as an XDG autostart entry: $XDG_CONFIG_HOME/autostart/lartsen.desktop.
+#pragma once
+
+#include <string>
+
+#include "app/ui_ports.h"
+
+namespace lartsen {
+
+// The entry runs `executable`; the program's identifier is kept in it as X-Lartsen-Key.
+class XdgAutoStart final : public AutoStartPort {
+ public:
+  // `autostartFolder` empty: $XDG_CONFIG_HOME/autostart.
+  XdgAutoStart(std::string executable, std::string autostartFolder = {});
+
+  // True when the entry exists and is not switched off (Hidden=true, X-GNOME-Autostart-enabled=false).
+  bool IsAutoStartEnabled(std::u16string_view key) override;
+  // Writes the entry (creating the folder); throws Error when it cannot.
+  void EnableAutoStart(std::u16string_view key) override;
+  // Removes the entry; a missing one is no failure.
+  void DisableAutoStart(std::u16string_view key) override;
+
+  std::string EntryPath() const;
+
+ private:
+  std::string executable_;
+  std::string folder_;
+};
+
+}  // namespace lartsen

@@ -1,0 +1,41 @@
+// Data folder chosen by a file beside the executable; special folders from the XDG variables.
+#include "platform/linux/system/environment_linux.h"
+
+#include <unistd.h>
+
+#include <filesystem>
+#include <system_error>
+
+#include "platform/linux/system/linux_paths.h"
+#include "support/error.h"
+#include "support/text.h"
+
+namespace lartsen {
+
+std::string ExecutableFolder() {
+  std::error_code error;
+  const auto exe = std::filesystem::read_symlink("/proc/self/exe", error);
+  if (error) throw Error(status::kFail, u"Не удалось узнать папку программы");
+  return exe.parent_path().string();
+}
+
+EnvironmentLinux::EnvironmentLinux(std::string installedDataFolder) {
+  const std::string beside = ExecutableFolder();
+  std::error_code error;
+  const bool buildTree = std::filesystem::is_regular_file(beside + "/Conditions.INI", error);
+  programFolder_ = FromUtf8(buildTree ? beside : installedDataFolder);
+}
+
+std::u16string EnvironmentLinux::GetSpecialFolder(int csidl) {
+  if (csidl != kCsidlAppData) throw Error(status::kInvalidArgument, u"Неизвестная особая папка");
+  return FromUtf8(ConfigHome());
+}
+
+std::u16string EnvironmentLinux::GetFullFileName(std::u16string_view path) {
+  std::error_code error;
+  const auto full = std::filesystem::absolute(ToNativePath(path), error);
+  if (error) throw Error(status::kFail, u"Не удалось получить полный путь");
+  return FromUtf8(full.lexically_normal().string());
+}
+
+}  // namespace lartsen

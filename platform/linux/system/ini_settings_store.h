@@ -1,0 +1,32 @@
+// The settings store on Linux: "Key=Value" lines in a UTF-8 INI file under the XDG folder.
+#pragma once
+
+#include <string>
+
+#include "settings/settings_store.h"
+
+namespace lartsen {
+
+inline constexpr const char* kSettingsFileName = "Settings.INI";
+
+// The empty section holds its keys before any "[section]" line. A number reads back as a
+// number when the whole value is one, else as text (which the settings then refuse).
+// Each write rewrites the file through a temporary file and a rename, so a crash in between
+// leaves the old file whole.
+class IniSettingsStore final : public SettingsStorePort {
+ public:
+  explicit IniSettingsStore(std::string path);
+
+  SettingValue ReadSetting(std::u16string_view section, std::u16string_view key, SettingKind kind,
+                           const SettingValue& defaultValue) override;
+  void WriteSetting(std::u16string_view section, std::u16string_view key, SettingKind kind,
+                    const SettingValue& value) override;
+
+ private:
+  std::string path_;
+};
+
+// $XDG_CONFIG_HOME/Nerrowind/Ларцен/Settings.INI
+std::string DefaultSettingsPath();
+
+}  // namespace lartsen

@@ -1,0 +1,50 @@
+// What the X server tells about one top-level window, read in a single batch of requests.
+#pragma once
+
+#include <xcb/xcb.h>
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "engine/screen_port.h"
+#include "platform/linux/x11/x11_connection.h"
+
+namespace lartsen::x11 {
+
+struct WindowFacts {
+  bool exists = false;          // false for window 0 and for a window that has gone
+  std::u16string title;         // _NET_WM_NAME, else WM_NAME
+  std::u16string className;     // the class part of WM_CLASS
+  std::uint32_t pid = 0;        // _NET_WM_PID; 0 when missing or the window runs on another host
+  bool fullScreenState = false; // _NET_WM_STATE holds _NET_WM_STATE_FULLSCREEN
+  bool desktopOrDock = false;   // _NET_WM_WINDOW_TYPE is a desktop or a dock (panel)
+  std::optional<ScreenRect> frame;  // the window with its decoration, in root coordinates
+  std::vector<ScreenRect> monitors; // RandR monitors, else the whole screen
+};
+
+// Every call waits for the server only (never for another client). A window that vanished
+// reads as absent; any other X error throws Error.
+class WindowFactsReader {
+ public:
+  explicit WindowFactsReader(Connection& connection) : connection_(connection) {}
+
+  // The root's _NET_ACTIVE_WINDOW; 0 without an EWMH window manager. One round trip.
+  xcb_window_t ActiveWindow();
+  // Every fact at once: all requests go out before the first reply is awaited. One round trip.
+  WindowFacts Read(xcb_window_t window);
+  // The title alone. One round trip.
+  std::u16string ReadTitle(xcb_window_t window);
+  // Writes _NET_WM_NAME and WM_NAME without waiting; an error for a vanished window is dropped.
+  void WriteTitle(xcb_window_t window, std::u16string_view text);
+
+ private:
+  Connection& connection_;
+};
+
+// WM_NAME as text: UTF8_STRING as UTF-8, STRING (and anything else) as Latin-1.
+std::u16string DecodeTextProperty(xcb_atom_t type, std::string_view bytes, xcb_atom_t utf8Type);
+
+}  // namespace lartsen::x11
