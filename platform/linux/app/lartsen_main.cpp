@@ -63,7 +63,6 @@ int RunProgram(int argc, char** argv) {
   qputenv("QT_QPA_PLATFORM", "xcb");
   QApplication application(argc, argv);
   QApplication::setApplicationName(QStringLiteral("lartsen"));
-  QApplication::setApplicationDisplayName(QStringLiteral("Ларцен"));
   QApplication::setQuitOnLastWindowClosed(false);
 
   linux_app::MessageBoxesQt messages;

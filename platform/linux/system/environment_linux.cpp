@@ -23,7 +23,10 @@ EnvironmentLinux::EnvironmentLinux(std::string installedDataFolder) {
   const std::string beside = ExecutableFolder();
   std::error_code error;
   const bool buildTree = std::filesystem::is_regular_file(beside + "/Conditions.INI", error);
-  programFolder_ = FromUtf8(buildTree ? beside : installedDataFolder);
+  // Installed under any prefix (/usr, /usr/local, a package unpacked elsewhere): bin/../share/lartsen.
+  const std::string shared = std::filesystem::path(beside).parent_path().string() + "/share/lartsen";
+  const bool besideShare = !buildTree && std::filesystem::is_regular_file(shared + "/Conditions.INI", error);
+  programFolder_ = FromUtf8(buildTree ? beside : besideShare ? shared : installedDataFolder);
 }
 
 std::u16string EnvironmentLinux::GetSpecialFolder(int csidl) {

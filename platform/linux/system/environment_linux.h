@@ -8,7 +8,8 @@
 namespace lartsen {
 
 // The data folder (rules, examples, read-me) is the executable's folder when a main rules file
-// lies beside it (a build tree), else `installedDataFolder`.
+// lies beside it (a build tree), else share/lartsen beside the executable's bin folder when it
+// holds one (an installed package, whatever its prefix), else `installedDataFolder`.
 class EnvironmentLinux final : public EnvironmentPort {
  public:
   explicit EnvironmentLinux(std::string installedDataFolder = "/usr/share/lartsen");
