@@ -49,8 +49,8 @@ set(CPACK_PACKAGE_DIRECTORY ${CMAKE_BINARY_DIR}/packages)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "current time in the title of the active window")
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "current time in the title of the active window
-Lartsen (Ларцен) sits in the notification area of an X11 desktop and, on a
+# The long description; CPack puts the summary above it as the synopsis.
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Lartsen (Ларцен) sits in the notification area of an X11 desktop and, on a
 timer, appends a stamp to the title of the active window: by default the
 current time in square brackets. Each window gets its own title back when the
 stamp moves on or the program exits; nothing is written while a window is full
@@ -73,3 +73,14 @@ add_custom_target(lartsen_deb
   COMMENT "Packing lartsen_${PROJECT_VERSION} as a Debian package"
   VERBATIM)
 add_dependencies(lartsen_deb lartsen lartsen_deb_files)
+
+# The program unpacked from the package stamps a window (run under scripts/with-x11).
+execute_process(COMMAND dpkg --print-architecture OUTPUT_VARIABLE deb_arch OUTPUT_STRIP_TRAILING_WHITESPACE
+  ERROR_QUIET)
+if(NOT deb_arch)
+  set(deb_arch amd64)
+endif()
+add_test(NAME linux_unpacked_package
+  COMMAND ${CMAKE_CURRENT_LIST_DIR}/tests/unpacked_package.sh
+          ${CMAKE_BINARY_DIR}/packages/lartsen_${PROJECT_VERSION}_${deb_arch}.deb $<TARGET_FILE:sample_window>)
+set_tests_properties(linux_unpacked_package PROPERTIES SKIP_RETURN_CODE 77 TIMEOUT 120 LABELS "native;x11;package")
