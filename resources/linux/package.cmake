@@ -83,4 +83,5 @@ endif()
 add_test(NAME linux_unpacked_package
   COMMAND ${CMAKE_CURRENT_LIST_DIR}/tests/unpacked_package.sh
           ${CMAKE_BINARY_DIR}/packages/lartsen_${PROJECT_VERSION}_${deb_arch}.deb $<TARGET_FILE:sample_window>)
-set_tests_properties(linux_unpacked_package PROPERTIES SKIP_RETURN_CODE 77 TIMEOUT 120 LABELS "native;x11;package")
+set_tests_properties(linux_unpacked_package PROPERTIES SKIP_RETURN_CODE 77 TIMEOUT 120 RUN_SERIAL ON
+  LABELS "native;x11;package")

@@ -9,6 +9,9 @@ if [ -z "${DISPLAY:-}" ]; then echo "SKIP: no DISPLAY (run through scripts/with-
 [ -f "$deb" ] || { echo "SKIP: no package $deb (cmake --build --preset native --target lartsen_deb)"; exit 77; }
 
 unpacked=$(mktemp -d /tmp/lartsen-deb.XXXXXX)
+# The default settings, whatever ran before on this display.
+XDG_CONFIG_HOME="$unpacked/config"
+export XDG_CONFIG_HOME
 trayer_pid= sample_pid= program_pid=
 cleanup() {
   for pid in $program_pid $sample_pid $trayer_pid; do kill "$pid" 2>/dev/null; done
