@@ -17,6 +17,12 @@ void MainForm::Form_Load() {
   ports_.Window.ShowTrayIcon();
   ports_.Window.AttachMenu();
   LoadSettings();
+  // With the template loaded, so that a newer stamp of it is recognised. A journal that cannot
+  // be read is no reason to stay away.
+  try {
+    ports_.Stamping.RestoreLeftStamp();
+  } catch (...) {
+  }
   ShowAutoStartState();
   // The first stamp is written at once; a failing first refresh is no reason to stay away,
   // it ends like any later tick.

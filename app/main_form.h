@@ -37,7 +37,7 @@ class MainForm {
   MainForm(Settings& settings, MainFormPorts ports);
 
   // The load in its fixed order: rules and rule-count line, tray icon, menu, settings and
-  // timer, autostart check mark, one refresh. Throws when a step fails (start-up fails).
+  // timer, the restore of a stamp left behind, autostart check mark, one refresh. Throws when a step fails (start-up fails).
   void Form_Load();
   // Gives the stamped window its own title back; whatever the cause of the unload. Never throws.
   void Form_QueryUnload() noexcept;

@@ -3,6 +3,7 @@
 
 #include <string_view>
 
+#include "support/shell_port.h"
 #include "support/types.h"
 
 namespace lartsen {
@@ -19,17 +20,6 @@ class AboutPort {
  public:
   virtual ~AboutPort() = default;
   virtual void ShowAbout() = 0;
-};
-
-// Opening documents in the editor or viewer that the platform associates with them.
-class ShellPort {
- public:
-  virtual ~ShellPort() = default;
-  virtual WindowHandle GetActiveWindow() = 0;
-  // The "open" verb with the default show mode; true when the shell took the document
-  // (it returns without waiting for the editor). An empty working directory means none.
-  virtual bool OpenDocument(WindowHandle owner, std::u16string_view path,
-                            std::u16string_view workingDirectory) = 0;
 };
 
 // Starting the program when the user logs on, kept under the program's identifier.

@@ -1,8 +1,16 @@
 # The resident program's cost under the compatibility layer: CPU against a minimal stamper,
 # private memory and file size. Run: scripts/with-display bench/app/run-resident-bench
+# Its figures over a long run of constant switching: scripts/with-display bench/app/run-soak-bench
 if(WIN32)
   add_executable(bench_minimal_stamper WIN32 ${CMAKE_CURRENT_LIST_DIR}/app/minimal_stamper.cpp)
   target_link_options(bench_minimal_stamper PRIVATE -municode)
   lartsen_warnings(bench_minimal_stamper)
   lartsen_windows_static(bench_minimal_stamper)
+
+  # The long run: a helper that switches and retitles windows, and samples the program's figures.
+  add_executable(bench_soak_helper ${CMAKE_CURRENT_LIST_DIR}/app/soak_helper.cpp)
+  target_link_options(bench_soak_helper PRIVATE -municode)
+  target_link_libraries(bench_soak_helper PRIVATE psapi ntdll)
+  lartsen_warnings(bench_soak_helper)
+  lartsen_windows_static(bench_soak_helper)
 endif()

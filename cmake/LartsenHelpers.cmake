@@ -20,11 +20,27 @@ function(lartsen_windows_static target)
   endif()
 endfunction()
 
-# Adds portable sources to the core (and to its fuzzing copy).
+# lartsen_core_layer(name lower...): the static library lartsen_<name> of one core folder,
+# linked to the libraries of the rows below it.
+function(lartsen_core_layer name)
+  add_library(lartsen_${name} STATIC)
+  target_include_directories(lartsen_${name} PUBLIC ${PROJECT_SOURCE_DIR})
+  lartsen_warnings(lartsen_${name})
+  foreach(lower IN LISTS ARGN)
+    target_link_libraries(lartsen_${name} PUBLIC lartsen_${lower})
+  endforeach()
+endfunction()
+
+# Adds portable sources to the library of the core folder they sit in (and to the fuzzing copy).
 function(lartsen_core_sources)
+  file(RELATIVE_PATH rel ${PROJECT_SOURCE_DIR} ${CMAKE_CURRENT_SOURCE_DIR})
+  string(REGEX REPLACE "/.*" "" layer "${rel}")
+  if(NOT TARGET lartsen_${layer})
+    message(FATAL_ERROR "${rel}: core sources belong to a core folder (no library lartsen_${layer})")
+  endif()
   foreach(src IN LISTS ARGN)
     get_filename_component(abs ${src} ABSOLUTE BASE_DIR ${CMAKE_CURRENT_SOURCE_DIR})
-    target_sources(lartsen_core PRIVATE ${abs})
+    target_sources(lartsen_${layer} PRIVATE ${abs})
     if(TARGET lartsen_core_fuzz)
       target_sources(lartsen_core_fuzz PRIVATE ${abs})
     endif()

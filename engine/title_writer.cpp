@@ -3,13 +3,15 @@
 
 namespace lartsen {
 
-TitleWriter::TitleWriter(WindowPort& windows, TitleFormatter& formatter)
-    : windows_(windows), formatter_(formatter) {}
+TitleWriter::TitleWriter(WindowPort& windows, TitleFormatter& formatter,
+                         StampJournalPort* journal)
+    : windows_(windows), formatter_(formatter), journal_(journal) {}
 
 void TitleWriter::ApplyTitle(WindowHandle window) {
   // The stamp leaves the window that carried it; that window gets its own title back only while
   // it still shows our text, so a title its application set meanwhile is never overwritten.
-  if (StampedWindow != window) {
+  const bool moving = StampedWindow != window;
+  if (moving) {
     if (ShowsOurText(windows_.GetWindowText(StampedWindow))) {
       windows_.SetWindowText(StampedWindow, OriginalTitle);
     }
@@ -21,12 +23,21 @@ void TitleWriter::ApplyTitle(WindowHandle window) {
   const std::u16string current = windows_.GetWindowText(window);
   // A window still showing our last write keeps its remembered own title; any other text is
   // the application's own (new foreground window, or a retitle since the last call).
-  if (!(StampedWindow == window && ShowsOurText(current))) OriginalTitle = current;
+  const bool adopted = !(StampedWindow == window && ShowsOurText(current));
+  if (adopted) OriginalTitle = current;
 
   const std::u16string stamp = formatter_.FormatTitle(std::nullopt, std::nullopt, std::nullopt);
   StampedTitle.clear();
   StampedTitle.reserve(OriginalTitle.size() + 1 + stamp.size());
   StampedTitle.append(OriginalTitle).append(1, u' ').append(stamp);
+
+  // Recorded before the write: a process ended between the two leaves a record of a window
+  // that does not show the stamp, which the next start leaves alone; the other order would
+  // leave a stamped window that no record names.
+  if (journal_ != nullptr) {
+    if (window == 0 ? moving : (moving || adopted)) journalStale_ = true;
+    if (journalStale_) journalStale_ = !UpdateJournal(window);
+  }
 
   // Written even when unchanged. A window too busy to take the text within the bounded wait
   // keeps showing `current`; remember that as our text, or the next call would take our older
@@ -37,6 +48,20 @@ void TitleWriter::ApplyTitle(WindowHandle window) {
     StampedTitle = current;
   }
   StampedWindow = window;
+}
+
+bool TitleWriter::UpdateJournal(WindowHandle window) noexcept {
+  try {
+    if (window == 0) {
+      journal_->Clear();
+    } else {
+      journal_->Record(
+          StampRecord{window, windows_.GetWindowProcessId(window), OriginalTitle, StampedTitle});
+    }
+    return true;
+  } catch (...) {
+    return false;
+  }
 }
 
 bool TitleWriter::ShowsOurText(const std::u16string& current) const {

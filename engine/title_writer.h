@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "engine/stamp_journal.h"
 #include "support/types.h"
 #include "support/window_port.h"
 #include "template/title_format.h"
@@ -11,10 +12,14 @@ namespace lartsen {
 
 class TitleWriter {
  public:
-  TitleWriter(WindowPort& windows, TitleFormatter& formatter);
+  // With a journal, the window that carries the stamp is recorded there whenever the stamp
+  // moves or its own title is adopted anew (never when only the stamp is refreshed), before
+  // the stamp is written; the record is cleared once the stamp has left every window.
+  TitleWriter(WindowPort& windows, TitleFormatter& formatter, StampJournalPort* journal = nullptr);
 
   // Stamps `window` (0: no window), restoring the window stamped before when it changes.
   // Throws Error from the title services or the template; the fields keep what they reached.
+  // A journal that cannot be written does not stop the stamping: it is tried again next call.
   void ApplyTitle(WindowHandle window);
 
   std::u16string OriginalTitle;  // own title of StampedWindow
@@ -25,10 +30,14 @@ class TitleWriter {
  private:
   // True when `current` is text this writer put on StampedWindow.
   bool ShowsOurText(const std::u16string& current) const;
+  // Records `window` with the fields (clears the record for 0); false when the store failed.
+  bool UpdateJournal(WindowHandle window) noexcept;
 
   WindowPort& windows_;
   TitleFormatter& formatter_;
   std::u16string undelivered_;  // a write StampedWindow did not take in time; it may come late
+  StampJournalPort* journal_;
+  bool journalStale_ = false;   // the journal does not yet describe the fields
 };
 
 }  // namespace lartsen

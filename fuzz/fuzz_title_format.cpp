@@ -4,6 +4,7 @@
 #include <cstring>
 #include <string>
 
+#include "settings/settings.h"
 #include "support/error.h"
 #include "template/locale_info.h"
 #include "template/number_text.h"
@@ -68,7 +69,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   static const LocaleInfo& locale = BuiltinLocale("ru-RU");
   Settings settings{u"hh:nn:ss", u"", 1000};
   Clock clock;
-  TitleFormatter formatter(settings, locale, clock, memory);
+  TitleFormatter formatter(settings.TitlePattern, settings.TimeFormat, locale, clock, memory);
   const std::u16string ours = formatter.FormatTitle(pattern, 0.5, u"\"%TotalVirtual%\"");
 
   const MemoryStatus& m = memory.Status;

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/ui_ports.h"
+#include "support/shell_port.h"
 #include "fsutil/complex_directory.h"
 #include "rules/conditions_files.h"
 #include "support/environment_port.h"

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/ui_ports.h"
+#include "support/shell_port.h"
 #include "support/environment_port.h"
 #include "support/message_port.h"
 

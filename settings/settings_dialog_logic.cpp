@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "support/ole_date.h"
 #include "support/text.h"
 
 namespace lartsen {
@@ -17,20 +18,6 @@ std::u16string DecimalText(std::int64_t value) {
 
 bool IsBlank(char16_t c) { return c == u' ' || c == u'\t' || c == u'\u00A0'; }
 bool IsDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
-
-// Days since 30 December 1899 of a proleptic Gregorian date (sample years are 1950..2030, so
-// the moment is always after the epoch and the time simply adds on).
-double SampleMoment(int year, int month, int day, int hour, int minute, int second) {
-  const int y = year - (month <= 2 ? 1 : 0);
-  const int era = y / 400;
-  const int yoe = y - era * 400;
-  const int mp = (month + 9) % 12;
-  const int doy = (153 * mp + 2) / 5 + day - 1;
-  const int doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
-  const long days1970 = static_cast<long>(era) * 146097 + doe - 719468;
-  constexpr long kEpochOffset = 25569;  // 1 January 1970 as an OLE date
-  return static_cast<double>(days1970 + kEpochOffset) + (hour * 3600.0 + minute * 60.0 + second) / 86400.0;
-}
 
 // Runs a step that may fail and turns every failure into the Error it reports.
 template <typename Step>
@@ -186,7 +173,7 @@ double SettingsDialogLogic::GetSampleDate(int Index) {
   const int minute = random_.GetRnd(0, 59);
   const int day = random_.GetRnd(1, 28);
   const int second = random_.GetRnd(0, 59);
-  return SampleMoment(year, month, day, hour, minute, second);
+  return CivilToOleDate(year, month, day, hour, minute, second);
 }
 
 }  // namespace lartsen

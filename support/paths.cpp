@@ -1,6 +1,8 @@
 // Portable path and text helpers of the support layer.
 #include "support/paths.h"
 
+#include <algorithm>
+
 namespace lartsen {
 namespace {
 
@@ -23,12 +25,15 @@ std::u16string asTrimQuotes(std::u16string_view text) {
 }
 
 std::u16string asBuildFileName(std::u16string_view folder, std::u16string_view name) {
+  // A folder that starts with "/" is a POSIX one: its separator is the slash, in the name too.
+  const bool posix = !folder.empty() && folder.front() == u'/';
   while (!folder.empty() && IsSeparator(folder.back())) folder.remove_suffix(1);
   while (!name.empty() && IsSeparator(name.front())) name.remove_prefix(1);
-  if (folder.empty()) return std::u16string(name);
+  if (folder.empty() && !posix) return std::u16string(name);
   std::u16string result;
   result.reserve(folder.size() + 1 + name.size());
-  result.append(folder).append(1, u'\\').append(name);
+  result.append(folder).append(1, posix ? u'/' : u'\\').append(name);
+  if (posix) std::replace(result.begin() + static_cast<std::ptrdiff_t>(folder.size()), result.end(), u'\\', u'/');
   return result;
 }
 

@@ -4,7 +4,7 @@
 #include <chrono>
 #include <ctime>
 
-#include "template/ole_date.h"
+#include "support/ole_date.h"
 
 namespace lartsen {
 

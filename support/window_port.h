@@ -1,6 +1,7 @@
 // Port to the platform's windows: the foreground window, titles and class names.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -36,6 +37,9 @@ class WindowPort {
   }
   // asGetWindowClassName
   virtual std::u16string GetWindowClassName(WindowHandle window) = 0;
+  // The id of the process that owns the window; 0 for handle 0, a closed window, or a platform
+  // that cannot tell.
+  virtual std::uint32_t GetWindowProcessId(WindowHandle) { return 0; }
 };
 
 }  // namespace lartsen

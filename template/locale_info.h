@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "template/ole_date.h"
+#include "support/ole_date.h"
 
 namespace lartsen {
 

@@ -84,9 +84,10 @@ void AppendInteger(std::u16string& out, std::int32_t value) {
 
 }  // namespace
 
-TitleFormatter::TitleFormatter(const Settings& settings, const LocaleInfo& locale,
-                               ClockPort& clock, MemoryPort& memory)
-    : settings_(settings), locale_(locale), clock_(clock), memory_(memory) {}
+TitleFormatter::TitleFormatter(const std::u16string& titlePattern, const std::u16string& timeFormat,
+                               const LocaleInfo& locale, ClockPort& clock, MemoryPort& memory)
+    : storedPattern_(titlePattern), storedTimeFormat_(timeFormat), locale_(locale), clock_(clock),
+      memory_(memory) {}
 
 std::u16string TitleFormatter::FormatTitle(const std::optional<std::u16string>& PatternText,
                                            std::optional<double> TimeValue,
@@ -95,7 +96,7 @@ std::u16string TitleFormatter::FormatTitle(const std::optional<std::u16string>& 
   // format fails without a memory read.
   const double moment = TimeValue ? *TimeValue : clock_.Now();
   const std::u16string_view format = TimeFormatText ? std::u16string_view(*TimeFormatText)
-                                                    : std::u16string_view(settings_.TimeFormat);
+                                                    : std::u16string_view(storedTimeFormat_);
   // The calendar second (with a moment out of range this fails, as the formatting would).
   const CivilDateTime second = OleDateToCivil(moment);
   if (!(timeKnown_ && second == timeMoment_ && format == timeFormat_)) {
@@ -133,7 +134,7 @@ std::u16string TitleFormatter::FormatTitle(const std::optional<std::u16string>& 
     ends[13 + i] = values.size();
   }
 
-  std::u16string text = PatternText ? *PatternText : settings_.TitlePattern;
+  std::u16string text = PatternText ? *PatternText : storedPattern_;
   const std::u16string_view all = values;
   for (std::size_t step = 0; step < kPlaceholders.size(); ++step) {
     const std::size_t begin = step == 0 ? 0 : ends[step - 1];

@@ -4,20 +4,20 @@
 #include <optional>
 #include <string>
 
-#include "settings/settings.h"
 #include "support/clock_port.h"
 #include "support/memory_port.h"
 #include "template/locale_info.h"
-#include "template/ole_date.h"
+#include "support/ole_date.h"
 
 namespace lartsen {
 
 class TitleFormatter {
  public:
-  // `settings` is read (never written) whenever an argument of FormatTitle is Null. `locale`
-  // must stay as it is for the formatter's life (the time text made last is reused).
-  TitleFormatter(const Settings& settings, const LocaleInfo& locale, ClockPort& clock,
-                 MemoryPort& memory);
+  // The stored template and time format are read (never written) whenever an argument of
+  // FormatTitle is Null; they are the program's settings and change when the settings do.
+  // `locale` must stay as it is for the formatter's life (the time text made last is reused).
+  TitleFormatter(const std::u16string& titlePattern, const std::u16string& timeFormat,
+                 const LocaleInfo& locale, ClockPort& clock, MemoryPort& memory);
 
   // Null arguments (std::nullopt) stand for the stored template, the current time and the
   // stored time format. Throws Error on a failing time format, memory read or size text.
@@ -26,7 +26,8 @@ class TitleFormatter {
                              const std::optional<std::u16string>& TimeFormatText);
 
  private:
-  const Settings& settings_;
+  const std::u16string& storedPattern_;
+  const std::u16string& storedTimeFormat_;
   const LocaleInfo& locale_;
   ClockPort& clock_;
   MemoryPort& memory_;

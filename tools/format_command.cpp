@@ -6,7 +6,7 @@
 
 #include "support/error.h"
 #include "support/text.h"
-#include "template/ole_date.h"
+#include "support/ole_date.h"
 #include "template/time_format.h"
 
 namespace lartsen {

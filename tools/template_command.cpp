@@ -28,7 +28,7 @@ int RunTemplateCommand(const FormatCommand& command, const LocaleInfo& locale, M
                        std::string& out, std::string& err) {
   const Settings settings{command.Format, command.Template.value_or(u""), kDefaultRefreshRate};
   NoClock clock;
-  TitleFormatter formatter(settings, locale, clock, memory);
+  TitleFormatter formatter(settings.TitlePattern, settings.TimeFormat, locale, clock, memory);
   int code = 0;
   for (const std::string& text : command.Moments) {
     try {

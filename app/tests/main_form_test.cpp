@@ -23,6 +23,7 @@ struct Fakes : MainWindowPort, RulesPort, StampingPort, AutoStartPort, MessagePo
   std::u16string caption;
   std::vector<std::u16string> messages;
   bool failTick = false, failTray = false, failRules = false, failUnloadTitle = false;
+  bool failRestore = false;
   std::size_t rulesToLoad = 0;
 
   void ShowTrayIcon() override {
@@ -55,6 +56,10 @@ struct Fakes : MainWindowPort, RulesPort, StampingPort, AutoStartPort, MessagePo
   void tmrRefresh_Timer() override {
     log.push_back("tick");
     if (failTick) throw Error(status::kFail, u"tick failed");
+  }
+  void RestoreLeftStamp() override {
+    log.push_back("restore");
+    if (failRestore) throw Error(status::kFail, u"journal unreadable");
   }
   void ApplyTitle(WindowHandle window) override {
     log.push_back("apply " + std::to_string(window));
@@ -104,7 +109,7 @@ TEST_F(MainFormTest, LoadRunsItsStepsInOrderAndStampsAtOnce) {
   f.storedAutoStart = true;
   form.Form_Load();
   EXPECT_EQ(f.log, (Log{"rules", "tray", "menu", "timer off", "interval 1000", "timer on",
-                        "check", "tick"}));
+                        "restore", "check", "tick"}));
   EXPECT_EQ(f.caption, u"    Всего правил: \t5");
   EXPECT_TRUE(f.checked);
 }
@@ -116,6 +121,7 @@ TEST_F(MainFormTest, FailingStepEndsTheLoadButAFailingFirstTickDoesNot) {
 
   f.failTray = false;
   f.failTick = true;
+  f.failRestore = true;  // neither does an unreadable journal
   f.log.clear();
   EXPECT_NO_THROW(form.Form_Load());
   EXPECT_EQ(f.log.back(), "tick");

@@ -111,7 +111,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   table.Conditions.push_back({u"NoSuchClass", u"*", u"*"});
   table.ConditionColumnsUsed = {true, false, false};
   table.ConditionsLoaded = true;
-  TitleFormatter formatter{settings, locale, clock, memory};
+  TitleFormatter formatter{settings.TitlePattern, settings.TimeFormat, locale, clock, memory};
   TitleWriter writer{windows, formatter};
   RefreshCycle cycle{guard, windows, processes, table, win32::UserCharacterOrder(), writer};
 

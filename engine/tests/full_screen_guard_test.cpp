@@ -5,7 +5,7 @@
 
 #include <map>
 
-#include "engine/tests/fake_windows.h"
+#include "support/testing/fake_windows.h"
 #include "support/error.h"
 #include "support/testing/fake_host.h"
 

@@ -8,7 +8,7 @@
 #include <map>
 #include <vector>
 
-#include "engine/tests/fake_windows.h"
+#include "support/testing/fake_windows.h"
 #include "support/error.h"
 
 namespace lartsen {

@@ -1,44 +1,21 @@
 // The title writer over a fake window system: stamping, moving, restoring and retitles.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <map>
 #include <set>
 #include <vector>
 
+#include "engine/stamp_journal.h"
 #include "engine/title_writer.h"
+#include "settings/settings.h"
 #include "support/error.h"
+#include "support/text.h"
+#include "support/testing/fake_windows.h"
 #include "template/tests/title_fakes.h"
 
 namespace lartsen {
 namespace {
-
-// Windows are titles by handle; a missing handle is a closed window; handle 0 is no window.
-class FakeWindows : public WindowPort {
- public:
-  WindowHandle GetForegroundWindow() override { return 0; }
-  std::u16string GetWindowText(WindowHandle w) override {
-    ++Reads;
-    if (FailReads) throw Error(status::kFail, u"read failed");
-    const auto it = Titles.find(w);
-    return it == Titles.end() ? std::u16string() : it->second;
-  }
-  void SetWindowText(WindowHandle w, std::u16string_view text) override { TrySetWindowText(w, text); }
-  bool TrySetWindowText(WindowHandle w, std::u16string_view text) override {
-    if (FailWrites) throw Error(status::kFail, u"write failed");
-    Writes.push_back({w, std::u16string(text)});
-    if (Hung.count(w)) return false;
-    if (w != 0 && Titles.count(w)) Titles[w] = std::u16string(text);
-    return true;
-  }
-  std::u16string GetWindowClassName(WindowHandle) override { return {}; }
-
-  std::map<WindowHandle, std::u16string> Titles;
-  std::set<WindowHandle> Hung;
-  std::vector<std::pair<WindowHandle, std::u16string>> Writes;
-  int Reads = 0;
-  bool FailReads = false;
-  bool FailWrites = false;
-};
 
 class TitleWriterTest : public ::testing::Test {
  protected:
@@ -47,8 +24,8 @@ class TitleWriterTest : public ::testing::Test {
   void Apply(WindowHandle w) {
     writer.ApplyTitle(w);
     EXPECT_EQ(writer.StampedWindow, w);
-    if (w != 0 && windows.Titles.count(w) && !windows.Hung.count(w)) {
-      EXPECT_EQ(windows.Titles[w], writer.StampedTitle);
+    if (w != 0 && windows.titles.count(w) && !windows.hung.count(w)) {
+      EXPECT_EQ(windows.titles[w], writer.StampedTitle);
     }
   }
   // The stamp follows the clock so that consecutive stamps differ.
@@ -58,95 +35,95 @@ class TitleWriterTest : public ::testing::Test {
   LocaleInfo locale = testing::TestLocale();
   testing::FakeClock clock;
   testing::FakeMemory memory;
-  TitleFormatter formatter{settings, locale, clock, memory};
-  FakeWindows windows;
+  TitleFormatter formatter{settings.TitlePattern, settings.TimeFormat, locale, clock, memory};
+  testing::FakeWindows windows;
   TitleWriter writer{windows, formatter};
 };
 
 TEST_F(TitleWriterTest, FirstCallStampsAndRepeatedCallsRefreshOnlyTheStamp) {
-  windows.Titles[7] = u"Блокнот";
+  windows.titles[7] = u"Блокнот";
   Tick(0);
   Apply(7);
-  EXPECT_EQ(windows.Titles[7], u"Блокнот [12:00:00]");
+  EXPECT_EQ(windows.titles[7], u"Блокнот [12:00:00]");
   EXPECT_EQ(writer.OriginalTitle, u"Блокнот");
   // The first call compared handle 0's empty text with the empty StampedTitle and wrote the
   // empty own title to handle 0, which changes nothing.
-  ASSERT_EQ(windows.Writes.size(), 2u);
-  EXPECT_EQ(windows.Writes[0], (std::pair<WindowHandle, std::u16string>{0, u""}));
+  ASSERT_EQ(windows.writes.size(), 2u);
+  EXPECT_EQ(windows.writes[0], (std::pair<WindowHandle, std::u16string>{0, u""}));
   Tick(1);
   Apply(7);
   Tick(1);
   Apply(7);  // written again even though the text is the same
-  EXPECT_EQ(windows.Titles[7], u"Блокнот [12:00:01]");
+  EXPECT_EQ(windows.titles[7], u"Блокнот [12:00:01]");
   EXPECT_EQ(writer.OriginalTitle, u"Блокнот");
-  EXPECT_EQ(windows.Writes.size(), 4u);
+  EXPECT_EQ(windows.writes.size(), 4u);
 }
 
 TEST_F(TitleWriterTest, RetitleBetweenCallsIsAdoptedAsTheOwnTitle) {
-  windows.Titles[7] = u"a.txt - Editor";
+  windows.titles[7] = u"a.txt - Editor";
   Apply(7);
-  windows.Titles[7] = u"b.txt - Editor";
+  windows.titles[7] = u"b.txt - Editor";
   Tick(5);
   Apply(7);
   EXPECT_EQ(writer.OriginalTitle, u"b.txt - Editor");
-  EXPECT_EQ(windows.Titles[7], u"b.txt - Editor [12:00:05]");
+  EXPECT_EQ(windows.titles[7], u"b.txt - Editor [12:00:05]");
 }
 
 TEST_F(TitleWriterTest, MovingRestoresTheFormerWindowOnlyWhileItShowsOurText) {
-  windows.Titles = {{1, u"W"}, {2, u"V"}, {3, u"U"}};
+  windows.titles = {{1, u"W"}, {2, u"V"}, {3, u"U"}};
   Apply(1);
   Apply(2);
-  EXPECT_EQ(windows.Titles[1], u"W");
-  EXPECT_EQ(windows.Titles[2], u"V [12:00:00]");
+  EXPECT_EQ(windows.titles[1], u"W");
+  EXPECT_EQ(windows.titles[2], u"V [12:00:00]");
   EXPECT_EQ(writer.OriginalTitle, u"V");
   // V's application retitles it before the stamp moves on: V keeps its own new title.
-  windows.Titles[2] = u"V2";
+  windows.titles[2] = u"V2";
   Apply(3);
-  EXPECT_EQ(windows.Titles[2], u"V2");
-  EXPECT_EQ(windows.Titles[3], u"U [12:00:00]");
+  EXPECT_EQ(windows.titles[2], u"V2");
+  EXPECT_EQ(windows.titles[3], u"U [12:00:00]");
 }
 
 TEST_F(TitleWriterTest, ClosedWindowIsNotRestoredAndTheStampMovesOn) {
-  windows.Titles = {{1, u"W"}, {2, u"V"}};
+  windows.titles = {{1, u"W"}, {2, u"V"}};
   Apply(1);
-  windows.Titles.erase(1);
-  const auto writesBefore = windows.Writes.size();
+  windows.titles.erase(1);
+  const auto writesBefore = windows.writes.size();
   Apply(2);
-  ASSERT_EQ(windows.Writes.size(), writesBefore + 1);  // only the stamp of V
-  EXPECT_EQ(windows.Writes.back().first, 2u);
+  ASSERT_EQ(windows.writes.size(), writesBefore + 1);  // only the stamp of V
+  EXPECT_EQ(windows.writes.back().first, 2u);
   // Stamping a window that closed meanwhile: reads empty, the write changes nothing.
   Apply(9);
   EXPECT_EQ(writer.OriginalTitle, u"");
-  EXPECT_EQ(windows.Titles[2], u"V");
+  EXPECT_EQ(windows.titles[2], u"V");
 }
 
 TEST_F(TitleWriterTest, EmptyOwnTitleAndEmptyStampKeepTheBlank) {
-  windows.Titles = {{1, u""}, {2, u"V"}};
+  windows.titles = {{1, u""}, {2, u"V"}};
   Apply(1);
-  EXPECT_EQ(windows.Titles[1], u" [12:00:00]");
+  EXPECT_EQ(windows.titles[1], u" [12:00:00]");
   settings.TitlePattern = u"";
   Apply(2);
-  EXPECT_EQ(windows.Titles[2], u"V ");
-  EXPECT_EQ(windows.Titles[1], u"");
+  EXPECT_EQ(windows.titles[2], u"V ");
+  EXPECT_EQ(windows.titles[1], u"");
   Apply(2);
-  EXPECT_EQ(windows.Titles[2], u"V ");
+  EXPECT_EQ(windows.titles[2], u"V ");
   EXPECT_EQ(writer.OriginalTitle, u"V");
 }
 
 TEST_F(TitleWriterTest, CallsWithNoWindowRestoreOnceAndThenChangeNothing) {
-  windows.Titles = {{1, u"W"}};
+  windows.titles = {{1, u"W"}};
   Apply(0);
   Apply(0);
-  EXPECT_EQ(windows.Titles[1], u"W");
+  EXPECT_EQ(windows.titles[1], u"W");
   Apply(1);
   Apply(0);
-  EXPECT_EQ(windows.Titles[1], u"W");
+  EXPECT_EQ(windows.titles[1], u"W");
   EXPECT_EQ(writer.OriginalTitle, u"");
   EXPECT_EQ(writer.StampedTitle, u" [12:00:00]");  // written to handle 0: no window shows it
-  windows.Titles[1] = u"W by itself";
+  windows.titles[1] = u"W by itself";
   Apply(0);
-  EXPECT_EQ(windows.Titles[1], u"W by itself");
-  for (const auto& write : windows.Writes) {
+  EXPECT_EQ(windows.titles[1], u"W by itself");
+  for (const auto& write : windows.writes) {
     if (write.first != 1) {
       EXPECT_EQ(write.first, 0u);
     }
@@ -154,51 +131,196 @@ TEST_F(TitleWriterTest, CallsWithNoWindowRestoreOnceAndThenChangeNothing) {
 }
 
 TEST_F(TitleWriterTest, HungWindowThatKeptItsTitleIsNotStampedTwice) {
-  windows.Titles = {{1, u"W"}, {2, u"V"}};
+  windows.titles = {{1, u"W"}, {2, u"V"}};
   Apply(1);
-  windows.Hung.insert(1);
+  windows.hung.insert(1);
   Tick(1);
   Apply(1);  // the write gives up: W still shows the stamp of 12:00:00
-  EXPECT_EQ(windows.Titles[1], u"W [12:00:00]");
-  windows.Hung.clear();
+  EXPECT_EQ(windows.titles[1], u"W [12:00:00]");
+  windows.hung.clear();
   Tick(2);
   Apply(1);
-  EXPECT_EQ(windows.Titles[1], u"W [12:00:02]");
+  EXPECT_EQ(windows.titles[1], u"W [12:00:02]");
   EXPECT_EQ(writer.OriginalTitle, u"W");
   // A write that gave up and arrives late is still recognised as ours.
-  windows.Hung.insert(1);
+  windows.hung.insert(1);
   Tick(3);
   Apply(1);
-  windows.Hung.clear();
-  windows.Titles[1] = u"W [12:00:03]";  // delivered when the window woke
+  windows.hung.clear();
+  windows.titles[1] = u"W [12:00:03]";  // delivered when the window woke
   Tick(4);
   Apply(1);
-  EXPECT_EQ(windows.Titles[1], u"W [12:00:04]");
+  EXPECT_EQ(windows.titles[1], u"W [12:00:04]");
   // A window that hangs before its first stamp is restored to what it showed.
-  windows.Hung.insert(2);
+  windows.hung.insert(2);
   Apply(2);
-  windows.Hung.clear();
+  windows.hung.clear();
   Apply(1);
-  EXPECT_EQ(windows.Titles[2], u"V");
+  EXPECT_EQ(windows.titles[2], u"V");
 }
 
 TEST_F(TitleWriterTest, FailuresEndTheCallAndKeepTheFieldsReached) {
-  windows.Titles = {{1, u"W"}, {2, u"V"}};
+  windows.titles = {{1, u"W"}, {2, u"V"}};
   Apply(1);
-  windows.FailWrites = true;
+  windows.failWrites = true;
   EXPECT_THROW(writer.ApplyTitle(2), Error);  // fails restoring W
   EXPECT_EQ(writer.StampedWindow, 1u);
   EXPECT_EQ(writer.StampedTitle, u"W [12:00:00]");
-  windows.FailWrites = false;
+  windows.failWrites = false;
   memory.FailStatus = true;
   EXPECT_THROW(writer.ApplyTitle(1), Error);  // the template fails: nothing is written
-  EXPECT_EQ(windows.Titles[1], u"W [12:00:00]");
+  EXPECT_EQ(windows.titles[1], u"W [12:00:00]");
   memory.FailStatus = false;
-  windows.FailReads = true;
+  windows.failTitle = true;
   EXPECT_THROW(writer.ApplyTitle(1), Error);
-  windows.FailReads = false;
+  windows.failTitle = false;
   Apply(2);
-  EXPECT_EQ(windows.Titles[1], u"W");
+  EXPECT_EQ(windows.titles[1], u"W");
+}
+
+}  // namespace
+}  // namespace lartsen
+
+namespace lartsen {
+namespace {
+
+// Records and clears are counted; a record is checked against the window when it is made.
+struct FakeJournal : StampJournalPort {
+  std::optional<StampRecord> Stored;
+  int Records = 0, Clears = 0;
+  bool Fail = false;
+  std::function<void(const StampRecord&)> OnRecord = [](const StampRecord&) {};
+  void Record(const StampRecord& record) override {
+    if (Fail) throw Error(status::kFail, u"store failed");
+    ++Records;
+    OnRecord(record);
+    Stored = record;
+  }
+  void Clear() override {
+    if (Fail) throw Error(status::kFail, u"store failed");
+    ++Clears;
+    Stored.reset();
+  }
+  std::optional<StampRecord> Read() override { return Stored; }
+};
+
+class StampJournalTest : public TitleWriterTest {
+ protected:
+  FakeJournal journal;
+  TitleWriter journaled{windows, formatter, &journal};
+};
+
+TEST_F(StampJournalTest, WrittenWhenTheStampMovesOrTheOwnTitleChangesNeverOnARefresh) {
+  windows.titles = {{1, u"W"}, {2, u"V"}};
+  journaled.ApplyTitle(0);  // nothing stamped yet: nothing to record
+  EXPECT_EQ(journal.Records + journal.Clears, 0);
+  // Recorded before the write: the window does not show the stamp yet.
+  journal.OnRecord = [&](const StampRecord& r) { EXPECT_EQ(windows.titles[r.Window], r.OwnTitle); };
+  journaled.ApplyTitle(1);
+  EXPECT_EQ(journal.Stored, (StampRecord{1, 100, u"W", u"W [12:00:00]"}));
+  for (int second = 1; second <= 5; ++second) {
+    Tick(second);
+    journaled.ApplyTitle(1);
+  }
+  EXPECT_EQ(journal.Records, 1) << "a tick that only refreshes the stamp wrote the journal";
+  windows.titles[1] = u"W renamed";
+  journaled.ApplyTitle(1);
+  EXPECT_EQ(journal.Stored, (StampRecord{1, 100, u"W renamed", u"W renamed [12:00:05]"}));
+  journaled.ApplyTitle(2);
+  EXPECT_EQ(journal.Records, 3);
+  EXPECT_EQ(journal.Stored->Window, 2u);
+  // The stamp leaves every window: cleared once, after the restore.
+  journal.OnRecord = [](const StampRecord&) {};
+  journaled.ApplyTitle(0);
+  journaled.ApplyTitle(0);
+  EXPECT_EQ(windows.titles[2], u"V");
+  EXPECT_EQ(journal.Clears, 1);
+  EXPECT_FALSE(journal.Stored);
+}
+
+TEST_F(StampJournalTest, FailingStoreDoesNotStopTheStampingAndIsTriedAgain) {
+  windows.titles = {{1, u"W"}};
+  journal.Fail = true;
+  journaled.ApplyTitle(1);
+  EXPECT_EQ(windows.titles[1], u"W [12:00:00]");
+  journal.Fail = false;
+  Tick(1);
+  journaled.ApplyTitle(1);
+  EXPECT_EQ(journal.Stored, (StampRecord{1, 100, u"W", u"W [12:00:01]"}));
+  journaled.ApplyTitle(1);
+  EXPECT_EQ(journal.Records, 1);
+}
+
+TEST_F(StampJournalTest, RestoreAtStartGivesBackOnlyAPlainlyStampedWindowAndAlwaysClears) {
+  const StampRecord left{1, 100, u"W 2", u"W 2 [12:00:00]"};
+  struct Case {
+    std::u16string shown;
+    bool restored;
+  } cases[] = {
+      {u"W 2 [12:00:00]", true},   // the text written last
+      {u"W 2 [12:07:31]", true},   // refreshed after the record
+      {u"W 2 [9:05:01]", true},    // runs of digits may change length
+      {u"W 2 {Tue}", true},        // the template as it expands now
+      {u"W 2", false},             // retitled by its application, or restored already
+      {u"W 2 [draft]", false},
+      {u"W 2  [12:00:00]", false},
+      {u"W 23 [12:00:00]", false},
+      {u"Other [12:00:00]", false},
+  };
+  for (const Case& c : cases) {
+    windows.titles = {{1, c.shown}};
+    journal.Stored = left;
+    RestoreLeftStamp(journal, windows, u"{Tue}");
+    EXPECT_EQ(windows.titles[1], c.restored ? u"W 2" : c.shown) << ToUtf8(c.shown);
+    EXPECT_FALSE(journal.Stored);
+  }
+  // Another process's window under the same handle, and a closed window: no write at all.
+  for (std::uint32_t process : {7u, 100u}) {
+    windows.titles = process == 100 ? decltype(windows.titles){} : decltype(windows.titles){{1, u"W 2 [12:00:00]"}};
+    journal.Stored = StampRecord{1, process, u"W 2", u"W 2 [12:00:00]"};
+    windows.writes.clear();
+    RestoreLeftStamp(journal, windows, u"");
+    EXPECT_TRUE(windows.writes.empty());
+    EXPECT_FALSE(journal.Stored);
+  }
+}
+
+// One text value in the settings store, as the program keeps the journal.
+struct OneValueStore : SettingsStorePort {
+  std::map<std::u16string, SettingValue>& values;
+  explicit OneValueStore(std::map<std::u16string, SettingValue>& v) : values(v) {}
+  SettingValue ReadSetting(std::u16string_view, std::u16string_view key, SettingKind,
+                           const SettingValue& defaultValue) override {
+    auto it = values.find(std::u16string(key));
+    return it == values.end() ? defaultValue : it->second;
+  }
+  void WriteSetting(std::u16string_view section, std::u16string_view key, SettingKind kind,
+                    const SettingValue& value) override {
+    EXPECT_EQ(section, u"");
+    EXPECT_EQ(kind, SettingKind::Text);
+    values[std::u16string(key)] = value;
+  }
+};
+
+TEST(StoredStampJournalTest, KeepsTheRecordInOneValueAndRejectsAnythingElse) {
+  std::map<std::u16string, SettingValue> values;
+  StoredStampJournal stored([&] { return std::make_unique<OneValueStore>(values); });
+  EXPECT_FALSE(stored.Read());
+  const StampRecord record{0x1F0042, 4294967295u, u"12 3 ящик ", u"12 3 ящик  [1 2]"};
+  stored.Record(record);
+  EXPECT_EQ(values.size(), 1u);
+  EXPECT_EQ(std::get<std::u16string>(values[u"Stamped Window"]),
+            u"2031682 4294967295 10 12 3 ящик 12 3 ящик  [1 2]");
+  EXPECT_EQ(stored.Read(), record);
+  stored.Clear();
+  EXPECT_EQ(std::get<std::u16string>(values[u"Stamped Window"]), u"");
+  EXPECT_FALSE(stored.Read());
+  for (std::u16string_view bad : {u"0 1 1 WW", u"5 1 9 short", u"5 5 5   x", u"5 1 x", u"5 4294967296 0 ",
+                                  u"5  1 0 a", u"99999999999999999999999 1 0 a", u"5 1 1"}) {
+    EXPECT_FALSE(StoredStampJournal::Decode(bad)) << ToUtf8(bad);
+  }
+  values[u"Stamped Window"] = std::int32_t{5};
+  EXPECT_FALSE(stored.Read());
 }
 
 }  // namespace

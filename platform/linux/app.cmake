@@ -7,7 +7,6 @@ add_library(lartsen_linux_app STATIC
   ${CMAKE_CURRENT_LIST_DIR}/app/shell_qt.cpp
   ${CMAKE_CURRENT_LIST_DIR}/app/signal_pipe.cpp
   ${CMAKE_CURRENT_LIST_DIR}/app/x11_watch.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/app/rules_file_commands.cpp
   ${CMAKE_CURRENT_LIST_DIR}/app/program_parts.cpp
   ${CMAKE_CURRENT_LIST_DIR}/app/placeholder_dialogs.cpp)
 target_link_libraries(lartsen_linux_app PUBLIC lartsen_linux Qt6::Widgets)
@@ -42,3 +41,14 @@ add_dependencies(lartsen lartsen_linux_data)
 add_executable(lartsen-test-window ${CMAKE_CURRENT_LIST_DIR}/tests/test_window.cpp)
 target_link_libraries(lartsen-test-window PRIVATE PkgConfig::XCB)
 lartsen_warnings(lartsen-test-window)
+
+# The program as a user drives it: tray, menu, rules, full screen, signals (label x11).
+add_test(NAME lartsen_e2e
+  COMMAND ${CMAKE_CURRENT_LIST_DIR}/tests/e2e/lartsen_e2e.sh $<TARGET_FILE_DIR:lartsen> ${CMAKE_BINARY_DIR}/screenshots)
+set_tests_properties(lartsen_e2e PROPERTIES LABELS x11 TIMEOUT 180 RESOURCE_LOCK x11_display)
+
+# Without an X11 display the program says so in one line and ends with status 1.
+add_test(NAME lartsen_needs_x11
+  COMMAND sh -c "env -u DISPLAY WAYLAND_DISPLAY=wayland-0 \"$0\"; echo \"status=$?\"" $<TARGET_FILE:lartsen>)
+set_tests_properties(lartsen_needs_x11 PROPERTIES LABELS native
+  PASS_REGULAR_EXPRESSION "^lartsen: [^\n]*X11[^\n]*\nstatus=1\n$")

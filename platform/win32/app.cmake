@@ -4,7 +4,8 @@ target_sources(lartsen_win32 PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/app/auto_start_win32.cpp
   ${CMAKE_CURRENT_LIST_DIR}/app/single_instance.cpp
   ${CMAKE_CURRENT_LIST_DIR}/app/message_boxes.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/app/environment_win32.cpp)
+  ${CMAKE_CURRENT_LIST_DIR}/app/environment_win32.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/app/crash_restore.cpp)
 
 add_executable(Lartsen WIN32
   ${CMAKE_CURRENT_LIST_DIR}/app/lartsen_main.cpp
@@ -17,6 +18,18 @@ target_link_options(Lartsen PRIVATE -municode -mwindows)
 # The shipped program is small: no symbols, unused code dropped.
 target_compile_options(Lartsen PRIVATE -Os -ffunction-sections -fdata-sections)
 target_link_options(Lartsen PRIVATE -s -Wl,--gc-sections)
+
+# The same program with a test-only way to make it crash; never shipped.
+add_executable(lartsen_crash_probe WIN32
+  ${CMAKE_CURRENT_LIST_DIR}/app/lartsen_main.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/app/main_window.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/app/program_parts.cpp)
+target_compile_definitions(lartsen_crash_probe PRIVATE LARTSEN_CRASH_TRIGGER)
+target_link_libraries(lartsen_crash_probe PRIVATE lartsen_win32 lartsen_core lartsen_resources comctl32 shell32)
+lartsen_warnings(lartsen_crash_probe)
+lartsen_windows_static(lartsen_crash_probe)
+target_link_options(lartsen_crash_probe PRIVATE -municode -mwindows)
+set_target_properties(lartsen_crash_probe PROPERTIES EXCLUDE_FROM_ALL ON)
 
 lartsen_add_gtest(win32_app_tests
   SOURCES ${CMAKE_CURRENT_LIST_DIR}/tests/app_registry_test.cpp
@@ -34,7 +47,7 @@ lartsen_add_gtest(e2e_app_tests
   LIBS shell32 advapi32
   LABELS e2e
   TIMEOUT 300)
-add_dependencies(e2e_app_tests Lartsen e2e_window_helper)
+add_dependencies(e2e_app_tests Lartsen lartsen_crash_probe e2e_window_helper)
 
 # The tray menu as a user meets it, on a real notification area (needs DISPLAY, trayer, xdotool).
 add_test(NAME e2e_tray_menu

@@ -3,7 +3,7 @@
 
 #include <windows.h>
 
-#include "template/ole_date.h"
+#include "support/ole_date.h"
 
 namespace lartsen::win32 {
 

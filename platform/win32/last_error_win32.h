@@ -3,6 +3,8 @@
 
 #include <windows.h>
 
+#include <string_view>
+
 #include "support/error.h"
 
 namespace lartsen::win32 {
@@ -11,5 +13,11 @@ namespace lartsen::win32 {
 // prefixed by `what` (the call that failed).
 Error ErrorFromWin32(DWORD code, const wchar_t* what);
 inline Error LastError(const wchar_t* what) { return ErrorFromWin32(GetLastError(), what); }
+
+// Status HRESULT_FROM_WIN32(code) with `description` as it stands, for the texts the user reads.
+Error Win32Error(DWORD code, std::u16string_view description);
+[[noreturn]] inline void ThrowLastError(std::u16string_view description) {
+  throw Win32Error(GetLastError(), description);
+}
 
 }  // namespace lartsen::win32

@@ -3,22 +3,16 @@
 
 #include <windows.h>
 
+#include "platform/win32/owned_win32.h"
+#include "platform/win32/win_text.h"
+
 namespace lartsen::win32 {
-namespace {
-
-struct HandleCloser {
-  HANDLE handle;
-  ~HandleCloser() { CloseHandle(handle); }
-};
-
-}  // namespace
 
 std::optional<std::string> Win32FileReader::ReadFileBytes(std::u16string_view path) {
-  const std::wstring name(path.begin(), path.end());
-  const HANDLE file = CreateFileW(name.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+  const HANDLE file = CreateFileW(Wide(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                                   nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) return std::nullopt;
-  const HandleCloser closer{file};
+  const OwnedHandle closer(file);
   LARGE_INTEGER size{};
   if (!GetFileSizeEx(file, &size) || size.QuadPart < 0 ||
       static_cast<unsigned long long>(size.QuadPart) > kMaxListFileBytes) {

@@ -16,15 +16,5 @@ foreach(loc en_US ru_RU de_DE)
     ENVIRONMENT "LC_ALL=${loc}.UTF-8;LANG=${loc}.UTF-8")
 endforeach()
 
-# Speed of the notation against the platform's VarFormat, printed; fails only if ours is slower.
-add_executable(time_format_speed ${CMAKE_CURRENT_LIST_DIR}/tests/time_format_speed.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/locale_win32.cpp)
-target_link_libraries(time_format_speed PRIVATE lartsen_core oleaut32)
-lartsen_warnings(time_format_speed)
-lartsen_windows_static(time_format_speed)
-add_test(NAME time_format_speed COMMAND time_format_speed)
-set_tests_properties(time_format_speed PROPERTIES TIMEOUT 300 LABELS "windows;bench"
-  ENVIRONMENT "LC_ALL=en_US.UTF-8;LANG=en_US.UTF-8")
-
 lartsen_add_gtest(clock_win32_tests SOURCES ${CMAKE_CURRENT_LIST_DIR}/tests/clock_win32_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/clock_win32.cpp)

@@ -7,6 +7,9 @@
 #include <cstring>
 #include <vector>
 
+#include "platform/win32/owned_win32.h"
+#include "platform/win32/win_text.h"
+
 namespace lartsen::win32 {
 
 namespace {
@@ -39,26 +42,6 @@ HMODULE Kernel32() { return GetModuleHandleW(L"kernel32.dll"); }
 HMODULE Psapi() {
   static const HMODULE psapi = LoadLibraryW(L"psapi.dll");
   return psapi;
-}
-
-// Closes the handle on every way out of a route.
-class OwnedHandle {
- public:
-  explicit OwnedHandle(HANDLE handle) : handle_(handle == INVALID_HANDLE_VALUE ? nullptr : handle) {}
-  ~OwnedHandle() {
-    if (handle_) CloseHandle(handle_);
-  }
-  OwnedHandle(const OwnedHandle&) = delete;
-  OwnedHandle& operator=(const OwnedHandle&) = delete;
-  HANDLE get() const { return handle_; }
-  explicit operator bool() const { return handle_ != nullptr; }
-
- private:
-  HANDLE handle_;
-};
-
-std::u16string FromWide(const wchar_t* text) {
-  return std::u16string(reinterpret_cast<const char16_t*>(text), std::wcslen(text));
 }
 
 // Single-byte text of the system code page, up to its first NUL, as Unicode.
@@ -121,7 +104,7 @@ std::u16string ProcessWin32::SnapshotPathWide(void* snapshot, std::uint32_t Proc
   for (BOOL more = first(snapshot, &record); more; more = next(snapshot, &record)) {
     if (record.th32ProcessID == ProcessId) {
       record.szExeFile[MAX_PATH - 1] = L'\0';
-      return FromWide(record.szExeFile);
+      return Utf16(record.szExeFile);
     }
   }
   return {};
@@ -148,7 +131,7 @@ std::u16string ProcessWin32::QueryFullProcessPath(std::uint32_t ProcessId) {
   DWORD size = kPathCapacity;
   // Flags 0: the drive-letter form of the path, not the native device form.
   if (!queryImageName(process.get(), 0, buffer.data(), &size)) return {};
-  return FromWide(buffer.data());
+  return Utf16(buffer.data());
 }
 
 std::u16string ProcessWin32::GetProcessModulePath(std::uint32_t ProcessId) {
@@ -163,7 +146,7 @@ std::u16string ProcessWin32::GetProcessModulePath(std::uint32_t ProcessId) {
   if (!enumModules(process.get(), &module, sizeof(module), &needed)) return {};
   std::vector<wchar_t> buffer(kPathCapacity + 1, L'\0');
   if (moduleFileName(process.get(), module, buffer.data(), kPathCapacity) == 0) return {};
-  return FromWide(buffer.data());
+  return Utf16(buffer.data());
 }
 
 }  // namespace lartsen::win32

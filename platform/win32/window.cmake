@@ -23,10 +23,3 @@ add_test(NAME win32_number_text_tests_ru_RU COMMAND win32_number_text_tests)
 set_tests_properties(win32_number_text_tests_ru_RU PROPERTIES TIMEOUT 300 LABELS "windows"
   ENVIRONMENT "LC_ALL=ru_RU.UTF-8;LANG=ru_RU.UTF-8")
 
-# Expansion speed against the plain platform composition, printed by a ctest entry.
-add_executable(title_bench_win32 ${CMAKE_CURRENT_LIST_DIR}/tests/title_bench_win32.cpp)
-target_link_libraries(title_bench_win32 PRIVATE lartsen_win32 oleaut32 shlwapi)
-lartsen_warnings(title_bench_win32)
-lartsen_windows_static(title_bench_win32)
-add_test(NAME title_bench_win32 COMMAND title_bench_win32)
-set_tests_properties(title_bench_win32 PROPERTIES TIMEOUT 300 LABELS "windows;bench")

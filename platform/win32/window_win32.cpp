@@ -118,4 +118,10 @@ std::u16string WindowWin32::GetWindowClassName(WindowHandle window) {
   return name;
 }
 
+std::uint32_t WindowWin32::GetWindowProcessId(WindowHandle window) {
+  DWORD process = 0;
+  if (window != 0) GetWindowThreadProcessId(ToHwnd(window), &process);
+  return process;
+}
+
 }  // namespace lartsen::win32

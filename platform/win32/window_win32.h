@@ -21,6 +21,7 @@ class WindowWin32 : public WindowPort {
   void SetWindowText(WindowHandle window, std::u16string_view text) override;
   bool TrySetWindowText(WindowHandle window, std::u16string_view text) override;
   std::u16string GetWindowClassName(WindowHandle window) override;
+  std::uint32_t GetWindowProcessId(WindowHandle window) override;
 
   // The class and the owning process of a window are fixed for its life, and the stamped window
   // is asked for them on every tick (by the guard, the rules and the writer). The answers for

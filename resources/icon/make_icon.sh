@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Draws the program icon "A_MAIN" (a window whose title bar carries a clock) and packs it into
-# lartsen.ico with the sizes 16 to 256; with --hicolor DIR it writes instead the PNG files of the
-# icon theme (DIR/<size>x<size>/apps/lartsen.png, 16 to 256 with 22). Run from anywhere; needs
-# ImageMagick's convert.
+# lartsen.ico with the sizes 16 to 256, and the small sizes alone into setup.ico; with
+# --hicolor DIR it writes instead the PNG files of the icon theme (DIR/<size>x<size>/apps/lartsen.png,
+# 16 to 256 with 22). Run from anywhere; needs ImageMagick's convert.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 work=$(mktemp -d)
@@ -43,3 +43,5 @@ if [ "${1:-}" = "--hicolor" ]; then
 fi
 convert "$work"/icon-16.png "$work"/icon-24.png "$work"/icon-32.png "$work"/icon-48.png \
   "$work"/icon-64.png "$work"/icon-128.png "$work"/icon-256.png "$here/lartsen.ico"
+# The setup program shows its icon small only; the large sizes would only make it bigger.
+convert "$work"/icon-16.png "$work"/icon-24.png "$work"/icon-32.png "$work"/icon-48.png "$here/setup.ico"

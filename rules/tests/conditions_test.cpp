@@ -8,6 +8,8 @@
 #include "rules/conditions.h"
 #include "rules/portable_ansi.h"
 #include "rules/tests/fake_files.h"
+#include "support/testing/fake_environment.h"
+#include "support/testing/fake_messages.h"
 
 namespace lartsen {
 namespace {
@@ -16,36 +18,13 @@ const std::u16string kMain = u"C:\\Prog\\Conditions.INI";
 const std::u16string kDebug = u"C:\\Prog\\Conditions.Debug.INI";
 const std::u16string kUser = u"C:\\Users\\u\\AppData\\Roaming\\Nerrowind\\Ларцен\\Conditions.INI";
 
-class FakeEnvironment final : public EnvironmentPort {
- public:
-  std::u16string ProgramFolder() override { return u"C:\\Prog"; }
-  bool IsInIDE() override { return in_ide; }
-  std::u16string GetSpecialFolder(int csidl) override {
-    if (fail_special_folder) throw std::runtime_error("no folder");
-    return csidl == kCsidlAppData ? u"C:\\Users\\u\\AppData\\Roaming" : u"?";
-  }
-  std::u16string GetFullFileName(std::u16string_view path) override { return std::u16string(path); }
-  bool in_ide = false;
-  bool fail_special_folder = false;
-};
-
-class RecordingMessages final : public MessagePort {
- public:
-  void ShowMessage(std::u16string_view text, unsigned style) override {
-    texts.emplace_back(text);
-    styles.push_back(style);
-  }
-  std::vector<std::u16string> texts;
-  std::vector<unsigned> styles;
-};
-
 class ConditionsTest : public ::testing::Test {
  protected:
   FakeFiles files_;
   PortableAnsiDecoder ansi_;
   ListReader reader_{files_, ansi_};
   FakeEnvironment environment_;
-  RecordingMessages messages_;
+  FakeMessages messages_;
   ConditionsTable table_;
   ConditionsLoader loader_{table_, environment_, reader_, messages_};
 };
@@ -54,7 +33,7 @@ TEST_F(ConditionsTest, FileNamesFollowTheBuildKind) {
   EXPECT_EQ(loader_.GetConditionsFileName(), kMain);
   EXPECT_EQ(loader_.GetDebugConditionsFileName(), kDebug);
   EXPECT_EQ(loader_.GetOptionalConditionsFileName(), kUser);
-  environment_.in_ide = true;
+  environment_.inIde = true;
   EXPECT_EQ(loader_.GetConditionsFileName(), u"C:\\Prog\\Output\\Conditions.INI");
   EXPECT_EQ(loader_.GetDebugConditionsFileName(), kDebug);
 }
@@ -63,7 +42,7 @@ TEST_F(ConditionsTest, NoFilesLeaveNothingLoadedAndSayNothing) {
   loader_.LoadConditions();
   EXPECT_FALSE(table_.ConditionsLoaded);
   EXPECT_TRUE(table_.Conditions.empty());
-  EXPECT_TRUE(messages_.texts.empty());
+  EXPECT_TRUE(messages_.shown.empty());
 }
 
 TEST_F(ConditionsTest, RulesKeepFileOrderAcrossFiles) {
@@ -82,9 +61,9 @@ TEST_F(ConditionsTest, FileWithCountNotAMultipleOfThreeIsReportedAndSkippedWhole
   files_.files[kMain] = "a\nb\nc\nd\n";
   files_.files[kDebug] = "x\n*\n*\n";
   loader_.LoadConditions();
-  ASSERT_EQ(messages_.texts.size(), 1u);
-  EXPECT_EQ(messages_.texts[0], kMain + u"\r\n\r\nОшибка в файле условий. оличество строк должно быть кратно трём.");
-  EXPECT_EQ(messages_.styles[0], 16u);
+  ASSERT_EQ(messages_.shown.size(), 1u);
+  EXPECT_EQ(messages_.shown[0].text, kMain + u"\r\n\r\nОшибка в файле условий. оличество строк должно быть кратно трём.");
+  EXPECT_EQ(messages_.shown[0].style, 16u);
   ASSERT_EQ(table_.Conditions.size(), 1u);
   EXPECT_EQ(table_.Conditions[0][0], u"x");
 }
@@ -127,8 +106,8 @@ TEST_F(ConditionsTest, FailurePartWayKeepsThePreviousTable) {
   files_.files[kMain] = "Notepad\n*\n*\n";
   loader_.LoadConditions();
   files_.files[kMain] = "Other\n*\n*\n*\n*\nx.exe\n";
-  environment_.fail_special_folder = true;
-  EXPECT_THROW(loader_.LoadConditions(), std::runtime_error);
+  environment_.failSpecialFolder = true;
+  EXPECT_THROW(loader_.LoadConditions(), Error);
   ASSERT_EQ(table_.Conditions.size(), 1u);
   EXPECT_EQ(table_.Conditions[0][0], u"Notepad");
   EXPECT_EQ(table_.ConditionColumnsUsed, (std::array<bool, 3>{true, false, false}));

@@ -7,24 +7,14 @@
 #include <string>
 #include <vector>
 
-#include "settings/read_me_file.h"
 #include "support/text.h"
+#include "support/testing/fake_environment.h"
 #include "support/testing/fake_host.h"
+#include "support/testing/fake_messages.h"
+#include "support/testing/fake_shell.h"
 
 namespace lartsen {
 namespace {
-
-class Environment : public EnvironmentPort {
- public:
-  bool inIde = false;
-  std::u16string ProgramFolder() override { return u"C:\\Program Files\\Lartsen"; }
-  bool IsInIDE() override { return inIde; }
-  std::u16string GetSpecialFolder(int csidl) override {
-    EXPECT_EQ(csidl, kCsidlAppData);
-    return u"C:\\Users\\Ира\\AppData\\Roaming";
-  }
-  std::u16string GetFullFileName(std::u16string_view path) override { return std::u16string(path); }
-};
 
 // Directories as the calls name them; the application-data folder exists from the start.
 class Disk : public FileSystemPort {
@@ -51,35 +41,18 @@ class Disk : public FileSystemPort {
   }
 };
 
-class Shell : public ShellPort {
- public:
-  struct Open {
-    WindowHandle owner;
-    std::u16string path, folder;
-  };
-  std::vector<Open> opened;
-  bool succeeds = false;
-  WindowHandle GetActiveWindow() override { return 0x1234; }
-  bool OpenDocument(WindowHandle owner, std::u16string_view path, std::u16string_view folder) override {
-    opened.push_back({owner, std::u16string(path), std::u16string(folder)});
-    return succeeds;
-  }
-};
-
-class Messages : public MessagePort {
- public:
-  std::vector<std::pair<std::u16string, unsigned>> shown;
-  void ShowMessage(std::u16string_view text, unsigned style) override { shown.emplace_back(text, style); }
-};
-
 class OptionalConditionsTest : public ::testing::Test {
  protected:
-  Environment environment;
+  OptionalConditionsTest() {
+    environment.programFolder = u"C:\\Program Files\\Lartsen";
+    environment.appData = u"C:\\Users\\Ира\\AppData\\Roaming";
+  }
+  FakeEnvironment environment;
   FakeHost host;
   Disk disk;
   ComplexDirectory directories{disk, host, environment};
-  Shell shell;
-  Messages messages;
+  FakeShell shell;
+  FakeMessages messages;
   OptionalConditions commands{environment, host, directories, shell, messages};
   const std::u16string userFolder = u"C:\\Users\\Ира\\AppData\\Roaming\\Nerrowind\\Ларцен";
 };
@@ -94,8 +67,8 @@ TEST_F(OptionalConditionsTest, FirstUseCreatesTheUserFolderAndReportsTheMissingF
   EXPECT_EQ(shell.opened[0].path, userFolder + u"\\Conditions.INI");
   EXPECT_EQ(shell.opened[0].folder, userFolder);
   ASSERT_EQ(messages.shown.size(), 1u);
-  EXPECT_EQ(messages.shown[0].first, u"Не удалось открыть файл с дополнительными правилами.");
-  EXPECT_EQ(messages.shown[0].second, 16u);
+  EXPECT_EQ(messages.shown[0].text, u"Не удалось открыть файл с дополнительными правилами.");
+  EXPECT_EQ(messages.shown[0].style, 16u);
 }
 
 TEST_F(OptionalConditionsTest, AnExistingFileOpensWithoutMessageOrCreation) {
@@ -125,20 +98,8 @@ TEST_F(OptionalConditionsTest, ExamplesOpenBesideTheProgramAndCreateNothing) {
   EXPECT_EQ(shell.opened[1].path, u"C:\\Program Files\\Lartsen\\Output\\Conditions.Optional.INI");
   EXPECT_TRUE(disk.created.empty());
   ASSERT_EQ(messages.shown.size(), 1u);  // only the failed first open
-  EXPECT_EQ(messages.shown[0].first, u"Не удалось открыть файл с примерами дополнительными правилами.");
-  EXPECT_EQ(messages.shown[0].second, 16u);
-}
-
-TEST_F(OptionalConditionsTest, ReadMeOpensBesideTheProgramOrSaysItCannot) {
-  EXPECT_FALSE(OpenReadMeFile(7, environment, shell, messages));
-  ASSERT_EQ(shell.opened.size(), 1u);
-  EXPECT_EQ(shell.opened[0].owner, 7u);
-  EXPECT_EQ(shell.opened[0].path, u"C:\\Program Files\\Lartsen\\ReadMe.TXT");
-  ASSERT_EQ(messages.shown.size(), 1u);
-  EXPECT_EQ(messages.shown[0].first, u"Не удаётся открыть файл ReadMe.TXT");
-  shell.succeeds = true;
-  EXPECT_TRUE(OpenReadMeFile(7, environment, shell, messages));
-  EXPECT_EQ(messages.shown.size(), 1u);
+  EXPECT_EQ(messages.shown[0].text, u"Не удалось открыть файл с примерами дополнительными правилами.");
+  EXPECT_EQ(messages.shown[0].style, 16u);
 }
 
 }  // namespace

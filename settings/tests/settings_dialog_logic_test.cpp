@@ -9,26 +9,12 @@
 #include <vector>
 
 #include "support/text.h"
+#include "support/testing/fake_clock.h"
+#include "support/testing/fake_messages.h"
 
 namespace lartsen {
 namespace {
 
-struct Message {
-  std::u16string text;
-  unsigned style;
-};
-
-class RecordingMessages : public MessagePort {
- public:
-  std::vector<Message> shown;
-  void ShowMessage(std::u16string_view text, unsigned style) override { shown.push_back({std::u16string(text), style}); }
-};
-
-class FixedClock : public ClockPort {
- public:
-  double now = 45000.5;  // 15 March 2023 12:00
-  double Now() override { return now; }
-};
 
 // Hands out the lowest value of each range, plus a scripted offset, and records the bounds asked.
 class ScriptedRandom : public RandomPort {
@@ -55,9 +41,9 @@ class SettingsDialogLogicTest : public ::testing::Test {
  protected:
   Settings settings{u"ttttt", u"[%time%]", 1000};
   LocaleInfo locale = LocaleWithDecimal(u".");
-  FixedClock clock;
+  testing::FakeClock clock;
   ScriptedRandom random;
-  RecordingMessages messages;
+  FakeMessages messages;
   ErrorReporter reporter{messages};
   std::vector<Settings> saved;
   bool saveFails = false;
@@ -155,7 +141,7 @@ TEST_F(SettingsDialogLogicTest, AFailingStoreStillClosesWithTheNewValues) {
 }
 
 TEST_F(SettingsDialogLogicTest, SampleMomentsDrawTheirPartsInOrder) {
-  EXPECT_EQ(logic.GetSampleDate(0), clock.now);
+  EXPECT_EQ(logic.GetSampleDate(0), clock.Moment);
   EXPECT_TRUE(random.asked.empty());
   random.offsets = {51, 2, 13, 14, 14, 15};  // 2001, March, 13:14, the 15th, :15
   const double moment = logic.GetSampleDate(3);
@@ -171,7 +157,7 @@ TEST_F(SettingsDialogLogicTest, PreviewsShowFiveSamplesSeparatedByEmptyLines) {
   ASSERT_EQ(messages.shown.size(), 2u);
   const std::u16string random1950 = FromUtf8(std::to_string(18264L * 86400));
   EXPECT_EQ(messages.shown[0].style, 64u);
-  EXPECT_EQ(messages.shown[0].text, u"hh@" + FromUtf8(std::to_string(static_cast<long>(clock.now * 86400))) +
+  EXPECT_EQ(messages.shown[0].text, u"hh@" + FromUtf8(std::to_string(static_cast<long>(clock.Moment * 86400))) +
                                         u"\r\n\r\nhh@" + random1950 + u"\r\n\r\nhh@" + random1950 +
                                         u"\r\n\r\nhh@" + random1950 + u"\r\n\r\nhh@" + random1950);
   EXPECT_TRUE(messages.shown[1].text.starts_with(u"<x>|nn@"));
@@ -193,7 +179,7 @@ TEST_F(SettingsDialogLogicTest, FailingPreviewsAreReportedUnderTheirHeading) {
 }
 
 TEST(ErrorReporterTest, AnErrorWithoutDescriptionShowsItsCode) {
-  RecordingMessages messages;
+  FakeMessages messages;
   ErrorReporter reporter(messages);
   reporter.ReportError(Error(status::kOverflow, u""), 16, u"Ошибка в шаблоне!");
   ASSERT_EQ(messages.shown.size(), 1u);

@@ -22,6 +22,9 @@ TEST(Paths, BuildFileNameJoinsWithExactlyOneBackslash) {
   EXPECT_EQ(asBuildFileName(u"C:\\", u"\\a.ini"), u"C:\\a.ini");
   EXPECT_EQ(asBuildFileName(u"", u"a.ini"), u"a.ini");
   EXPECT_EQ(asBuildFileName(u"\\\\server\\share", u"a.ini"), u"\\\\server\\share\\a.ini");
+  EXPECT_EQ(asBuildFileName(u"/home/u/.config/", u"Nerrowind\\Ларцен\\Conditions.INI"),
+            u"/home/u/.config/Nerrowind/Ларцен/Conditions.INI");
+  EXPECT_EQ(asBuildFileName(u"/", u"a.ini"), u"/a.ini");
 }
 
 TEST(Paths, FileNameAndFolderOfAPath) {

@@ -4,7 +4,7 @@
 #include <ctime>
 
 #include "support/system_clock.h"
-#include "template/ole_date.h"
+#include "support/ole_date.h"
 
 namespace lartsen {
 namespace {

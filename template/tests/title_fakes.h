@@ -1,26 +1,16 @@
-// Fakes of the clock and the memory figures for tests of the template and the title writer.
+// Fakes of the memory figures and a test locale for tests of the template and the title writer.
 #pragma once
 
 #include <string>
 #include <vector>
 
-#include "support/clock_port.h"
+#include "support/testing/fake_clock.h"
 #include "support/error.h"
 #include "support/memory_port.h"
 #include "template/locale_info.h"
 #include "template/number_text.h"
 
 namespace lartsen::testing {
-
-class FakeClock : public ClockPort {
- public:
-  double Now() override {
-    ++Reads;
-    return Moment;
-  }
-  double Moment = 45000.5;  // 15 March 2023 12:00:00
-  int Reads = 0;
-};
 
 // Records every call in order; size text is "<number>b" so tests can tell which figure it was.
 class FakeMemory : public MemoryPort {

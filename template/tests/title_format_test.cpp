@@ -17,11 +17,12 @@ class TitleFormatTest : public ::testing::Test {
                         std::u16string format = u"hh:nn:ss") {
     return formatter.FormatTitle(pattern, moment, format);
   }
-  Settings settings{u"hh:nn:ss", u"[%time%]", 1000};
+  std::u16string storedPattern = u"[%time%]";
+  std::u16string storedFormat = u"hh:nn:ss";
   LocaleInfo locale = testing::TestLocale(u",");
   FakeClock clock;
   FakeMemory memory;
-  TitleFormatter formatter{settings, locale, clock, memory};
+  TitleFormatter formatter{storedPattern, storedFormat, locale, clock, memory};
 };
 
 TEST_F(TitleFormatTest, EveryPlaceholderInTableOrderAndAnyLetterCase) {
@@ -76,8 +77,8 @@ TEST_F(TitleFormatTest, NullArgumentsTakeStoredSettingsAndTheClock) {
   EXPECT_EQ(formatter.FormatTitle(u"<%time%>", std::nullopt, std::nullopt), u"<18:00:00>");
   EXPECT_EQ(formatter.FormatTitle(u"<%time%>", 0.25, u"\"x\""), u"<x>");
   EXPECT_EQ(clock.Reads, 3);  // only the calls without a moment read the clock
-  settings.TitlePattern = u"(%time%)";
-  settings.TimeFormat = u"\"stored\"";
+  storedPattern = u"(%time%)";
+  storedFormat = u"\"stored\"";
   EXPECT_EQ(formatter.FormatTitle(std::nullopt, 0.5, std::nullopt), u"(stored)");
 }
 

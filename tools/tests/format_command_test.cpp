@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "support/error.h"
-#include "template/ole_date.h"
+#include "support/ole_date.h"
 #include "tools/format_command.h"
 
 namespace lartsen {

@@ -32,9 +32,6 @@ std::u16string Describe(const std::exception& error) {
   return FromUtf8(error.what());
 }
 
-// The program's own executable, for the autostart entry.
-std::string ExecutablePath() { return ExecutableFolder() + "/lartsen"; }
-
 int RunProgram(int argc, char** argv) {
   // Other programs' windows are reached through X11 only: without a display there is nothing to do.
   const char* display = std::getenv("DISPLAY");
@@ -64,6 +61,10 @@ int RunProgram(int argc, char** argv) {
   QApplication application(argc, argv);
   QApplication::setApplicationName(QStringLiteral("lartsen"));
   QApplication::setQuitOnLastWindowClosed(false);
+
+  // Signals close the program the orderly way, titles first; one that comes during start-up
+  // waits in the pipe until the event loop runs.
+  linux_app::SignalPipe signalPipe([] { QApplication::quit(); });
 
   linux_app::MessageBoxesQt messages;
   Settings settings;
@@ -102,8 +103,7 @@ int RunProgram(int argc, char** argv) {
   }
 
   MainForm* f = form.get();
-  // Signals and the end of the session close the program the orderly way: titles first.
-  linux_app::SignalPipe signalPipe([] { QApplication::quit(); });
+  // The end of the session, too.
   QObject::connect(&application, &QGuiApplication::commitDataRequest, &application,
                    [f](QSessionManager&) { f->Form_QueryUnload(); });
   QObject::connect(&application, &QCoreApplication::aboutToQuit, &application,

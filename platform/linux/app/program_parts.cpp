@@ -2,14 +2,16 @@
 #include "platform/linux/app/program_parts.h"
 
 #include "engine/refresh_cycle.h"
+#include "engine/stamp_journal.h"
 #include "engine/title_writer.h"
-#include "platform/linux/app/rules_file_commands.h"
+#include "platform/linux/system/rules_file_commands.h"
 #include "platform/linux/app/shell_qt.h"
 #include "platform/linux/app/x11_watch.h"
 #include "platform/linux/system/collation_linux.h"
 #include "platform/linux/system/environment_linux.h"
 #include "platform/linux/system/file_reader_linux.h"
 #include "platform/linux/system/host_linux.h"
+#include "platform/linux/system/ini_settings_store.h"
 #include "platform/linux/system/locale_linux.h"
 #include "platform/linux/x11/x11_full_screen.h"
 #include "platform/linux/x11/x11_process_routes.h"
@@ -19,6 +21,7 @@
 #include "rules/list_reader.h"
 #include "rules/portable_ansi.h"
 #include "settings/read_me_file.h"
+#include "support/error.h"
 #include "support/system_clock.h"
 #include "template/time_format.h"
 #include "template/title_format.h"
@@ -49,8 +52,11 @@ struct ProgramParts::Parts {
   ConditionsTable table;
   ConditionsLoader loader{table, environment, reader, messages};
 
-  TitleFormatter formatter{settings, locale, clock, memory};
-  TitleWriter writer{windows, formatter};
+  TitleFormatter formatter{settings.TitlePattern, settings.TimeFormat, locale, clock, memory};
+  // The stamped window is written down in the settings file, so that a run that was killed
+  // (SIGKILL, a crash) has its stamp taken back at the next start.
+  StoredStampJournal journal{[] { return std::make_unique<IniSettingsStore>(DefaultSettingsPath()); }};
+  TitleWriter writer{windows, formatter, &journal};
   RefreshCycle cycle{guard, windows, processes, table, order, writer};
 
   ShellQt shell;
@@ -89,6 +95,17 @@ void ProgramParts::ApplyTitle(WindowHandle window) {
   parts_->Follow();
 }
 
+void ProgramParts::RestoreLeftStamp() {
+  // The template as it expands now also tells a stamp of ours; without it, the text written
+  // last is the only pattern.
+  std::u16string stamp;
+  try {
+    stamp = parts_->formatter.FormatTitle(std::nullopt, std::nullopt, std::nullopt);
+  } catch (const Error&) {
+  }
+  lartsen::RestoreLeftStamp(parts_->journal, parts_->windows, stamp);
+}
+
 TimeFormatTrial ProgramParts::TimeFormatCheck() {
   Parts* parts = parts_.get();
   return [parts](std::u16string_view format) { FormatDateTime(parts->clock.Now(), format, parts->locale); };
@@ -111,7 +128,9 @@ void ProgramParts::StartWatching(std::function<void()> runTick, std::function<vo
   parts_->watch->SetLostHandler(std::move(serverLost));
   X11Watch* watch = parts_->watch.get();
   parts_->windows.SetWriteObserver(
-      [watch](WindowHandle window) { watch->NoteOwnWrite(static_cast<xcb_window_t>(window)); });
+      [watch](WindowHandle window, int properties) {
+        watch->NoteOwnWrite(static_cast<xcb_window_t>(window), properties);
+      });
   parts_->Follow();
 }
 

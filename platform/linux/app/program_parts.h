@@ -26,6 +26,8 @@ class ProgramParts final : public RulesPort, public StampingPort {
   // follows the window that carries the stamp.
   void tmrRefresh_Timer() override;
   void ApplyTitle(WindowHandle window) override;
+  // A stamp left by a run that was killed goes back to its window's own title.
+  void RestoreLeftStamp() override;
 
   TimeFormatTrial TimeFormatCheck();
   FileCommands Files();

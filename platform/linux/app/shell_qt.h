@@ -1,7 +1,7 @@
 // Opening documents through the desktop's file associations (xdg-open behind Qt).
 #pragma once
 
-#include "app/ui_ports.h"
+#include "support/shell_port.h"
 
 namespace lartsen::linux_app {
 

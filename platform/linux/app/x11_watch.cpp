@@ -40,8 +40,8 @@ void X11Watch::Follow(xcb_window_t window) {
   ownEventsExpected_ = 0;
 }
 
-void X11Watch::NoteOwnWrite(xcb_window_t window) {
-  if (window != 0 && window == followed_) ownEventsExpected_ += 2;
+void X11Watch::NoteOwnWrite(xcb_window_t window, int properties) {
+  if (window != 0 && window == followed_) ownEventsExpected_ += properties;
 }
 
 void X11Watch::Drain() {

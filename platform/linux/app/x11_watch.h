@@ -20,9 +20,9 @@ class X11Watch final : public QObject {
 
   // Title events of `window` are watched from now on (0: none), the previous window's no more.
   void Follow(xcb_window_t window);
-  // This program has just written both title properties of `window`: the two events it causes
-  // are its own.
-  void NoteOwnWrite(xcb_window_t window);
+  // This program has just written `properties` title properties of `window`: the events they
+  // cause are its own.
+  void NoteOwnWrite(xcb_window_t window, int properties);
   // Reads every event the connection holds; used after ticks, whose replies may have queued some.
   void Drain();
   // Called when the X server went away.

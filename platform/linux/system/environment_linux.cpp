@@ -12,12 +12,14 @@
 
 namespace lartsen {
 
-std::string ExecutableFolder() {
+std::string ExecutablePath() {
   std::error_code error;
   const auto exe = std::filesystem::read_symlink("/proc/self/exe", error);
   if (error) throw Error(status::kFail, u"Не удалось узнать папку программы");
-  return exe.parent_path().string();
+  return exe.string();
 }
+
+std::string ExecutableFolder() { return std::filesystem::path(ExecutablePath()).parent_path().string(); }
 
 EnvironmentLinux::EnvironmentLinux(std::string installedDataFolder) {
   const std::string beside = ExecutableFolder();

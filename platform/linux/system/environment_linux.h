@@ -24,7 +24,8 @@ class EnvironmentLinux final : public EnvironmentPort {
   std::u16string programFolder_;
 };
 
-// The folder of the running executable, from /proc/self/exe.
+// The running executable and its folder, from /proc/self/exe.
+std::string ExecutablePath();
 std::string ExecutableFolder();
 
 }  // namespace lartsen

@@ -81,6 +81,62 @@ SettingValue NumberOrText(const std::string& text) {
   return FromUtf8(text);
 }
 
+// Inside double quotes a value keeps its line breaks and control characters as escapes:
+// \\ \n \r \t and \xHH. Any other backslash stands for itself, so hand-written
+// values such as "hh\:nn" read as they look.
+std::string Escape(std::string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  for (const char c : text) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (c == '\\') out += "\\\\";
+    else if (c == '\n') out += "\\n";
+    else if (c == '\r') out += "\\r";
+    else if (c == '\t') out += "\\t";
+    else if (byte < 0x20 || byte == 0x7F) {
+      const char* digits = "0123456789ABCDEF";
+      out += "\\x";
+      out += digits[byte >> 4];
+      out += digits[byte & 15];
+    } else {
+      out += c;
+    }
+  }
+  return out;
+}
+
+int HexDigit(char c) {
+  if (c >= '0' && c <= '9') return c - '0';
+  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+  return -1;
+}
+
+std::string Unescape(std::string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] != '\\' || i + 1 >= text.size()) {
+      out += text[i];
+      continue;
+    }
+    const char next = text[i + 1];
+    if (next == '\\') out += '\\';
+    else if (next == 'n') out += '\n';
+    else if (next == 'r') out += '\r';
+    else if (next == 't') out += '\t';
+    else if (next == 'x' && i + 3 < text.size() && HexDigit(text[i + 2]) >= 0 && HexDigit(text[i + 3]) >= 0) {
+      out += static_cast<char>(HexDigit(text[i + 2]) * 16 + HexDigit(text[i + 3]));
+      i += 2;
+    } else {
+      out += text[i];  // a backslash of its own
+      continue;
+    }
+    ++i;
+  }
+  return out;
+}
+
 std::string ValueText(const SettingValue& value) {
   if (const auto* i = std::get_if<std::int32_t>(&value)) return std::to_string(*i);
   if (const auto* d = std::get_if<double>(&value)) {
@@ -106,8 +162,10 @@ SettingValue IniSettingsStore::ReadSetting(std::u16string_view section, std::u16
   if (place.keyLine < 0) return defaultValue;
   const std::string& line = lines[static_cast<std::size_t>(place.keyLine)];
   std::string value = Trim(std::string_view(line).substr(line.find('=') + 1));
-  // A value in double quotes keeps its outer blanks.
-  if (value.size() >= 2 && value.front() == '"' && value.back() == '"') value = value.substr(1, value.size() - 2);
+  // A value in double quotes keeps its outer blanks and its escaped control characters.
+  if (value.size() >= 2 && value.front() == '"' && value.back() == '"') {
+    value = Unescape(std::string_view(value).substr(1, value.size() - 2));
+  }
   if (kind == SettingKind::Number) return NumberOrText(value);
   return FromUtf8(value);
 }
@@ -115,7 +173,7 @@ SettingValue IniSettingsStore::ReadSetting(std::u16string_view section, std::u16
 void IniSettingsStore::WriteSetting(std::u16string_view section, std::u16string_view key,
                                     SettingKind kind, const SettingValue& value) {
   std::string text = ValueText(value);
-  if (kind == SettingKind::Text) text = '"' + text + '"';
+  if (kind == SettingKind::Text) text = '"' + Escape(text) + '"';
   auto lines = ReadLines(path_);
   const std::string sectionName = ToUtf8(section);
   const Place place = Find(lines, sectionName, ToUtf8(key));

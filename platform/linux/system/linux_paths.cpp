@@ -1,4 +1,4 @@
-// Backslash-to-slash conversion and the XDG configuration folder.
+// Path text for the file system and the XDG configuration folder.
 #include "platform/linux/system/linux_paths.h"
 
 #include <pwd.h>
@@ -12,11 +12,7 @@
 
 namespace lartsen {
 
-std::string ToNativePath(std::u16string_view path) {
-  std::string native = ToUtf8(path);
-  std::replace(native.begin(), native.end(), '\\', '/');
-  return native;
-}
+std::string ToNativePath(std::u16string_view path) { return ToUtf8(path); }
 
 std::string ConfigHome() {
   const char* xdg = std::getenv("XDG_CONFIG_HOME");

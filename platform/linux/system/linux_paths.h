@@ -1,4 +1,4 @@
-// Paths between the core (backslash-joined UTF-16) and the Linux file system (slash-joined UTF-8).
+// Paths between the core (UTF-16) and the Linux file system (UTF-8), and the XDG folders.
 #pragma once
 
 #include <string>
@@ -6,7 +6,7 @@
 
 namespace lartsen {
 
-// Backslashes become slashes: the core joins folder and name with a backslash.
+// The path as the file system takes it: UTF-8 (the core joins POSIX folders with slashes).
 std::string ToNativePath(std::u16string_view path);
 
 // $XDG_CONFIG_HOME, else $HOME/.config; throws Error when neither is known.

@@ -81,8 +81,12 @@ std::u16string StrftimePicture(std::string_view pattern) {
     if (c != u'%' || i + 1 >= text.size()) {
       // Blanks, dots, colons and the like stand for themselves; letters need quotes.
       const bool plain = std::u16string_view(u" .,:/-").find(c) != std::u16string_view::npos;
-      if (plain && literal.empty()) picture += c;
-      else literal += c;
+      if (plain) {
+        flush();
+        picture += c;
+      } else {
+        literal += c;
+      }
       continue;
     }
     char16_t spec = text[++i];

@@ -1,7 +1,9 @@
 // A window for the X11 tests: title, class, type, size and full-screen state from the command line.
 // Prints its id ("0x…") once it is mapped and lives until it is killed.
 //   lartsen-test-window --title T --class C [--fullscreen] [--type dock|desktop]
-//                       [--geometry WxH+X+Y] [--unmanaged]
+//                       [--geometry WxH+X+Y] [--unmanaged] [--wm-name-only [--compound]]
+// --wm-name-only: an old-style window with WM_NAME alone; --compound: WM_NAME as COMPOUND_TEXT
+// (ASCII and Cyrillic only).
 #include <unistd.h>
 #include <xcb/xcb.h>
 
@@ -25,11 +27,26 @@ void SetText(xcb_connection_t* c, xcb_window_t w, xcb_atom_t property, xcb_atom_
                       text.data());
 }
 
+// UTF-8 ASCII and Cyrillic as COMPOUND_TEXT: ISO 8859-5 designated into the right half.
+std::string CompoundText(const std::string& utf8) {
+  std::string out = "\x1b-L";
+  for (std::size_t i = 0; i < utf8.size(); ++i) {
+    const auto byte = static_cast<unsigned char>(utf8[i]);
+    if (byte < 0x80 || i + 1 >= utf8.size()) {
+      out += static_cast<char>(byte);
+      continue;
+    }
+    const unsigned code = ((byte & 0x1Fu) << 6) | (static_cast<unsigned char>(utf8[++i]) & 0x3Fu);
+    out += static_cast<char>(code - 0x0400 + 0xA0);
+  }
+  return out;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   std::string title = "Test window", klass = "LartsenTest", type;
-  bool fullscreen = false, unmanaged = false;
+  bool fullscreen = false, unmanaged = false, wmNameOnly = false, compound = false;
   int width = 400, height = 300, x = 100, y = 100;
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
@@ -39,6 +56,8 @@ int main(int argc, char** argv) {
     else if (arg == "--type") type = next();
     else if (arg == "--fullscreen") fullscreen = true;
     else if (arg == "--unmanaged") unmanaged = true;
+    else if (arg == "--wm-name-only") wmNameOnly = true;
+    else if (arg == "--compound") compound = true;
     else if (arg == "--geometry") std::sscanf(next().c_str(), "%dx%d+%d+%d", &width, &height, &x, &y);
   }
   xcb_connection_t* c = xcb_connect(nullptr, nullptr);
@@ -51,8 +70,9 @@ int main(int argc, char** argv) {
                     static_cast<std::uint16_t>(height), 0, XCB_WINDOW_CLASS_INPUT_OUTPUT, screen->root_visual,
                     XCB_CW_BACK_PIXEL | XCB_CW_OVERRIDE_REDIRECT | XCB_CW_EVENT_MASK, values);
   const xcb_atom_t utf8 = Intern(c, "UTF8_STRING");
-  SetText(c, w, Intern(c, "_NET_WM_NAME"), utf8, title);
-  SetText(c, w, XCB_ATOM_WM_NAME, utf8, title);
+  if (!wmNameOnly) SetText(c, w, Intern(c, "_NET_WM_NAME"), utf8, title);
+  if (compound) SetText(c, w, XCB_ATOM_WM_NAME, Intern(c, "COMPOUND_TEXT"), CompoundText(title));
+  else SetText(c, w, XCB_ATOM_WM_NAME, utf8, title);
   const std::string wmClass = "lartsen-test" + std::string(1, '\0') + klass + std::string(1, '\0');
   SetText(c, w, XCB_ATOM_WM_CLASS, XCB_ATOM_STRING, wmClass);
   const std::uint32_t pid = static_cast<std::uint32_t>(getpid());

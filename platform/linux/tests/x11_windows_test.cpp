@@ -73,7 +73,7 @@ TEST_F(X11Test, WriterAdoptsTheApplicationsNewTitle) {
   const LocaleInfo locale = lartsen::testing::TestLocale();
   lartsen::testing::FakeClock clock;
   lartsen::testing::FakeMemory memory;
-  TitleFormatter formatter(settings, locale, clock, memory);
+  TitleFormatter formatter(settings.TitlePattern, settings.TimeFormat, locale, clock, memory);
   TitleWriter writer(*windows_, formatter);
   writer.ApplyTitle(w.id());
   EXPECT_EQ(windows_->GetWindowText(w.id()), u"Документ [12]");
@@ -82,6 +82,23 @@ TEST_F(X11Test, WriterAdoptsTheApplicationsNewTitle) {
   EXPECT_EQ(windows_->GetWindowText(w.id()), u"Новый [12]");
   writer.ApplyTitle(0);
   EXPECT_EQ(windows_->GetWindowText(w.id()), u"Новый");
+}
+
+TEST_F(X11Test, AWindowWithWmNameAloneKeepsItAlone) {
+  TestWindow w({"--title", "Старое окно", "--wm-name-only", "--compound"});
+  EXPECT_EQ(windows_->GetWindowText(w.id()), u"Старое окно");
+  Settings settings{u"hh", u"[%time%]", 1000};
+  const LocaleInfo locale = lartsen::testing::TestLocale();
+  lartsen::testing::FakeClock clock;
+  lartsen::testing::FakeMemory memory;
+  TitleFormatter formatter(settings.TitlePattern, settings.TimeFormat, locale, clock, memory);
+  TitleWriter writer(*windows_, formatter);
+  writer.ApplyTitle(w.id());
+  EXPECT_NE(RawProperty(w, "WM_NAME").find("Старое окно [12]"), std::string::npos);
+  writer.ApplyTitle(0);
+  EXPECT_EQ(windows_->GetWindowText(w.id()), u"Старое окно");
+  // A _NET_WM_NAME left behind would hide the application's later WM_NAME titles.
+  EXPECT_NE(RawProperty(w, "_NET_WM_NAME").find("not found"), std::string::npos);
 }
 
 TEST_F(X11Test, ClassAndExecutableNames) {

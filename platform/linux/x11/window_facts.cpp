@@ -8,6 +8,7 @@
 #include <cstring>
 #include <memory>
 
+#include "platform/linux/x11/text_property.h"
 #include "support/error.h"
 #include "support/text.h"
 
@@ -25,17 +26,28 @@ Reply<T> Own(T* p) {
   return Reply<T>(p, &std::free);
 }
 
-// A reply, or nothing when the window has gone; other errors throw.
-template <typename T>
-Reply<T> Checked(T* reply, xcb_generic_error_t* error) {
-  if (error) {
-    const std::uint8_t code = error->error_code;
-    std::free(error);
-    if (code == XCB_WINDOW || code == XCB_DRAWABLE || code == XCB_MATCH) return Own<T>(nullptr);
-    throw Error(status::kFail, u"X-сервер ответил ошибкой " + FromUtf8(std::to_string(code)));
+// Errors of one batch: a window that has gone is an answer ("nothing"), any other error is
+// remembered and thrown once every reply of the batch has been collected, so that none is
+// left behind in the connection.
+class BatchErrors {
+ public:
+  template <typename T>
+  Reply<T> Checked(T* reply, xcb_generic_error_t* error) {
+    if (error) {
+      const std::uint8_t code = error->error_code;
+      std::free(error);
+      if (code != XCB_WINDOW && code != XCB_DRAWABLE && code != XCB_MATCH && other_ == 0) other_ = code;
+      return Own<T>(nullptr);
+    }
+    return Own(reply);
   }
-  return Own(reply);
-}
+  void ThrowIfAny() const {
+    if (other_ != 0) throw Error(status::kFail, u"X-сервер ответил ошибкой " + FromUtf8(std::to_string(other_)));
+  }
+
+ private:
+  std::uint8_t other_ = 0;
+};
 
 std::string_view Bytes(const xcb_get_property_reply_t* reply) {
   if (!reply || reply->type == XCB_ATOM_NONE) return {};
@@ -60,17 +72,21 @@ xcb_get_property_cookie_t Ask(xcb_connection_t* c, xcb_window_t w, xcb_atom_t pr
   return xcb_get_property(c, 0, w, property, XCB_GET_PROPERTY_TYPE_ANY, 0, longs);
 }
 
-Reply<xcb_get_property_reply_t> Take(xcb_connection_t* c, xcb_get_property_cookie_t cookie) {
+Reply<xcb_get_property_reply_t> Take(xcb_connection_t* c, xcb_get_property_cookie_t cookie, BatchErrors& errors) {
   xcb_generic_error_t* error = nullptr;
   xcb_get_property_reply_t* reply = xcb_get_property_reply(c, cookie, &error);
-  return Checked(reply, error);
+  return errors.Checked(reply, error);
 }
 
 std::u16string TitleOf(const xcb_get_property_reply_t* netName, const xcb_get_property_reply_t* name,
-                       xcb_atom_t utf8) {
-  if (netName && netName->type != XCB_ATOM_NONE) return FromUtf8(Bytes(netName));
-  if (name && name->type != XCB_ATOM_NONE) return DecodeTextProperty(name->type, Bytes(name), utf8);
-  return {};
+                       const Connection& connection, bool& hasNetName) {
+  hasNetName = netName && netName->type != XCB_ATOM_NONE;
+  if (hasNetName) return FromUtf8(Bytes(netName));
+  if (!name || name->type == XCB_ATOM_NONE) return {};
+  const TextEncoding encoding = name->type == connection.atom(Atom::Utf8String)     ? TextEncoding::Utf8
+                                : name->type == connection.atom(Atom::CompoundText) ? TextEncoding::CompoundText
+                                                                                    : TextEncoding::Latin1;
+  return DecodeTextProperty(encoding, Bytes(name));
 }
 
 bool IsLatin1(std::u16string_view text) {
@@ -79,19 +95,13 @@ bool IsLatin1(std::u16string_view text) {
 
 }  // namespace
 
-std::u16string DecodeTextProperty(xcb_atom_t type, std::string_view bytes, xcb_atom_t utf8Type) {
-  if (type == utf8Type) return FromUtf8(bytes);
-  std::u16string text;
-  text.reserve(bytes.size());
-  for (const char c : bytes) text.push_back(static_cast<char16_t>(static_cast<unsigned char>(c)));
-  return text;
-}
-
 xcb_window_t WindowFactsReader::ActiveWindow() {
   xcb_connection_t* c = connection_.get();
   auto cookie = Ask(c, connection_.Root(), connection_.atom(Atom::NetActiveWindow), 1);
   connection_.CountRoundTrip();
-  auto reply = Take(c, cookie);
+  BatchErrors errors;
+  auto reply = Take(c, cookie, errors);
+  errors.ThrowIfAny();
   if (!reply || reply->type != XCB_ATOM_WINDOW) return 0;
   return FirstCardinal(reply.get());
 }
@@ -116,36 +126,37 @@ WindowFacts WindowFactsReader::Read(xcb_window_t window) {
   if (connection_.HasMonitors()) monitors = xcb_randr_get_monitors(c, root, 1);
   connection_.CountRoundTrip();
 
-  auto netNameReply = Take(c, netName);
-  auto nameReply = Take(c, name);
-  auto classReply = Take(c, wmClass);
-  auto pidReply = Take(c, pid);
-  auto machineReply = Take(c, machine);
-  auto stateReply = Take(c, state);
-  auto typeReply = Take(c, type);
-  auto extentsReply = Take(c, extents);
+  BatchErrors errors;
+  auto netNameReply = Take(c, netName, errors);
+  auto nameReply = Take(c, name, errors);
+  auto classReply = Take(c, wmClass, errors);
+  auto pidReply = Take(c, pid, errors);
+  auto machineReply = Take(c, machine, errors);
+  auto stateReply = Take(c, state, errors);
+  auto typeReply = Take(c, type, errors);
+  auto extentsReply = Take(c, extents, errors);
   xcb_generic_error_t* error = nullptr;
-  auto geometryReply = Checked(xcb_get_geometry_reply(c, geometry, &error), error);
+  auto geometryReply = errors.Checked(xcb_get_geometry_reply(c, geometry, &error), error);
   error = nullptr;
-  auto originReply = Checked(xcb_translate_coordinates_reply(c, origin, &error), error);
+  auto originReply = errors.Checked(xcb_translate_coordinates_reply(c, origin, &error), error);
   Reply<xcb_randr_get_monitors_reply_t> monitorsReply = Own<xcb_randr_get_monitors_reply_t>(nullptr);
   if (connection_.HasMonitors()) {
     error = nullptr;
     monitorsReply = Own(xcb_randr_get_monitors_reply(c, monitors, &error));
     std::free(error);  // no monitor list: the whole screen stands in
   }
+  errors.ThrowIfAny();
 
   facts.exists = geometryReply != nullptr;
   if (!facts.exists) return facts;
-  const xcb_atom_t utf8 = connection_.atom(Atom::Utf8String);
-  facts.title = TitleOf(netNameReply.get(), nameReply.get(), utf8);
+  facts.title = TitleOf(netNameReply.get(), nameReply.get(), connection_, facts.hasNetName);
 
   const std::string_view classBytes = Bytes(classReply.get());
   const auto firstEnd = classBytes.find('\0');
   if (firstEnd != std::string_view::npos) {
     std::string_view rest = classBytes.substr(firstEnd + 1);
     rest = rest.substr(0, rest.find('\0'));
-    facts.className = IsValidUtf8(rest) ? FromUtf8(rest) : DecodeTextProperty(XCB_ATOM_STRING, rest, utf8);
+    facts.className = DecodeTextProperty(IsValidUtf8(rest) ? TextEncoding::Utf8 : TextEncoding::Latin1, rest);
   }
 
   // A process id names a process of this machine only.
@@ -185,24 +196,29 @@ WindowFacts WindowFactsReader::Read(xcb_window_t window) {
   return facts;
 }
 
-std::u16string WindowFactsReader::ReadTitle(xcb_window_t window) {
+std::u16string WindowFactsReader::ReadTitle(xcb_window_t window, bool& hasNetName) {
+  hasNetName = false;
   if (window == 0) return {};
   xcb_connection_t* c = connection_.get();
   auto netName = Ask(c, window, connection_.atom(Atom::NetWmName));
   auto name = Ask(c, window, XCB_ATOM_WM_NAME);
   connection_.CountRoundTrip();
-  auto netNameReply = Take(c, netName);
-  auto nameReply = Take(c, name);
-  return TitleOf(netNameReply.get(), nameReply.get(), connection_.atom(Atom::Utf8String));
+  BatchErrors errors;
+  auto netNameReply = Take(c, netName, errors);
+  auto nameReply = Take(c, name, errors);
+  errors.ThrowIfAny();
+  return TitleOf(netNameReply.get(), nameReply.get(), connection_, hasNetName);
 }
 
-void WindowFactsReader::WriteTitle(xcb_window_t window, std::u16string_view text) {
+void WindowFactsReader::WriteTitle(xcb_window_t window, std::u16string_view text, bool netName) {
   if (window == 0) return;
   xcb_connection_t* c = connection_.get();
   const xcb_atom_t utf8 = connection_.atom(Atom::Utf8String);
   const std::string bytes = ToUtf8(text);
-  xcb_change_property(c, XCB_PROP_MODE_REPLACE, window, connection_.atom(Atom::NetWmName), utf8, 8,
-                      static_cast<std::uint32_t>(bytes.size()), bytes.data());
+  if (netName) {
+    xcb_change_property(c, XCB_PROP_MODE_REPLACE, window, connection_.atom(Atom::NetWmName), utf8, 8,
+                        static_cast<std::uint32_t>(bytes.size()), bytes.data());
+  }
   // WM_NAME for window managers and task bars that know no other: Latin-1 where the text
   // allows it, as ICCCM asks, UTF-8 (which they widely read) otherwise.
   if (IsLatin1(text)) {

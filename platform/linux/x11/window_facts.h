@@ -17,6 +17,7 @@ namespace lartsen::x11 {
 struct WindowFacts {
   bool exists = false;          // false for window 0 and for a window that has gone
   std::u16string title;         // _NET_WM_NAME, else WM_NAME
+  bool hasNetName = false;      // the window keeps a _NET_WM_NAME
   std::u16string className;     // the class part of WM_CLASS
   std::uint32_t pid = 0;        // _NET_WM_PID; 0 when missing or the window runs on another host
   bool fullScreenState = false; // _NET_WM_STATE holds _NET_WM_STATE_FULLSCREEN
@@ -35,16 +36,14 @@ class WindowFactsReader {
   xcb_window_t ActiveWindow();
   // Every fact at once: all requests go out before the first reply is awaited. One round trip.
   WindowFacts Read(xcb_window_t window);
-  // The title alone. One round trip.
-  std::u16string ReadTitle(xcb_window_t window);
-  // Writes _NET_WM_NAME and WM_NAME without waiting; an error for a vanished window is dropped.
-  void WriteTitle(xcb_window_t window, std::u16string_view text);
+  // The title alone; `hasNetName` tells whether it came from _NET_WM_NAME. One round trip.
+  std::u16string ReadTitle(xcb_window_t window, bool& hasNetName);
+  // Writes WM_NAME, and _NET_WM_NAME when `netName`, without waiting; an error for a vanished
+  // window is dropped.
+  void WriteTitle(xcb_window_t window, std::u16string_view text, bool netName);
 
  private:
   Connection& connection_;
 };
-
-// WM_NAME as text: UTF8_STRING as UTF-8, STRING (and anything else) as Latin-1.
-std::u16string DecodeTextProperty(xcb_atom_t type, std::string_view bytes, xcb_atom_t utf8Type);
 
 }  // namespace lartsen::x11

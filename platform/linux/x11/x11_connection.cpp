@@ -15,7 +15,8 @@ namespace {
 
 constexpr std::array<const char*, static_cast<std::size_t>(Atom::Count)> kAtomNames{
     "_NET_ACTIVE_WINDOW",       "_NET_WM_NAME",
-    "UTF8_STRING",              "_NET_WM_PID",
+    "UTF8_STRING",              "COMPOUND_TEXT",
+    "_NET_WM_PID",
     "_NET_WM_STATE",            "_NET_WM_STATE_FULLSCREEN",
     "_NET_WM_WINDOW_TYPE",      "_NET_WM_WINDOW_TYPE_DESKTOP",
     "_NET_WM_WINDOW_TYPE_DOCK", "_NET_FRAME_EXTENTS",

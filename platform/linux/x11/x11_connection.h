@@ -14,6 +14,7 @@ enum class Atom : std::size_t {
   NetActiveWindow,
   NetWmName,
   Utf8String,
+  CompoundText,
   NetWmPid,
   NetWmState,
   NetWmStateFullscreen,

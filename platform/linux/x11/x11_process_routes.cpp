@@ -6,8 +6,7 @@
 namespace lartsen::x11 {
 
 std::uint32_t X11ProcessRoutes::GetWindowThreadProcessId(WindowHandle window) {
-  if (window == 0) return 0;
-  return windows_.Facts(window).pid;
+  return windows_.GetWindowProcessId(window);
 }
 
 std::u16string X11ProcessRoutes::QueryFullProcessPath(std::uint32_t ProcessId) {

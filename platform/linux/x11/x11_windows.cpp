@@ -26,19 +26,32 @@ const WindowFacts& X11Windows::Facts(WindowHandle window) {
 }
 
 std::u16string X11Windows::GetWindowText(WindowHandle window) {
-  if (cached_ && cached_->first == window) return cached_->second.title;
-  return reader_.ReadTitle(ToX(window));
+  if (cached_ && cached_->first == window) {
+    lastNetName_ = {window, cached_->second.hasNetName};
+    return cached_->second.title;
+  }
+  bool hasNetName = false;
+  std::u16string title = reader_.ReadTitle(ToX(window), hasNetName);
+  lastNetName_ = {window, hasNetName};
+  return title;
 }
 
 void X11Windows::SetWindowText(WindowHandle window, std::u16string_view text) {
-  reader_.WriteTitle(ToX(window), text);
-  if (window != 0 && observer_) observer_(window);
+  // The title writer reads a window before it writes it; an unknown window gets both names.
+  const bool netName = lastNetName_.first != window || lastNetName_.second;
+  reader_.WriteTitle(ToX(window), text, netName);
+  if (window != 0 && observer_) observer_(window, netName ? 2 : 1);
   if (cached_ && cached_->first == window && cached_->second.exists) cached_->second.title = text;
 }
 
 std::u16string X11Windows::GetWindowClassName(WindowHandle window) {
   if (window == 0) return {};
   return Facts(window).className;
+}
+
+std::uint32_t X11Windows::GetWindowProcessId(WindowHandle window) {
+  if (window == 0) return 0;
+  return Facts(window).pid;
 }
 
 }  // namespace lartsen::x11

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <functional>
+#include <utility>
 #include <optional>
 #include <utility>
 
@@ -21,6 +22,8 @@ class X11Windows : public WindowPort {
   std::u16string GetWindowText(WindowHandle window) override;
   void SetWindowText(WindowHandle window, std::u16string_view text) override;
   std::u16string GetWindowClassName(WindowHandle window) override;
+  // _NET_WM_PID of a window of this machine; 0 otherwise.
+  std::uint32_t GetWindowProcessId(WindowHandle window) override;
 
   // The facts of `window`, from the tick's batch when it has them.
   const WindowFacts& Facts(WindowHandle window);
@@ -40,8 +43,9 @@ class X11Windows : public WindowPort {
   };
 
   Connection& connection() { return connection_; }
-  // Told of every title write, after it has gone to the server (the retitle watch counts them).
-  void SetWriteObserver(std::function<void(WindowHandle)> observer) { observer_ = std::move(observer); }
+  // Told of every title write, after it has gone to the server, with the number of properties
+  // written (the retitle watch counts them).
+  void SetWriteObserver(std::function<void(WindowHandle, int)> observer) { observer_ = std::move(observer); }
 
  private:
   Connection& connection_;
@@ -49,7 +53,11 @@ class X11Windows : public WindowPort {
   bool inTick_ = false;
   std::optional<std::pair<WindowHandle, WindowFacts>> cached_;
   WindowFacts scratch_;
-  std::function<void(WindowHandle)> observer_;
+  std::function<void(WindowHandle, int)> observer_;
+  // Whether the window read last keeps a _NET_WM_NAME. A window that has only WM_NAME gets
+  // only WM_NAME written: a _NET_WM_NAME left behind would hide its later titles from the
+  // window manager.
+  std::pair<WindowHandle, bool> lastNetName_{0, true};
 };
 
 }  // namespace lartsen::x11

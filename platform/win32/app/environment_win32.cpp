@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "platform/win32/app/auto_start_win32.h"
-#include "platform/win32/app/win_text.h"
-#include "support/error.h"
+#include "platform/win32/last_error_win32.h"
+#include "platform/win32/win_text.h"
 #include "support/paths.h"
 
 namespace lartsen::win32 {
@@ -25,13 +25,10 @@ std::u16string EnvironmentWin32::GetSpecialFolder(int csidl) {
 std::u16string EnvironmentWin32::GetFullFileName(std::u16string_view path) {
   std::wstring wide = Wide(path);
   DWORD needed = GetFullPathNameW(wide.c_str(), 0, nullptr, nullptr);
-  if (needed == 0) throw Error(static_cast<std::int32_t>(HRESULT_FROM_WIN32(GetLastError())),
-                               u"Недопустимый путь");
+  if (needed == 0) ThrowLastError(u"Недопустимый путь");
   std::vector<wchar_t> buffer(needed + 1);
   DWORD length = GetFullPathNameW(wide.c_str(), static_cast<DWORD>(buffer.size()), buffer.data(), nullptr);
-  if (length == 0 || length >= buffer.size()) {
-    throw Error(static_cast<std::int32_t>(HRESULT_FROM_WIN32(GetLastError())), u"Недопустимый путь");
-  }
+  if (length == 0 || length >= buffer.size()) ThrowLastError(u"Недопустимый путь");
   return Utf16(std::wstring_view(buffer.data(), length));
 }
 

@@ -23,6 +23,17 @@ std::u16string Describe(const std::exception& error) {
   return FromUtf8(error.what());
 }
 
+#ifdef LARTSEN_CRASH_TRIGGER
+// Test builds only: a message to the main window that makes the program fail as a fault or an
+// escaped exception would, outside every handler of its own.
+constexpr UINT kCrashMessage = WM_APP + 0x7E5;
+void CrashOnRequest(const MSG& message) {
+  if (message.message != kCrashMessage) return;
+  if (message.wParam == 1) RaiseException(EXCEPTION_ACCESS_VIOLATION, EXCEPTION_NONCONTINUABLE, 0, nullptr);
+  if (message.wParam == 2) std::terminate();
+}
+#endif
+
 int RunProgram(HINSTANCE instance) {
   win32::MessageBoxes messages;
   // Held for the whole run; a second start ends here without a word.
@@ -60,6 +71,9 @@ int RunProgram(HINSTANCE instance) {
   while (GetMessageW(&message, nullptr, 0, 0) > 0) {
     // Only key messages are translated; the timer's hundred messages a second at the fastest
     // rate need not pass through it. (Menus and the settings dialog run loops of their own.)
+#ifdef LARTSEN_CRASH_TRIGGER
+    CrashOnRequest(message);
+#endif
     if (message.message >= WM_KEYFIRST && message.message <= WM_KEYLAST) TranslateMessage(&message);
     DispatchMessageW(&message);
   }

@@ -5,7 +5,8 @@
 
 #include "app/main_form.h"
 #include "app/menu_model.h"
-#include "platform/win32/app/win_text.h"
+#include "platform/win32/last_error_win32.h"
+#include "platform/win32/win_text.h"
 #include "support/error.h"
 #include "support/types.h"
 
@@ -18,10 +19,6 @@ constexpr UINT_PTR kTrayRetryTimer = 2;
 // At logon the shell may not take icons yet: try every two seconds for two minutes.
 constexpr UINT kTrayRetryInterval = 2000;
 constexpr int kTrayRetries = 60;
-
-[[noreturn]] void ThrowLastError(std::u16string_view what) {
-  throw Error(static_cast<std::int32_t>(HRESULT_FROM_WIN32(GetLastError())), std::u16string(what));
-}
 
 HMENU BuildItems(std::span<const MenuItem> items, int commandBase, HMENU submenu) {
   HMENU menu = CreatePopupMenu();

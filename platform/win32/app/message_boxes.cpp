@@ -3,7 +3,7 @@
 
 #include <windows.h>
 
-#include "platform/win32/app/win_text.h"
+#include "platform/win32/win_text.h"
 #include "support/types.h"
 
 namespace lartsen::win32 {

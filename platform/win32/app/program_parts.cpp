@@ -3,8 +3,10 @@
 
 #include "engine/full_screen_guard.h"
 #include "engine/refresh_cycle.h"
+#include "engine/stamp_journal.h"
 #include "engine/title_writer.h"
 #include "fsutil/complex_directory.h"
+#include "platform/win32/app/crash_restore.h"
 #include "platform/win32/app/environment_win32.h"
 #include "platform/win32/clock_win32.h"
 #include "platform/win32/collation_win32.h"
@@ -25,6 +27,7 @@
 #include "rules/list_reader.h"
 #include "rules/optional_conditions.h"
 #include "settings/read_me_file.h"
+#include "support/error.h"
 #include "template/time_format.h"
 #include "template/title_format.h"
 
@@ -56,8 +59,12 @@ struct ProgramParts::Parts {
   ConditionsTable table;
   ConditionsLoader loader{table, environment, reader, messages};
 
-  TitleFormatter formatter{settings, locale, clock, memory};
-  TitleWriter writer{windows, formatter};
+  TitleFormatter formatter{settings.TitlePattern, settings.TimeFormat, locale, clock, memory};
+  // The stamped window is recorded in the settings key, so that a start after a process that
+  // did not end in order can give its title back; a crash gives it back at once.
+  StoredStampJournal journal{[] { return std::make_unique<RegistrySettingsStore>(); }};
+  TitleWriter writer{windows, formatter, &journal};
+  CrashRestore crashRestore{writer, window.Handle()};
   RefreshCycle cycle{guard, windows, processes, table, UserCharacterOrder(), writer};
 
   Shell shell;
@@ -86,6 +93,17 @@ void ProgramParts::LoadConditions() { parts_->loader.LoadConditions(); }
 const ConditionsTable& ProgramParts::Table() const { return parts_->table; }
 void ProgramParts::tmrRefresh_Timer() { parts_->cycle.tmrRefresh_Timer(); }
 void ProgramParts::ApplyTitle(WindowHandle window) { parts_->writer.ApplyTitle(window); }
+
+void ProgramParts::RestoreLeftStamp() {
+  // The template as it expands now also tells a stamp of ours; without it, the text written
+  // last is the only pattern.
+  std::u16string stamp;
+  try {
+    stamp = parts_->formatter.FormatTitle(std::nullopt, std::nullopt, std::nullopt);
+  } catch (const Error&) {
+  }
+  lartsen::RestoreLeftStamp(parts_->journal, parts_->windows, stamp);
+}
 
 void ProgramParts::ShowModal() { parts_->settingsDialog.ShowModal(); }
 

@@ -20,6 +20,7 @@ class ProgramParts : public RulesPort, public StampingPort, public SettingsDialo
   const ConditionsTable& Table() const override;
   void tmrRefresh_Timer() override;
   void ApplyTitle(WindowHandle window) override;
+  void RestoreLeftStamp() override;
   void ShowModal() override;
   void ShowAbout() override;
 

@@ -5,30 +5,16 @@
 
 #include <vector>
 
-#include "platform/win32/app/win_text.h"
-#include "support/error.h"
+#include "platform/win32/last_error_win32.h"
+#include "platform/win32/owned_win32.h"
+#include "platform/win32/win_text.h"
 
 namespace lartsen::win32 {
 namespace {
 
 [[noreturn]] void ThrowRegistry(LONG code, std::u16string_view what) {
-  throw Error(static_cast<std::int32_t>(HRESULT_FROM_WIN32(static_cast<DWORD>(code))),
-              u"Ошибка реестра: " + std::u16string(what));
+  throw Win32Error(static_cast<DWORD>(code), u"Ошибка реестра: " + std::u16string(what));
 }
-
-class Key {
- public:
-  explicit Key(HKEY key) : key_(key) {}
-  ~Key() {
-    if (key_) RegCloseKey(key_);
-  }
-  Key(const Key&) = delete;
-  Key& operator=(const Key&) = delete;
-  HKEY get() const { return key_; }
-
- private:
-  HKEY key_;
-};
 
 }  // namespace
 
@@ -47,7 +33,7 @@ SettingValue RegistrySettingsStore::ReadSetting(std::u16string_view section,
   LONG opened = RegOpenKeyExW(HKEY_CURRENT_USER, SectionPath(section).c_str(), 0, KEY_QUERY_VALUE, &raw);
   if (opened == ERROR_FILE_NOT_FOUND) return defaultValue;
   if (opened != ERROR_SUCCESS) ThrowRegistry(opened, key);
-  Key handle(raw);
+  RegistryKey handle(raw);
 
   std::wstring name = Wide(key);
   DWORD type = 0;
@@ -89,7 +75,7 @@ void RegistrySettingsStore::WriteSetting(std::u16string_view section, std::u16st
   LONG created = RegCreateKeyExW(HKEY_CURRENT_USER, SectionPath(section).c_str(), 0, nullptr, 0,
                                  KEY_SET_VALUE, nullptr, &raw, nullptr);
   if (created != ERROR_SUCCESS) ThrowRegistry(created, key);
-  Key handle(raw);
+  RegistryKey handle(raw);
 
   std::wstring name = Wide(key);
   LONG written;

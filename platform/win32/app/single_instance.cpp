@@ -3,8 +3,8 @@
 
 #include <windows.h>
 
-#include "platform/win32/app/win_text.h"
-#include "support/error.h"
+#include "platform/win32/last_error_win32.h"
+#include "platform/win32/win_text.h"
 
 namespace lartsen::win32 {
 
@@ -18,8 +18,7 @@ bool SingleInstanceGuard::ClaimInstance(std::u16string_view key) {
   if (mutex == nullptr) {
     // A same-named object of another kind, or access denied: someone else holds the name.
     if (error == ERROR_ACCESS_DENIED || error == ERROR_INVALID_HANDLE) return false;
-    throw Error(static_cast<std::int32_t>(HRESULT_FROM_WIN32(error)),
-                u"Не удаётся проверить, запущена ли программа");
+    throw Win32Error(error, u"Не удаётся проверить, запущена ли программа");
   }
   if (error == ERROR_ALREADY_EXISTS) {
     CloseHandle(mutex);

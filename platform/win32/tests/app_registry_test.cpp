@@ -7,7 +7,7 @@
 #include "platform/win32/app/auto_start_win32.h"
 #include "platform/win32/app/registry_settings_store.h"
 #include "platform/win32/app/single_instance.h"
-#include "platform/win32/app/win_text.h"
+#include "platform/win32/win_text.h"
 #include "support/error.h"
 
 namespace lartsen::win32 {

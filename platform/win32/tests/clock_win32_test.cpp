@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/win32/clock_win32.h"
-#include "template/ole_date.h"
+#include "support/ole_date.h"
 
 namespace lartsen::win32 {
 namespace {

@@ -12,7 +12,7 @@
 #include "platform/win32/locale_win32.h"
 #include "support/error.h"
 #include "support/text.h"
-#include "template/ole_date.h"
+#include "support/ole_date.h"
 #include "template/time_format.h"
 
 namespace {

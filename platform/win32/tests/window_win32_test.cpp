@@ -10,6 +10,7 @@
 #include "engine/title_writer.h"
 #include "platform/win32/memory_win32.h"
 #include "platform/win32/window_win32.h"
+#include "settings/settings.h"
 #include "support/error.h"
 #include "template/tests/title_fakes.h"
 
@@ -58,6 +59,7 @@ class Helper {
   }
   WindowHandle Handle() const { return reinterpret_cast<WindowHandle>(hwnd_); }
   const std::wstring& ClassName() const { return className_; }
+  std::uint32_t ProcessId() const { return process_.dwProcessId; }
   // The helper retitles itself; waits until the new title shows.
   std::u16string Retitle(int n) {
     PostMessageW(hwnd_, WM_APP + 1, static_cast<WPARAM>(n), 0);
@@ -79,6 +81,7 @@ TEST(WindowWin32, ReadsAndWritesTitlesOfAnotherProcessExactly) {
   Helper helper(L"Проверка заголовка");
   EXPECT_EQ(windows.GetWindowText(helper.Handle()), u"Проверка заголовка");
   EXPECT_EQ(windows.GetWindowClassName(helper.Handle()), U16(helper.ClassName()));
+  EXPECT_EQ(windows.GetWindowProcessId(helper.Handle()), helper.ProcessId());
 
   std::u16string longTitle;
   for (int i = 0; i < 5000; ++i) longTitle += static_cast<char16_t>(u'А' + i % 32);
@@ -100,6 +103,8 @@ TEST(WindowWin32, NoWindowAndClosedWindowReadEmptyAndWriteNothing) {
   helper.Close();
   EXPECT_EQ(windows.GetWindowText(closed), u"");
   EXPECT_EQ(windows.GetWindowClassName(closed), u"");
+  EXPECT_EQ(windows.GetWindowProcessId(closed), 0u);
+  EXPECT_EQ(windows.GetWindowProcessId(0), 0u);
   EXPECT_NO_THROW(windows.SetWindowText(closed, u"x"));
 }
 
@@ -120,7 +125,7 @@ TEST(WindowWin32, HungWindowDoesNotHoldTheWriter) {
   const LocaleInfo locale = lartsen::testing::TestLocale();
   lartsen::testing::FakeClock clock;
   lartsen::testing::FakeMemory memory;
-  TitleFormatter formatter(settings, locale, clock, memory);
+  TitleFormatter formatter(settings.TitlePattern, settings.TimeFormat, locale, clock, memory);
   TitleWriter writer(windows, formatter);
   writer.ApplyTitle(hung.Handle());
   EXPECT_EQ(writer.StampedTitle, u"Занят");  // what the window still shows
@@ -145,7 +150,7 @@ TEST(TitleWriterWin32, StampsRefreshesMovesAndRestoresRealWindows) {
   lartsen::testing::FakeClock clock;
   clock.Moment = 0.5;
   lartsen::testing::FakeMemory memory;
-  TitleFormatter formatter(settings, locale, clock, memory);
+  TitleFormatter formatter(settings.TitlePattern, settings.TimeFormat, locale, clock, memory);
   TitleWriter writer(windows, formatter);
 
   writer.ApplyTitle(w.Handle());

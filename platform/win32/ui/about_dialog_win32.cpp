@@ -23,10 +23,8 @@ void AboutDialog::ShowAbout() {
                                                   WS_EX_DLGMODALFRAME, kAboutCaption);
   DialogBoxIndirectParamW(instance_, reinterpret_cast<LPCDLGTEMPLATEW>(dialogTemplate.data()), owner_,
                           DialogProc, reinterpret_cast<LPARAM>(this));
-  if (font_ != nullptr) DeleteObject(font_);
-  if (icon_ != nullptr) DestroyIcon(icon_);
-  font_ = nullptr;
-  icon_ = nullptr;
+  font_.reset();
+  icon_.reset();
 }
 
 INT_PTR CALLBACK AboutDialog::DialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -53,16 +51,16 @@ INT_PTR CALLBACK AboutDialog::DialogProc(HWND dialog, UINT message, WPARAM wPara
 void AboutDialog::Load(HWND dialog) {
   const int dpi = WindowDpi(dialog);
   auto px = [dpi](int twips) { return TwipsToPixels(twips, dpi); };
-  font_ = CreateDialogFont(dpi);
+  font_.reset(CreateDialogFont(dpi));
   SetClientSize(dialog, px(5400), px(1920));
 
   const int iconSize = GetSystemMetrics(SM_CXICON);
   // The icon lives in the program's resources; a build without it shows none.
-  icon_ = static_cast<HICON>(LoadImageW(instance_, L"A_MAIN", IMAGE_ICON, iconSize, iconSize, 0));
+  icon_.reset(static_cast<HICON>(LoadImageW(instance_, L"A_MAIN", IMAGE_ICON, iconSize, iconSize, 0)));
   HWND iconControl = CreateWindowExW(0, L"STATIC", nullptr, WS_CHILD | WS_VISIBLE | SS_ICON, px(240), px(240),
                                      iconSize, iconSize, dialog,
                                      reinterpret_cast<HMENU>(static_cast<INT_PTR>(kAboutIcon)), instance_, nullptr);
-  if (icon_ != nullptr) SendMessageW(iconControl, STM_SETICON, reinterpret_cast<WPARAM>(icon_), 0);
+  if (icon_) SendMessageW(iconControl, STM_SETICON, reinterpret_cast<WPARAM>(icon_.get()), 0);
 
   struct Line {
     int id;
@@ -77,12 +75,12 @@ void AboutDialog::Load(HWND dialog) {
     HWND control = CreateWindowExW(0, L"STATIC", line.text.c_str(), WS_CHILD | WS_VISIBLE | SS_LEFT | SS_NOPREFIX,
                                    px(1080), px(line.top), px(4080), px(line.height), dialog,
                                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(line.id)), instance_, nullptr);
-    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
   }
   HWND ok = CreateWindowExW(0, L"BUTTON", L"Ok", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON,
                             px(3780), px(1380), px(1380), px(420), dialog,
                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDOK)), instance_, nullptr);
-  SendMessageW(ok, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+  SendMessageW(ok, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
   CenterOnScreen(dialog);
   SetFocus(ok);
 }

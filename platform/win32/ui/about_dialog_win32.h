@@ -6,6 +6,7 @@
 #include <string>
 
 #include "app/ui_ports.h"
+#include "platform/win32/owned_win32.h"
 
 namespace lartsen::win32 {
 
@@ -32,8 +33,8 @@ class AboutDialog final : public AboutPort {
 
   HWND owner_;
   HINSTANCE instance_;
-  HFONT font_ = nullptr;
-  HICON icon_ = nullptr;
+  OwnedFont font_;
+  OwnedIcon icon_;
 };
 
 }  // namespace lartsen::win32

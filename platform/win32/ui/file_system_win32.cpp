@@ -6,13 +6,9 @@
 #include <string>
 
 #include "platform/win32/ui/ansi_text.h"
+#include "platform/win32/win_text.h"
 
 namespace lartsen::win32 {
-namespace {
-
-std::wstring Wide(std::u16string_view text) { return std::wstring(text.begin(), text.end()); }
-
-}  // namespace
 
 std::uint32_t FileSystem::FileAttributesWide(std::u16string_view path) {
   return GetFileAttributesW(Wide(path).c_str());

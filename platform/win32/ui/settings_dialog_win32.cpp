@@ -7,14 +7,13 @@
 
 #include "platform/win32/common_controls.h"
 #include "platform/win32/ui/dialog_layout.h"
+#include "platform/win32/win_text.h"
 #include "settings/read_me_file.h"
 #include "support/types.h"
 #include "template/time_format.h"
 
 namespace lartsen::win32 {
 namespace {
-
-std::wstring Wide(std::u16string_view text) { return std::wstring(text.begin(), text.end()); }
 
 constexpr wchar_t kPreviewTip[] = L" Предпросмотр ";
 
@@ -73,7 +72,7 @@ void frmSettings::DialogMessages::ShowMessage(std::u16string_view text, unsigned
 frmSettings::frmSettings(SettingsDialogServices& services, HINSTANCE instance)
     : services_(services),
       instance_(instance),
-      formatter_(services.settings, services.locale, services.clock, services.memory),
+      formatter_(services.settings.TitlePattern, services.settings.TimeFormat, services.locale, services.clock, services.memory),
       logic_(services.settings, services.locale, services.clock, services.random, messages_, reporter_,
              [&locale = services.locale](double moment, std::u16string_view format) {
                return FormatDateTime(moment, format, locale);
@@ -84,9 +83,7 @@ frmSettings::frmSettings(SettingsDialogServices& services, HINSTANCE instance)
              [&makeStore = services.makeStore](const Settings& settings) { SaveSettings(settings, makeStore); }) {}
 
 frmSettings::~frmSettings() {
-  if (hwnd_ != nullptr) DestroyWindow(hwnd_);
-  if (font_ != nullptr) DeleteObject(font_);
-  if (faceBrush_ != nullptr) DeleteObject(faceBrush_);
+  if (hwnd_ != nullptr) DestroyWindow(hwnd_);  // before its font and brush go
 }
 
 void frmSettings::ShowModal() {
@@ -166,7 +163,7 @@ INT_PTR frmSettings::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       HDC dc = reinterpret_cast<HDC>(wParam);
       SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
       SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
-      return reinterpret_cast<INT_PTR>(faceBrush_);
+      return reinterpret_cast<INT_PTR>(faceBrush_.get());
     }
     case WM_HELP:
       OpenReadMe();
@@ -185,8 +182,8 @@ INT_PTR frmSettings::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
 void frmSettings::Form_Load() {
   messages_.owner = hwnd_;
   dpi_ = WindowDpi(hwnd_);
-  font_ = CreateDialogFont(dpi_);
-  faceBrush_ = CreateSolidBrush(GetSysColor(COLOR_BTNFACE));
+  font_.reset(CreateDialogFont(dpi_));
+  faceBrush_.reset(CreateSolidBrush(GetSysColor(COLOR_BTNFACE)));
   shpBack_ = RECT{TwipsToPixels(kShpBackTwips.left, dpi_), TwipsToPixels(kShpBackTwips.top, dpi_),
                   TwipsToPixels(kShpBackTwips.right, dpi_), TwipsToPixels(kShpBackTwips.bottom, dpi_)};
   SetClientSize(hwnd_, TwipsToPixels(kClientWidth, dpi_), TwipsToPixels(kClientHeight, dpi_));
@@ -207,17 +204,14 @@ void frmSettings::CreateControls() {
   for (const Placement& p : kControls) {
     if (std::wstring_view(p.kind) == L"STATIC") labels.emplace_back(p.caption, TwipsToPixels(p.width, dpi_));
   }
-  if (HFONT fitted = FitFontToTexts(font_, labels); fitted != font_) {
-    DeleteObject(font_);
-    font_ = fitted;
-  }
+  if (HFONT fitted = FitFontToTexts(font_.get(), labels); fitted != font_.get()) font_.reset(fitted);
   for (const Placement& p : kControls) {
     const DWORD exStyle = std::wstring_view(p.kind) == L"EDIT" ? WS_EX_CLIENTEDGE : 0;
     HWND control = CreateWindowExW(
         exStyle, p.kind, p.caption, WS_CHILD | WS_VISIBLE | p.style, TwipsToPixels(p.left, dpi_),
         TwipsToPixels(p.top, dpi_), TwipsToPixels(p.width, dpi_), TwipsToPixels(p.height, dpi_), hwnd_,
         reinterpret_cast<HMENU>(static_cast<INT_PTR>(p.id)), instance_, nullptr);
-    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
   }
   tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP,
                              CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr,
@@ -239,7 +233,7 @@ void frmSettings::Form_Paint(HDC dc) {
   if (!PaintDesktop(dc)) FillRect(dc, &client, GetSysColorBrush(COLOR_DESKTOP));
   RECT back = shpBack_;
   IntersectRect(&back, &back, &client);
-  FillRect(dc, &back, faceBrush_);
+  FillRect(dc, &back, faceBrush_.get());
 }
 
 void frmSettings::OnCommand(int id, int notification, HWND) {

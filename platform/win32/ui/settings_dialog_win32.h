@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "app/ui_ports.h"
+#include "platform/win32/owned_win32.h"
 #include "settings/error_reporter.h"
 #include "settings/settings.h"
 #include "settings/settings_dialog_logic.h"
@@ -91,8 +92,8 @@ class frmSettings {
   SettingsDialogLogic logic_;
   HWND hwnd_ = nullptr;
   HWND tooltip_ = nullptr;
-  HFONT font_ = nullptr;
-  HBRUSH faceBrush_ = nullptr;
+  OwnedFont font_;
+  OwnedBrush faceBrush_;
   RECT shpBack_{};
   int dpi_ = 96;
   bool done_ = false;

@@ -132,6 +132,14 @@ bool TrayIconPresent(HWND hwnd) {
   return Shell_NotifyIconW(NIM_MODIFY, &data) != FALSE;
 }
 
+// The journal of the stamped window as the program keeps it in its settings key.
+std::wstring JournalText() {
+  wchar_t data[1024] = {};
+  DWORD size = sizeof data;
+  RegGetValueW(HKEY_CURRENT_USER, kSettingsKey, L"Stamped Window", RRF_RT_REG_SZ, nullptr, data, &size);
+  return data;
+}
+
 bool IsStamped(const std::wstring& title, const std::wstring& own) {
   // "<own> <hh:nn:ss>"
   return title.size() == own.size() + 11 && title.compare(0, own.size(), own) == 0 &&
@@ -270,9 +278,11 @@ TEST_F(ResidentProgramTest, ExitCommandRestoresTitleBeforeTheEnd) {
   HWND window = StartHelper(L"E2E window");
   HWND main = StartResident();
   ASSERT_TRUE(WaitUntil([&] { return IsStamped(Title(window), L"E2E window"); }));
+  EXPECT_NE(JournalText(), L"");
   PostMessageW(main, WM_COMMAND, kExitCommand, 0);
   ASSERT_TRUE(resident.WaitExit());
   EXPECT_EQ(Title(window), L"E2E window");
+  EXPECT_EQ(JournalText(), L"") << "the record outlived an orderly exit";
   EXPECT_EQ(FindWindowW(nullptr, kAppGuid), nullptr);
 }
 
@@ -350,6 +360,84 @@ TEST_F(ResidentProgramTest, DialogsOpenFromTheMenuAndStampingGoesOnAfterThem) {
   SetForegroundWindow(window);
   EXPECT_TRUE(WaitUntil([&] { return IsStamped(Title(window), L"E2E window"); }));
   EXPECT_TRUE(resident.Running());
+}
+
+// A program ended without warning leaves its stamp; the next start gives the title back only
+// to a window that still plainly carries it.
+class LeftStampTest : public ResidentProgramTest {
+ protected:
+  HWND stamped = nullptr;
+
+  // Stamps a window, ends the program without warning and checks that the stamp stayed.
+  void StampAndKill() {
+    stamped = StartHelper(L"E2E window");
+    StartResident();
+    ASSERT_TRUE(WaitUntil([&] { return IsStamped(Title(stamped), L"E2E window"); }));
+    resident.End();
+    ASSERT_TRUE(IsStamped(Title(stamped), L"E2E window")) << "title: " << testing::PrintToString(Title(stamped));
+  }
+  // Starts again with another window in the foreground, so that the first one is not stamped
+  // anew; waits until the new instance stamps that other window.
+  void StartAgain() {
+    HWND other = StartHelper(L"Other window");
+    StartResident();
+    EXPECT_TRUE(WaitUntil([&] { return IsStamped(Title(other), L"Other window"); }));
+  }
+  // No window of the program is to be seen: no message box, no dialog.
+  void ExpectNothingShown() {
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    EXPECT_EQ(WindowOf(resident.info.dwProcessId), nullptr);
+    EXPECT_TRUE(resident.Running());
+  }
+};
+
+TEST_F(LeftStampTest, NextStartGivesTheTitleBack) {
+  StampAndKill();
+  StartAgain();
+  EXPECT_TRUE(WaitUntil([&] { return Title(stamped) == L"E2E window"; }, 2000))
+      << "title: " << testing::PrintToString(Title(stamped));
+  ExpectNothingShown();
+}
+
+TEST_F(LeftStampTest, WindowRetitledByItsApplicationIsLeftAlone) {
+  StampAndKill();
+  ASSERT_TRUE(SetWindowTextW(stamped, L"E2E window - saved"));
+  StartAgain();
+  std::this_thread::sleep_for(std::chrono::milliseconds(500));
+  EXPECT_EQ(Title(stamped), L"E2E window - saved");
+  ExpectNothingShown();
+}
+
+TEST_F(LeftStampTest, WindowClosedMeanwhileIsForgottenSilently) {
+  StampAndKill();
+  PostMessageW(stamped, WM_CLOSE, 0, 0);
+  ASSERT_TRUE(helpers.back().WaitExit());
+  StartAgain();
+  ExpectNothingShown();
+}
+
+// A fault or an escaped exception in the program: the title is back before the process ends.
+TEST_F(LeftStampTest, CrashGivesTheTitleBack) {
+  // The compatibility layer's debugger would keep a crash dialog open (and the test's output
+  // pipe with it); on Windows the key means nothing.
+  HKEY debugger = nullptr;
+  ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, L"Software\\Wine\\WineDbg", 0, nullptr, 0,
+                            KEY_SET_VALUE, nullptr, &debugger, nullptr), ERROR_SUCCESS);
+  const DWORD noDialog = 0;
+  RegSetValueExW(debugger, L"ShowCrashDialog", 0, REG_DWORD,
+                 reinterpret_cast<const BYTE*>(&noDialog), sizeof noDialog);
+  RegCloseKey(debugger);
+  ASSERT_TRUE(CopyFileW((OwnFolder() + L"\\lartsen_crash_probe.exe").c_str(), program.c_str(), FALSE));
+  HWND window = StartHelper(L"E2E window");
+  for (WPARAM trigger : {1, 2}) {
+    HWND main = StartResident();
+    ASSERT_TRUE(WaitUntil([&] { return IsStamped(Title(window), L"E2E window"); }));
+    PostMessageW(main, WM_APP + 0x7E5, trigger, 0);
+    EXPECT_TRUE(WaitUntil([&] { return Title(window) == L"E2E window"; }, 2000))
+        << "trigger " << trigger << ", title: " << testing::PrintToString(Title(window));
+    EXPECT_TRUE(resident.WaitExit()) << "trigger " << trigger << ": the program did not end";
+    resident.End();
+  }
 }
 
 }  // namespace

@@ -15,7 +15,7 @@
 #include "platform/win32/ui/dialog_layout.h"
 #include "platform/win32/ui/settings_dialog_win32.h"
 #include "platform/win32/ui/version_block.h"
-#include "template/ole_date.h"
+#include "support/ole_date.h"
 
 namespace lartsen::win32 {
 namespace {

@@ -1,11 +1,11 @@
 // The two tray commands that open rules files: the user's own and the examples beside the program.
 #pragma once
 
-#include "app/ui_ports.h"
+#include "support/shell_port.h"
 #include "support/environment_port.h"
 #include "support/message_port.h"
 
-namespace lartsen::linux_app {
+namespace lartsen {
 
 // Same paths, folder creation and messages as on Windows; folders are made the POSIX way.
 class RulesFileCommands {
@@ -24,4 +24,4 @@ class RulesFileCommands {
   MessagePort& messages_;
 };
 
-}  // namespace lartsen::linux_app
+}  // namespace lartsen

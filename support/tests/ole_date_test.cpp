@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "support/error.h"
-#include "template/ole_date.h"
+#include "support/ole_date.h"
 
 namespace lartsen {
 namespace {

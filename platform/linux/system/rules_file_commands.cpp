@@ -1,5 +1,5 @@
 // Folder creation with std::filesystem, the open through the shell port, the failure messages.
-#include "platform/linux/app/rules_file_commands.h"
+#include "platform/linux/system/rules_file_commands.h"
 
 #include <filesystem>
 #include <system_error>
@@ -9,7 +9,7 @@
 #include "rules/optional_conditions.h"
 #include "support/paths.h"
 
-namespace lartsen::linux_app {
+namespace lartsen {
 
 void RulesFileCommands::OpenOptionalConditions() {
   const std::u16string file = GetOptionalConditionsFileName(environment_);
@@ -29,4 +29,4 @@ void RulesFileCommands::OpenOptionalConditionsSamples() {
   }
 }
 
-}  // namespace lartsen::linux_app
+}  // namespace lartsen

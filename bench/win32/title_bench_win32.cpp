@@ -12,6 +12,7 @@
 #include "platform/win32/clock_win32.h"
 #include "platform/win32/locale_win32.h"
 #include "platform/win32/memory_win32.h"
+#include "settings/settings.h"
 #include "template/time_format.h"
 #include "template/title_format.h"
 
@@ -105,7 +106,7 @@ int main() {
   lartsen::win32::LocalClock clock;
   lartsen::win32::MemoryWin32 memory;
   lartsen::Settings settings{u"ttttt", u"", 1000};
-  lartsen::TitleFormatter formatter(settings, locale, clock, memory);
+  lartsen::TitleFormatter formatter(settings.TitlePattern, settings.TimeFormat, locale, clock, memory);
 
   {
     size_t sink = 0;

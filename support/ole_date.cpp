@@ -1,5 +1,5 @@
 // Conversions between OLE dates and calendar moments over the years 100 to 9999.
-#include "template/ole_date.h"
+#include "support/ole_date.h"
 
 #include "support/error.h"
 

@@ -1,0 +1,119 @@
+// Shared by the end-to-end runs: programs started in their own processes, waiting for a
+// condition, the titles of their windows and the stamp the resident program writes into them.
+#pragma once
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <chrono>
+#include <cwctype>
+#include <functional>
+#include <iterator>
+#include <string>
+#include <thread>
+
+namespace lartsen::e2e {
+
+inline bool WaitUntil(const std::function<bool()>& condition, int timeoutMs = 10000) {
+  auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
+  while (std::chrono::steady_clock::now() < end) {
+    if (condition()) return true;
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+  }
+  return condition();
+}
+
+inline std::wstring Folder(const std::wstring& path) { return path.substr(0, path.find_last_of(L"\\/")); }
+
+// The folder of the running test, where the program and the helper window lie.
+inline std::wstring OwnFolder() {
+  wchar_t path[MAX_PATH];
+  GetModuleFileNameW(nullptr, path, MAX_PATH);
+  return Folder(path);
+}
+
+// The title as another process sees it; a hung window does not hang the test.
+inline std::wstring Title(HWND hwnd) {
+  wchar_t text[512] = {};
+  DWORD_PTR length = 0;
+  if (!SendMessageTimeoutW(hwnd, WM_GETTEXT, std::size(text), reinterpret_cast<LPARAM>(text),
+                           SMTO_ABORTIFHUNG, 2000, &length)) {
+    return L"<no answer>";
+  }
+  return text;
+}
+
+// "<own> <hh:nn:ss>": the stamp of the template "<%time%>" with the time format "hh:nn:ss".
+inline bool IsStamped(const std::wstring& title, const std::wstring& own) {
+  return title.size() == own.size() + 11 && title.compare(0, own.size(), own) == 0 &&
+         title[own.size()] == L' ' && title[own.size() + 1] == L'<' && title.back() == L'>' &&
+         std::iswdigit(title[own.size() + 2]) && title[own.size() + 4] == L':';
+}
+
+struct Process {
+  PROCESS_INFORMATION info{};
+  bool Running() const { return info.hProcess && WaitForSingleObject(info.hProcess, 0) == WAIT_TIMEOUT; }
+  bool WaitExit(int ms = 10000) const { return WaitForSingleObject(info.hProcess, ms) == WAIT_OBJECT_0; }
+  DWORD ExitCode() const {
+    DWORD code = STILL_ACTIVE;
+    GetExitCodeProcess(info.hProcess, &code);
+    return code;
+  }
+  void End() {
+    if (!info.hProcess) return;
+    if (Running()) TerminateProcess(info.hProcess, 9);
+    WaitForSingleObject(info.hProcess, 5000);
+    CloseHandle(info.hProcess);
+    CloseHandle(info.hThread);
+    info = {};
+  }
+};
+
+// Starts a program in its own folder.
+inline Process Start(const std::wstring& program, const std::wstring& arguments) {
+  std::wstring command = L"\"" + program + L"\" " + arguments;
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  Process process;
+  if (!CreateProcessW(program.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                      Folder(program).c_str(), &startup, &process.info)) {
+    ADD_FAILURE() << "cannot start program, error " << GetLastError();
+  }
+  return process;
+}
+
+struct VisibleWindowSearch {
+  DWORD processId = 0;
+  HWND found = nullptr;
+};
+
+inline BOOL CALLBACK FindVisibleOfProcess(HWND hwnd, LPARAM data) {
+  auto* search = reinterpret_cast<VisibleWindowSearch*>(data);
+  DWORD owner = 0;
+  GetWindowThreadProcessId(hwnd, &owner);
+  if (owner == search->processId && IsWindowVisible(hwnd)) {
+    search->found = hwnd;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+inline HWND VisibleWindowOf(DWORD processId) {
+  VisibleWindowSearch search;
+  search.processId = processId;
+  EnumWindows(FindVisibleOfProcess, reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+// Starts the plain helper window beside the test with that title and waits until it is the
+// foreground window.
+inline HWND StartHelperWindow(Process& helper, const std::wstring& title) {
+  helper = Start(OwnFolder() + L"\\e2e_window_helper.exe", L"\"" + title + L"\"");
+  HWND hwnd = nullptr;
+  EXPECT_TRUE(WaitUntil([&] { return (hwnd = VisibleWindowOf(helper.info.dwProcessId)) != nullptr; }));
+  EXPECT_TRUE(WaitUntil([&] { return GetForegroundWindow() == hwnd; }))
+      << "the helper window did not reach the foreground";
+  return hwnd;
+}
+
+}  // namespace lartsen::e2e

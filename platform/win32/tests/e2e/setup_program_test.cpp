@@ -1,0 +1,258 @@
+// The setup program as an administrator and a user meet it: silent install, reinstall over the
+// running program, uninstall keeping or removing the user's settings and rules.
+#include <gtest/gtest.h>
+#include <windows.h>
+#include <shlobj.h>
+#include <shlwapi.h>
+
+#include <optional>
+#include <string>
+
+#include "platform/win32/tests/e2e/e2e_processes.h"
+
+namespace lartsen::e2e {
+namespace {
+
+constexpr wchar_t kAppGuid[] = L"{7D6F2105-7E08-4565-ABFE-7C4F127C890A}";
+constexpr wchar_t kUninstallKey[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Lartsen";
+constexpr wchar_t kRunKey[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+constexpr wchar_t kSettingsKey[] = L"Software\\Nerrowind\\Ларцен";
+constexpr const wchar_t* kInstalledFiles[] = {L"Lartsen.exe", L"ReadMe.TXT", L"Conditions.INI",
+                                              L"Conditions.Optional.INI", L"Uninstall.exe"};
+// The user's own rules: nothing the test shows is left alone.
+constexpr char kUserRules[] = "NoSuchClass\r\n*\r\n*\r\n";
+
+std::wstring ShellFolder(int id) {
+  wchar_t path[MAX_PATH] = {};
+  SHGetFolderPathW(nullptr, id, nullptr, SHGFP_TYPE_CURRENT, path);
+  return path;
+}
+
+bool Exists(const std::wstring& path) { return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+
+// The text of a registry value of the current user, or nothing when it is missing.
+std::optional<std::wstring> ReadText(const wchar_t* key, const wchar_t* name) {
+  wchar_t data[1024] = {};
+  DWORD size = sizeof data;
+  if (RegGetValueW(HKEY_CURRENT_USER, key, name, RRF_RT_REG_SZ, nullptr, data, &size) != ERROR_SUCCESS) {
+    return std::nullopt;
+  }
+  return std::wstring(data);
+}
+
+void WriteText(const wchar_t* key, const wchar_t* name, const std::wstring& text) {
+  HKEY raw = nullptr;
+  ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, key, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &raw, nullptr),
+            ERROR_SUCCESS);
+  RegSetValueExW(raw, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
+                 static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t)));
+  RegCloseKey(raw);
+}
+
+void DeleteValue(const wchar_t* key, const wchar_t* name) {
+  HKEY raw = nullptr;
+  if (RegOpenKeyExW(HKEY_CURRENT_USER, key, 0, KEY_SET_VALUE, &raw) != ERROR_SUCCESS) return;
+  RegDeleteValueW(raw, name);
+  RegCloseKey(raw);
+}
+
+bool KeyExists(const wchar_t* key) {
+  HKEY raw = nullptr;
+  if (RegOpenKeyExW(HKEY_CURRENT_USER, key, 0, KEY_READ, &raw) != ERROR_SUCCESS) return false;
+  RegCloseKey(raw);
+  return true;
+}
+
+class SetupProgramTest : public testing::Test {
+ protected:
+  const std::wstring setup = OwnFolder() + L"\\..\\packages\\" LARTSEN_SETUP_FILE;
+  const std::wstring installFolder = ShellFolder(CSIDL_LOCAL_APPDATA) + L"\\Programs\\Ларцен";
+  const std::wstring installedProgram = installFolder + L"\\Lartsen.exe";
+  const std::wstring shortcut = ShellFolder(CSIDL_PROGRAMS) + L"\\Ларцен.lnk";
+  const std::wstring rulesFolder = ShellFolder(CSIDL_APPDATA) + L"\\Nerrowind\\Ларцен";
+  const std::wstring userRules = rulesFolder + L"\\Conditions.INI";
+  Process resident;
+  Process helper;
+
+  void SetUp() override {
+    ASSERT_TRUE(Exists(setup)) << "no setup program beside the tests";
+    WriteUserSettingsAndRules();
+  }
+
+  // Whatever a failed test left behind goes, file by file and key by key.
+  void TearDown() override {
+    resident.End();
+    // A program the setup started itself is closed the orderly way.
+    if (HWND started = FindWindowW(nullptr, kAppGuid)) {
+      PostMessageW(started, WM_CLOSE, 0, 0);
+      WaitUntil([] { return FindWindowW(nullptr, kAppGuid) == nullptr; });
+    }
+    helper.End();
+    for (const wchar_t* name : kInstalledFiles) DeleteFileW((installFolder + L"\\" + name).c_str());
+    RemoveDirectoryW(installFolder.c_str());
+    DeleteFileW(shortcut.c_str());
+    SHDeleteKeyW(HKEY_CURRENT_USER, kUninstallKey);
+    DeleteValue(kRunKey, kAppGuid);
+    SHDeleteKeyW(HKEY_CURRENT_USER, kSettingsKey);
+    DeleteFileW(userRules.c_str());
+    RemoveDirectoryW(rulesFolder.c_str());
+    RemoveDirectoryW(Folder(rulesFolder).c_str());
+  }
+
+  void WriteUserSettingsAndRules() {
+    HKEY key;
+    ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, kSettingsKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr,
+                              &key, nullptr), ERROR_SUCCESS);
+    const DWORD rate = 50;
+    const wchar_t pattern[] = L"<%time%>";
+    const wchar_t format[] = L"hh:nn:ss";
+    RegSetValueExW(key, L"Refresh Rate", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&rate), sizeof rate);
+    RegSetValueExW(key, L"Tittle Pattern", 0, REG_SZ, reinterpret_cast<const BYTE*>(pattern), sizeof pattern);
+    RegSetValueExW(key, L"Time Format", 0, REG_SZ, reinterpret_cast<const BYTE*>(format), sizeof format);
+    RegCloseKey(key);
+    SHCreateDirectoryExW(nullptr, rulesFolder.c_str(), nullptr);
+    HANDLE file = CreateFileW(userRules.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    ASSERT_NE(file, INVALID_HANDLE_VALUE);
+    DWORD written = 0;
+    WriteFile(file, kUserRules, sizeof kUserRules - 1, &written, nullptr);
+    CloseHandle(file);
+  }
+
+  // Runs a program and whatever it starts to the end (the uninstaller copies itself away and
+  // goes on from the copy) and returns the first program's exit code.
+  static DWORD RunToTheEnd(const std::wstring& program, const std::wstring& arguments) {
+    HANDLE job = CreateJobObjectW(nullptr, nullptr);
+    std::wstring command = L"\"" + program + L"\" " + arguments;
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION info{};
+    if (!job || !CreateProcessW(program.c_str(), command.data(), nullptr, nullptr, FALSE, CREATE_SUSPENDED,
+                                nullptr, Folder(program).c_str(), &startup, &info)) {
+      ADD_FAILURE() << "cannot start " << testing::PrintToString(program) << ", error " << GetLastError();
+      if (job) CloseHandle(job);
+      return STILL_ACTIVE;
+    }
+    EXPECT_TRUE(AssignProcessToJobObject(job, info.hProcess));
+    ResumeThread(info.hThread);
+    EXPECT_TRUE(WaitUntil([&] {
+      JOBOBJECT_BASIC_ACCOUNTING_INFORMATION accounting{};
+      return QueryInformationJobObject(job, JobObjectBasicAccountingInformation, &accounting,
+                                       sizeof accounting, nullptr) && accounting.ActiveProcesses == 0;
+    }, 120000)) << testing::PrintToString(program) << " did not end";
+    DWORD code = STILL_ACTIVE;
+    GetExitCodeProcess(info.hProcess, &code);
+    CloseHandle(info.hThread);
+    CloseHandle(info.hProcess);
+    CloseHandle(job);
+    return code;
+  }
+
+  DWORD RunSetup(const std::wstring& arguments) { return RunToTheEnd(setup, arguments); }
+
+  // As the installed-programs list starts it.
+  void Uninstall(const std::wstring& arguments) {
+    EXPECT_EQ(RunToTheEnd(installFolder + L"\\Uninstall.exe", arguments), 0u);
+  }
+
+  // Starts the installed program with a stamped helper window in the foreground.
+  HWND StartInstalledProgramOverHelper() {
+    HWND window = StartHelperWindow(helper, L"Setup window");
+    resident = Start(installedProgram, L"");
+    EXPECT_TRUE(WaitUntil([&] { return IsStamped(Title(window), L"Setup window"); }))
+        << "title: " << testing::PrintToString(Title(window));
+    return window;
+  }
+};
+
+TEST_F(SetupProgramTest, SilentInstallPutsEverythingInPlaceAndTheProgramStamps) {
+  ASSERT_EQ(RunSetup(L"/S"), 0u);
+  for (const wchar_t* name : kInstalledFiles) {
+    EXPECT_TRUE(Exists(installFolder + L"\\" + name)) << testing::PrintToString(std::wstring(name));
+  }
+  EXPECT_TRUE(Exists(shortcut));
+  const std::wstring uninstaller = L"\"" + installFolder + L"\\Uninstall.exe\"";
+  EXPECT_EQ(ReadText(kUninstallKey, L"DisplayName"), L"Ларцен");
+  EXPECT_EQ(ReadText(kUninstallKey, L"DisplayVersion"), LARTSEN_VERSION);
+  EXPECT_NE(ReadText(kUninstallKey, L"Publisher").value_or(L""), L"");
+  EXPECT_EQ(ReadText(kUninstallKey, L"DisplayIcon"), installedProgram + L",0");
+  EXPECT_EQ(ReadText(kUninstallKey, L"UninstallString"), uninstaller);
+  EXPECT_EQ(ReadText(kUninstallKey, L"QuietUninstallString"), uninstaller + L" /S");
+  DWORD sizeKb = 0;
+  DWORD size = sizeof sizeKb;
+  EXPECT_EQ(RegGetValueW(HKEY_CURRENT_USER, kUninstallKey, L"EstimatedSize", RRF_RT_REG_DWORD, nullptr,
+                         &sizeKb, &size), ERROR_SUCCESS);
+  EXPECT_GT(sizeKb, 100u);
+  // A first install starts the program with Windows, with the value the tray menu writes.
+  EXPECT_EQ(ReadText(kRunKey, kAppGuid), L"\"" + installedProgram + L"\"");
+
+  StartInstalledProgramOverHelper();
+  EXPECT_TRUE(resident.Running());
+}
+
+TEST_F(SetupProgramTest, ClickingThroughTheDefaultsInstallsAndStartsTheProgram) {
+  Process run = Start(setup, L"");
+  // "Далее" on each page, "Установить", then "Готово" with "start now" ticked: the button of
+  // the setup's window with the command id IDOK, pressed whenever it is enabled.
+  EXPECT_TRUE(WaitUntil([&] {
+    if (HWND page = VisibleWindowOf(run.info.dwProcessId)) {
+      HWND next = GetDlgItem(page, IDOK);
+      if (next && IsWindowEnabled(next)) PostMessageW(next, BM_CLICK, 0, 0);
+    }
+    return run.WaitExit(300);
+  }, 60000)) << "the setup program did not reach its end";
+  EXPECT_EQ(run.ExitCode(), 0u);
+  run.End();
+  EXPECT_TRUE(Exists(installedProgram));
+  EXPECT_TRUE(WaitUntil([&] { return FindWindowW(nullptr, kAppGuid) != nullptr; }))
+      << "the program was not started at the end";
+}
+
+TEST_F(SetupProgramTest, SilentReinstallEndsTheRunningProgramWithItsTitleBack) {
+  ASSERT_EQ(RunSetup(L"/S"), 0u);
+  HWND window = StartInstalledProgramOverHelper();
+  ASSERT_EQ(RunSetup(L"/S"), 0u);
+  EXPECT_TRUE(resident.WaitExit(0)) << "the program still runs after the reinstall";
+  EXPECT_EQ(Title(window), L"Setup window");
+  EXPECT_TRUE(Exists(installedProgram));
+}
+
+TEST_F(SetupProgramTest, ReinstallKeepsAutoStartAsTheUserLeftItUnlessTold) {
+  ASSERT_EQ(RunSetup(L"/S"), 0u);
+  DeleteValue(kRunKey, kAppGuid);  // turned off from the tray menu
+  ASSERT_EQ(RunSetup(L"/S"), 0u);
+  EXPECT_FALSE(ReadText(kRunKey, kAppGuid).has_value());
+  ASSERT_EQ(RunSetup(L"/S /AUTOSTART=1"), 0u);
+  EXPECT_EQ(ReadText(kRunKey, kAppGuid), L"\"" + installedProgram + L"\"");
+  ASSERT_EQ(RunSetup(L"/S /AUTOSTART=0"), 0u);
+  EXPECT_FALSE(ReadText(kRunKey, kAppGuid).has_value());
+}
+
+TEST_F(SetupProgramTest, SilentUninstallEndsTheProgramRemovesItAndKeepsTheSettings) {
+  ASSERT_EQ(RunSetup(L"/S"), 0u);
+  HWND window = StartInstalledProgramOverHelper();
+  Uninstall(L"/S");
+  EXPECT_TRUE(resident.WaitExit(0)) << "the program still runs after the uninstall";
+  EXPECT_EQ(Title(window), L"Setup window");
+  EXPECT_FALSE(Exists(installFolder));
+  EXPECT_FALSE(Exists(shortcut));
+  EXPECT_FALSE(ReadText(kRunKey, kAppGuid).has_value());
+  EXPECT_TRUE(KeyExists(kSettingsKey));
+  EXPECT_EQ(ReadText(kSettingsKey, L"Tittle Pattern"), L"<%time%>");
+  EXPECT_TRUE(Exists(userRules));
+}
+
+TEST_F(SetupProgramTest, UninstallWithRemovalChosenRemovesSettingsAndRulesToo) {
+  ASSERT_EQ(RunSetup(L"/S"), 0u);
+  // Another copy of the program (a portable one) has taken the autostart over since.
+  const std::wstring otherCopy = L"\"C:\\Portable\\Lartsen.exe\"";
+  WriteText(kRunKey, kAppGuid, otherCopy);
+  Uninstall(L"/S /REMOVESETTINGS");
+  EXPECT_FALSE(Exists(installFolder));
+  EXPECT_FALSE(KeyExists(kSettingsKey));
+  EXPECT_FALSE(Exists(userRules));
+  EXPECT_FALSE(Exists(rulesFolder));
+  EXPECT_EQ(ReadText(kRunKey, kAppGuid), otherCopy);
+}
+
+}  // namespace
+}  // namespace lartsen::e2e

@@ -1,0 +1,29 @@
+// The program's surroundings as a test sets them: program folder, application-data folder.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "support/environment_port.h"
+#include "support/error.h"
+
+namespace lartsen {
+
+// Paths are taken as absolute already, as the real call leaves an absolute path.
+class FakeEnvironment : public EnvironmentPort {
+ public:
+  std::u16string programFolder = u"C:\\Prog";
+  std::u16string appData = u"C:\\Users\\u\\AppData\\Roaming";
+  bool inIde = false;
+  bool failSpecialFolder = false;
+
+  std::u16string ProgramFolder() override { return programFolder; }
+  bool IsInIDE() override { return inIde; }
+  std::u16string GetSpecialFolder(int csidl) override {
+    if (failSpecialFolder || csidl != kCsidlAppData) throw Error(status::kFail, u"no such folder");
+    return appData;
+  }
+  std::u16string GetFullFileName(std::u16string_view path) override { return std::u16string(path); }
+};
+
+}  // namespace lartsen
