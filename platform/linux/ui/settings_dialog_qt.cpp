@@ -51,7 +51,8 @@ constexpr Placement kShpBack{"shpBack", -60, -600, 2955, 3975};
 SettingsForm::SettingsForm(SettingsDialogServices& services, QWidget* parent)
     : QDialog(parent),
       services_(services),
-      formatter_(services.settings, services.locale, services.clock, services.memory),
+      formatter_(services.settings.TitlePattern, services.settings.TimeFormat, services.locale, services.clock,
+                 services.memory),
       logic_(services.settings, services.locale, services.clock, services.random, messages_, reporter_,
              [&locale = services.locale](double moment, std::u16string_view format) {
                return FormatDateTime(moment, format, locale);

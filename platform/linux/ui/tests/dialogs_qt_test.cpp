@@ -22,7 +22,7 @@
 #include "platform/linux/ui/qt_text.h"
 #include "platform/linux/ui/settings_dialog_qt.h"
 #include "support/types.h"
-#include "template/ole_date.h"
+#include "support/ole_date.h"
 
 // Readable failures: QString printed as its text.
 inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
@@ -278,7 +278,7 @@ TEST_F(SettingsDialogOnScreen, F1OpensTheReadMeButNotWithAModifier) {
     box = TakeMessageBox([&] { QTest::keyClick(edit, Qt::Key_F1); });
     form->reject();
   });
-  EXPECT_EQ(shell.opened, (std::vector<std::u16string>{u"/no-such-folder-lartsen\\ReadMe.TXT"}));
+  EXPECT_EQ(shell.opened, (std::vector<std::u16string>{u"/no-such-folder-lartsen/ReadMe.TXT"}));
   EXPECT_EQ(box, QStringLiteral("Не удаётся открыть файл ReadMe.TXT"));
 }
 

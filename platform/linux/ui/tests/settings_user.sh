@@ -139,14 +139,17 @@ wait_for 5 '[[ "$(title_of "$sample")" =~ ^Образец\ \<[0-9]{2}:[0-9]{2}:[
 echo "the dialog refused each wrong value, previewed five samples and stored what was confirmed"
 
 # Esc after editing changes nothing.
-stored=$(cat "$settings_file")
+# The file holds more than the settings (the program's record of the stamped window): compare
+# the three keys only.
+three_settings() { grep -E '^(Time Format|Tittle Pattern|Refresh Rate)=' "$settings_file" | sort; }
+stored=$(three_settings)
 open_menu
 xdotool key Down Down Return
 wait_for 10 'test -n "$(dialog)"' || die "the dialog did not open again"
 sleep 0.3
 xdotool type --delay 30 "777"; xdotool key Tab; xdotool type --delay 30 "zzz"; xdotool key Escape
 wait_for 10 'test -z "$(dialog)"' || die "Esc did not close the dialog"
-[ "$(cat "$settings_file")" = "$stored" ] || fail "Esc changed the settings file"
+[ "$(three_settings)" = "$stored" ] || fail "Esc changed the settings: $(three_settings)"
 # And so does the Cancel button (Shift+Tab from the first field reaches it, Space presses it).
 open_menu
 xdotool key Down Down Return
@@ -154,7 +157,7 @@ wait_for 10 'test -n "$(dialog)"' || die "the dialog did not open a third time"
 sleep 0.3
 xdotool type --delay 30 "5"; xdotool key shift+Tab space
 wait_for 10 'test -z "$(dialog)"' || die "Отмена did not close the dialog"
-[ "$(cat "$settings_file")" = "$stored" ] || fail "Отмена changed the settings file"
+[ "$(three_settings)" = "$stored" ] || fail "Отмена changed the settings: $(three_settings)"
 xdotool windowactivate "$sample" 2>/dev/null
 wait_for 5 '[[ "$(title_of "$sample")" =~ ^Образец\ \<.+\>$ ]]' || fail "after Esc the stamp changed: $(title_of "$sample")"
 
