@@ -29,6 +29,8 @@ foreach(pair "changelog;changelog.gz" "lartsen.1;lartsen.1.gz")
 endforeach()
 add_custom_target(lartsen_deb_files DEPENDS ${deb_compressed})
 
+# Relocations resolved at start and then read-only, as Debian builds its programs.
+target_link_options(lartsen PRIVATE -Wl,-z,relro,-z,now)
 install(TARGETS lartsen RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES ${LARTSEN_LINUX_SHIPPED_FILES} DESTINATION ${CMAKE_INSTALL_DATADIR}/lartsen)
 install(FILES ${linux_dir}/lartsen.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
