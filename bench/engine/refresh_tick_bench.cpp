@@ -11,7 +11,11 @@ namespace {
 
 class StillGuard : public FullScreenQuery {
  public:
-  bool IsFullScreenWindow(WindowHandle&, WindowHandle&) override { return false; }
+  // The guard reads the foreground window for the whole tick.
+  bool IsFullScreenWindow(WindowHandle& window, WindowHandle&) override {
+    window = 0x1234;
+    return false;
+  }
 };
 
 class StillWindows : public WindowPort {

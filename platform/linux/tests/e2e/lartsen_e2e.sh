@@ -76,15 +76,15 @@ activate "$b"
 check "the next window is stamped on a switch" wait_for 3 stamped "$b" "Second"
 check "the window left behind gets its own title back" titled "$a" "Первое окно"
 
-for spec in "--class ПоКлассу --title ByClass:ByClass" "--title Не_трогать:Не трогать это" "PROBE:probe"; do
-  case $spec in
-    PROBE:*) w=$(window "$work/lartsen-probe" --title probe); own=probe ;;
-    --class*) w=$(window "$bin/lartsen-test-window" --class ПоКлассу --title ByClass); own=ByClass ;;
-    *) w=$(window "$bin/lartsen-test-window" --title "Не трогать это"); own="Не трогать это" ;;
+for rule in class title executable; do
+  case $rule in
+    class) w=$(window "$bin/lartsen-test-window" --class ПоКлассу --title ByClass); own=ByClass ;;
+    title) w=$(window "$bin/lartsen-test-window" --title "Не трогать это"); own="Не трогать это" ;;
+    executable) w=$(window "$work/lartsen-probe" --title probe); own=probe ;;
   esac
   activate "$w"
   sleep 1.5
-  check "a rule leaves \"$own\" alone" titled "$w" "$own"
+  check "a rule by $rule leaves \"$own\" alone" titled "$w" "$own"
   check "and restores the window stamped before" titled "$b" "Second"
 done
 
