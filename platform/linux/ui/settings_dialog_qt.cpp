@@ -14,7 +14,6 @@
 #include <QShortcut>
 
 #include <algorithm>
-#include <exception>
 
 #include "platform/linux/ui/qt_text.h"
 #include "settings/read_me_file.h"

@@ -2,7 +2,8 @@
 # As a user would, with the real program in a notification area: "Настройки..." from the tray
 # menu, wrong values typed (each message read through Ctrl+C, the dialog stays open), both
 # previews, good values confirmed with Enter (the settings file holds them and the stamp follows),
-# Esc changing nothing, About from the help submenu, and SIGTERM restoring the title.
+# Esc and Отмена changing nothing, About from the help submenu, and SIGTERM restoring the title
+# while the dialog and a message box are open.
 # Screenshots of the dialog, a preview and About. Run under scripts/with-x11 (a private session).
 # Arguments: the folder of lartsen, the folder for the screenshots. Exit 77: skipped.
 set -uo pipefail
@@ -169,13 +170,19 @@ shot linux-e2e-about
 xdotool key Return
 wait_for 10 'test -z "$(window_named "^О программе")"' || fail "Ok did not close About"
 
-# SIGTERM gives the window its own title back.
+# SIGTERM gives the window its own title back, even with the dialog and a message box open.
+open_menu
+xdotool key Down Down Return
+wait_for 10 'test -n "$(dialog)"' || die "the dialog did not open a fourth time"
+sleep 0.3
+xdotool type --delay 30 "abc"; xdotool key Return
+wait_for 10 'test -n "$(window_named "^Korvel - Ларцен")"' || die "no message box for the wrong rate"
 xdotool windowactivate "$sample" 2>/dev/null
-sleep 0.5
+wait_for 5 '[[ "$(title_of "$sample")" =~ ^Образец\ \<.+\>$ ]]' || fail "no stamp while the dialog was open"
 kill -TERM "$program_pid"
 wait_for 10 '! kill -0 "$program_pid" 2>/dev/null' || die "SIGTERM did not end the program"
 program_pid=
 [ "$(title_of "$sample")" = "Образец" ] || fail "the title was not restored: $(title_of "$sample")"
 
 [ "$failures" = 0 ] || exit 1
-echo "PASS: settings from the tray menu, messages, previews, Enter, Esc, About, title restored"
+echo "PASS: settings from the tray menu, messages, previews, Enter, Esc, Отмена, About, SIGTERM restores"
