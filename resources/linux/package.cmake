@@ -76,14 +76,24 @@ add_custom_target(lartsen_deb
   VERBATIM)
 add_dependencies(lartsen_deb lartsen lartsen_deb_files)
 
-# The program unpacked from the package stamps a window (run under scripts/with-x11).
+# The package made afresh for the tests that look at it: lintian finds no error in it, and the
+# program unpacked from it stamps a window (that one under scripts/with-x11).
 execute_process(COMMAND dpkg --print-architecture OUTPUT_VARIABLE deb_arch OUTPUT_STRIP_TRAILING_WHITESPACE
   ERROR_QUIET)
 if(NOT deb_arch)
   set(deb_arch amd64)
 endif()
+set(deb_file ${CMAKE_BINARY_DIR}/packages/lartsen_${PROJECT_VERSION}_${deb_arch}.deb)
+add_test(NAME linux_package COMMAND ${CMAKE_COMMAND} --build ${CMAKE_BINARY_DIR} --target lartsen_deb)
+set_tests_properties(linux_package PROPERTIES FIXTURES_SETUP linux_deb RUN_SERIAL ON TIMEOUT 600
+  LABELS "native;package")
+find_program(LINTIAN lintian)
+if(LINTIAN)
+  add_test(NAME linux_package_lintian COMMAND ${LINTIAN} --fail-on error --display-info ${deb_file})
+  set_tests_properties(linux_package_lintian PROPERTIES FIXTURES_REQUIRED linux_deb TIMEOUT 300
+    LABELS "native;package")
+endif()
 add_test(NAME linux_unpacked_package
-  COMMAND ${CMAKE_CURRENT_LIST_DIR}/tests/unpacked_package.sh
-          ${CMAKE_BINARY_DIR}/packages/lartsen_${PROJECT_VERSION}_${deb_arch}.deb $<TARGET_FILE:sample_window>)
-set_tests_properties(linux_unpacked_package PROPERTIES SKIP_RETURN_CODE 77 TIMEOUT 120 RUN_SERIAL ON
-  LABELS "native;x11;package")
+  COMMAND ${CMAKE_CURRENT_LIST_DIR}/tests/unpacked_package.sh ${deb_file} $<TARGET_FILE:sample_window>)
+set_tests_properties(linux_unpacked_package PROPERTIES FIXTURES_REQUIRED linux_deb SKIP_RETURN_CODE 77
+  TIMEOUT 120 RUN_SERIAL ON LABELS "native;x11;package")
