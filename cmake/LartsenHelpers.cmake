@@ -9,7 +9,7 @@ function(lartsen_warnings target)
   endif()
   if(WIN32)
     target_compile_definitions(${target} PRIVATE UNICODE _UNICODE NOMINMAX WIN32_LEAN_AND_MEAN
-      _WIN32_WINNT=0x0601 WINVER=0x0601)
+      _WIN32_WINNT=0x0501 WINVER=0x0501)
   endif()
 endfunction()
 

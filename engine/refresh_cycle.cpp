@@ -26,6 +26,7 @@ void RefreshCycle::tmrRefresh_Timer() {
   WindowHandle monitorWindow = 0;
   // While a window covers its monitor (a game, a slide show) nothing is written or restored.
   if (guard_.IsFullScreenWindow(window, monitorWindow)) return;
+  if (ownWindow_ != 0 && window == ownWindow_) return;
 
   // `window` now holds the foreground window the guard examined (0 when there is none).
   const WindowHandle chosen = conditions_.ConditionsLoaded ? ChooseWindow(window) : 0;

@@ -34,6 +34,11 @@ class RefreshCycle {
       : RefreshCycle(guard, windows, processes, conditions, order,
                      [&writer](WindowHandle window) { writer.ApplyTitle(window); }) {}
 
+  // The program's own hidden window. It comes to the foreground while the program's tray menu
+  // is open; then a tick leaves every title as it is, as for a full-screen window, so the
+  // user's window keeps its stamp and the hidden window keeps the caption others find it by.
+  void SetOwnWindow(WindowHandle window) { ownWindow_ = window; }
+
   // One tick. Errors from the window facts, the pattern comparison or the title writer
   // propagate and end the tick where they arise; the caller decides what the user sees.
   void tmrRefresh_Timer();
@@ -50,6 +55,7 @@ class RefreshCycle {
   const ConditionsTable& conditions_;
   const CharacterOrder& order_;
   ApplyTitleFunction ApplyTitle_;
+  WindowHandle ownWindow_ = 0;
 };
 
 }  // namespace lartsen

@@ -16,6 +16,13 @@ bool IsDriveRoot(std::u16string_view s) {
   return isLetter && s[1] == u':' && s[2] == u'\\';
 }
 
+bool IsBareDrive(std::u16string_view s) {
+  if (s.size() != 2) return false;
+  const char16_t letter = s[0];
+  const bool isLetter = (letter >= u'A' && letter <= u'Z') || (letter >= u'a' && letter <= u'z');
+  return isLetter && s[1] == u':';
+}
+
 std::vector<std::u16string_view> SplitComponents(std::u16string_view s) {
   std::vector<std::u16string_view> parts;
   while (!s.empty()) {
@@ -37,6 +44,9 @@ bool ComplexDirectory::CreateComplexDirectory(std::u16string_view Path, bool Use
   std::u16string s(Path);
   std::replace(s.begin(), s.end(), u'/', u'\\');
   s = TrimTrailingBackslashes(s);
+  // Nothing, or a drive alone ("C:\" and "C:" both read "C:" here), names no directory that
+  // could be created. Resolved, an empty path fails and "C:" names the drive's current folder.
+  if (s.empty() || IsBareDrive(s)) return false;
   s = environment_.GetFullFileName(s);
   if (s.empty()) return false;
 

@@ -116,7 +116,7 @@ SettingsDialogLogic::OkOutcome SettingsDialogLogic::cmdOk_Click(const SettingsDi
     messages_.ShowMessage(RefreshRateRangeMessage(), message_style::kCritical);
     return {false, DialogField::RefreshRate};
   }
-  if (Attempt([&] { formatTime_(clock_.Now(), texts.TimeFormat); })) {
+  if (Attempt([&] { formatTime_(clock_.CurrentSecond(), texts.TimeFormat); })) {
     messages_.ShowMessage(kTimeFormatErrorHeading, message_style::kCritical);
     return {false, DialogField::TimeFormat};
   }
@@ -166,7 +166,7 @@ DialogField SettingsDialogLogic::cmdPreviewTitlePattern_Click(const std::u16stri
 }
 
 double SettingsDialogLogic::GetSampleDate(int Index) {
-  if (Index == 0) return clock_.Now();
+  if (Index == 0) return clock_.CurrentSecond();
   const int year = random_.GetRnd(1950, 2030);
   const int month = random_.GetRnd(1, 12);
   const int hour = random_.GetRnd(0, 23);

@@ -94,7 +94,7 @@ std::u16string TitleFormatter::FormatTitle(const std::optional<std::u16string>& 
                                            const std::optional<std::u16string>& TimeFormatText) {
   // The clock is read once, first; the time is formatted before memory is touched, so a bad
   // format fails without a memory read.
-  const double moment = TimeValue ? *TimeValue : clock_.Now();
+  const double moment = TimeValue ? *TimeValue : clock_.CurrentSecond();
   const std::u16string_view format = TimeFormatText ? std::u16string_view(*TimeFormatText)
                                                     : std::u16string_view(storedTimeFormat_);
   // The calendar second (with a moment out of range this fails, as the formatting would).

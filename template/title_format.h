@@ -15,7 +15,8 @@ class TitleFormatter {
  public:
   // The stored template and time format are read (never written) whenever an argument of
   // FormatTitle is Null; they are the program's settings and change when the settings do.
-  // `locale` must stay as it is for the formatter's life (the time text made last is reused).
+  // `locale` is held by reference; when it changes in place, LocaleChanged must follow (the
+  // time text made last is reused).
   TitleFormatter(const std::u16string& titlePattern, const std::u16string& timeFormat,
                  const LocaleInfo& locale, ClockPort& clock, MemoryPort& memory);
 
@@ -24,6 +25,9 @@ class TitleFormatter {
   std::u16string FormatTitle(const std::optional<std::u16string>& PatternText,
                              std::optional<double> TimeValue,
                              const std::optional<std::u16string>& TimeFormatText);
+
+  // The locale record has changed: the next time text is made afresh with its names.
+  void LocaleChanged() { timeKnown_ = false; }
 
  private:
   const std::u16string& storedPattern_;

@@ -5,6 +5,7 @@ lartsen_warnings(lartsen_format_cli)
 
 add_executable(lartsen-format ${CMAKE_CURRENT_LIST_DIR}/format_main.cpp)
 target_link_libraries(lartsen-format PRIVATE lartsen_format_cli)
+target_compile_definitions(lartsen-format PRIVATE LARTSEN_VERSION="${PROJECT_VERSION}")
 lartsen_warnings(lartsen-format)
 if(WIN32)
   target_link_libraries(lartsen-format PRIVATE lartsen_win32)
@@ -26,3 +27,12 @@ set_tests_properties(lartsen_format_rejects_bad_moment PROPERTIES
 add_test(NAME lartsen_format_rejects_number_format COMMAND lartsen-format 0.00 1)
 set_tests_properties(lartsen_format_rejects_number_format PROPERTIES
   PASS_REGULAR_EXPRESSION "1: Формат чисел")
+add_test(NAME lartsen_format_takes_options_in_any_order
+  COMMAND lartsen-format --format "hh:nn" --locale ru-RU --template "<%time%>" 2000-01-01T14:05:01)
+set_tests_properties(lartsen_format_takes_options_in_any_order PROPERTIES
+  PASS_REGULAR_EXPRESSION "^<14:05>\r?\n$")
+add_test(NAME lartsen_format_help COMMAND lartsen-format --help)
+set_tests_properties(lartsen_format_help PROPERTIES PASS_REGULAR_EXPRESSION "^usage: lartsen-format")
+add_test(NAME lartsen_format_version COMMAND lartsen-format --version)
+set_tests_properties(lartsen_format_version PROPERTIES
+  PASS_REGULAR_EXPRESSION "^lartsen-format ${PROJECT_VERSION}\r?\n$")

@@ -13,9 +13,13 @@ namespace lartsen {
 
 const char* const kFormatUsage =
     "usage: lartsen-format [--locale en-US|ru-RU|de-DE|system] FORMAT MOMENT...\n"
-    "  MOMENT: 2000-01-01T14:05:01 (ISO date and time) or an OLE date number such as 36526.5\n"
     "       lartsen-format [--locale ...] --template TEMPLATE --format FORMAT MOMENT...\n"
-    "  TEMPLATE: a title template (\"[%time%] %FreePhysical_fb%\"), with this machine's memory\n";
+    "       lartsen-format --help | --version\n"
+    "  MOMENT: 2000-01-01T14:05:01 (ISO date and time), an OLE date number such as 36526.5,\n"
+    "          or now (the current second of this machine's clock)\n"
+    "  TEMPLATE: a title template (\"[%time%] %FreePhysical_fb%\"), with this machine's memory\n"
+    "  Options may come in any order, also as --option=value; after \"--\" every argument is\n"
+    "  a format or a moment, so that a format may start with dashes.\n";
 
 namespace {
 
@@ -69,35 +73,57 @@ bool ParseIso(std::string_view text, double& moment) {
 FormatCommand ParseFormatArguments(const std::vector<std::string>& args) {
   FormatCommand command;
   bool haveFormat = false;
+  bool optionsEnded = false;
+  auto setFormat = [&](const std::string& text, const std::string& argument) {
+    if (haveFormat) Fail(u"Формат времени указан дважды: " + FromUtf8(argument));
+    command.Format = FromUtf8(text);
+    haveFormat = true;
+  };
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& a = args[i];
-    if (!haveFormat && a == "--locale") {
-      if (i + 1 >= args.size()) Fail(u"После --locale нужно имя региональных настроек");
-      command.Locale = args[++i];
-      if (command.Locale != "en-US" && command.Locale != "ru-RU" && command.Locale != "de-DE" &&
-          command.Locale != "system") {
-        Fail(u"Неизвестные региональные настройки: " + FromUtf8(command.Locale));
-      }
-    } else if (!haveFormat && (a == "--template" || a == "--format")) {
-      if (i + 1 >= args.size()) Fail(u"После " + FromUtf8(a) + u" нужно значение");
-      if (a == "--template") {
-        command.Template = FromUtf8(args[++i]);
+    if (optionsEnded || a.size() < 2 || a.compare(0, 2, "--") != 0) {
+      if (!haveFormat) {
+        setFormat(a, a);
       } else {
-        command.Format = FromUtf8(args[++i]);
-        haveFormat = true;
+        command.Moments.push_back(a);
       }
-    } else if (!haveFormat && a == "--") {
-      // Everything after "--" is positional, so a format may start with "--".
-      if (++i >= args.size()) break;
-      command.Format = FromUtf8(args[i]);
-      haveFormat = true;
-    } else if (!haveFormat && a.size() > 2 && a.compare(0, 2, "--") == 0) {
+      continue;
+    }
+    if (a == "--") {
+      optionsEnded = true;
+      continue;
+    }
+    if (a == "--help") {
+      command.Help = true;
+      return command;
+    }
+    if (a == "--version") {
+      command.Version = true;
+      return command;
+    }
+    // "--name value" or "--name=value".
+    const std::size_t equals = a.find('=');
+    const std::string name = a.substr(0, equals);
+    if (name != "--locale" && name != "--template" && name != "--format") {
       Fail(u"Неизвестный параметр: " + FromUtf8(a));
-    } else if (!haveFormat) {
-      command.Format = FromUtf8(a);
-      haveFormat = true;
+    }
+    std::string value;
+    if (equals != std::string::npos) {
+      value = a.substr(equals + 1);
+    } else if (i + 1 < args.size()) {
+      value = args[++i];
     } else {
-      command.Moments.push_back(a);
+      Fail(u"После " + FromUtf8(name) + u" нужно значение");
+    }
+    if (name == "--locale") {
+      if (value != "en-US" && value != "ru-RU" && value != "de-DE" && value != "system") {
+        Fail(u"Неизвестные региональные настройки: " + FromUtf8(value));
+      }
+      command.Locale = value;
+    } else if (name == "--template") {
+      command.Template = FromUtf8(value);
+    } else {
+      setFormat(value, a);
     }
   }
   if (!haveFormat) Fail(u"Не указан формат времени");
@@ -118,12 +144,18 @@ double ParseMoment(std::string_view text) {
   return moment;
 }
 
+double ReadMoment(std::string_view text, ClockPort* clock) {
+  if (text != "now") return ParseMoment(text);
+  if (!clock) Fail(u"Часы недоступны: now");
+  return clock->CurrentSecond();
+}
+
 int RunFormatCommand(const FormatCommand& command, const LocaleInfo& locale, std::string& out,
-                     std::string& err) {
+                     std::string& err, ClockPort* clock) {
   int code = 0;
   for (const std::string& text : command.Moments) {
     try {
-      out += ToUtf8(FormatDateTime(ParseMoment(text), command.Format, locale));
+      out += ToUtf8(FormatDateTime(ReadMoment(text, clock), command.Format, locale));
       out += '\n';
     } catch (const Error& e) {
       err += text + ": " + e.what() + "\n";

@@ -12,7 +12,10 @@
 #include <fcntl.h>
 #include <io.h>
 
+#include "platform/win32/clock_win32.h"
 #include "platform/win32/locale_win32.h"
+#else
+#include "support/system_clock.h"
 #endif
 
 namespace {
@@ -26,6 +29,11 @@ int Run(const std::vector<std::string>& args) {
   std::string out, err;
   try {
     const lartsen::FormatCommand command = lartsen::ParseFormatArguments(args);
+    if (command.Help || command.Version) {
+      WriteAll(stdout, command.Help ? std::string(lartsen::kFormatUsage)
+                                    : std::string("lartsen-format ") + LARTSEN_VERSION + "\n");
+      return 0;
+    }
     lartsen::LocaleInfo system;
     const lartsen::LocaleInfo* locale = nullptr;
     if (command.Locale == "system") {
@@ -38,10 +46,16 @@ int Run(const std::vector<std::string>& args) {
     } else {
       locale = &lartsen::BuiltinLocale(command.Locale);
     }
+#ifdef _WIN32
+    lartsen::win32::LocalClock clock;
+#else
+    lartsen::SystemClock clock;
+#endif
     const int code =
         command.Template
-            ? lartsen::RunTemplateCommand(command, *locale, *lartsen::MachineMemory(*locale), out, err)
-            : lartsen::RunFormatCommand(command, *locale, out, err);
+            ? lartsen::RunTemplateCommand(command, *locale, *lartsen::MachineMemory(*locale), out,
+                                          err, &clock)
+            : lartsen::RunFormatCommand(command, *locale, out, err, &clock);
     WriteAll(stdout, out);
     WriteAll(stderr, err);
     return code;

@@ -16,7 +16,8 @@
 namespace lartsen {
 namespace {
 
-// Every moment is given on the command line; the clock is never asked.
+// Every moment is read before the template is expanded ("now" included); the formatter never
+// asks the clock itself.
 class NoClock : public ClockPort {
  public:
   double Now() override { throw Error(status::kFail, u"no clock"); }
@@ -25,14 +26,14 @@ class NoClock : public ClockPort {
 }  // namespace
 
 int RunTemplateCommand(const FormatCommand& command, const LocaleInfo& locale, MemoryPort& memory,
-                       std::string& out, std::string& err) {
+                       std::string& out, std::string& err, ClockPort* clock) {
   const Settings settings{command.Format, command.Template.value_or(u""), kDefaultRefreshRate};
-  NoClock clock;
-  TitleFormatter formatter(settings.TitlePattern, settings.TimeFormat, locale, clock, memory);
+  NoClock noClock;
+  TitleFormatter formatter(settings.TitlePattern, settings.TimeFormat, locale, noClock, memory);
   int code = 0;
   for (const std::string& text : command.Moments) {
     try {
-      out += ToUtf8(formatter.FormatTitle(command.Template, ParseMoment(text), command.Format));
+      out += ToUtf8(formatter.FormatTitle(command.Template, ReadMoment(text, clock), command.Format));
       out += '\n';
     } catch (const Error& e) {
       err += text + ": " + e.what() + "\n";

@@ -115,6 +115,14 @@ int main() {
         MicrosecondsPerCall(2000, [&] { for (int i = 0; i < 10; ++i) sink += memory.FormatByteSize(1e9 + i).size(); }),
         MicrosecondsPerCall(2000, [&] { sink += size_t(clock.Now()); }),
         MicrosecondsPerCall(2000, [&] { sink += lartsen::FormatDateTime(45000.5, u"ttttt", locale).size(); }));
+    // What a tick spends to notice changed regional settings (the watch), what a notice costs
+    // (the settings compared), and a rebuild of the record (the cost of a real change).
+    lartsen::win32::UserLocale regional;
+    std::printf("regional settings: checked %.2f us (watched: %d), compared %.2f us, record rebuilt %.2f us\n",
+        MicrosecondsPerCall(2000, [&] { sink += regional.RereadWhenChanged(3000) ? 1 : 0; }),
+        regional.Watching() ? 1 : 0,
+        MicrosecondsPerCall(200, [&] { sink += regional.Reread() ? 1 : 0; }),
+        MicrosecondsPerCall(200, [&] { sink += lartsen::win32::UserDefaultLocaleInfo().Name.size(); }));
   }
   std::wstring all;
   for (const wchar_t* name : kNames) all += std::wstring(name) + L" ";

@@ -109,6 +109,20 @@ TEST_F(RefreshCycleTest, FullScreenEndsTheTickBeforeAnything) {
   EXPECT_EQ(FactsFetched(), 0);
 }
 
+TEST_F(RefreshCycleTest, TheProgramsOwnWindowInTheForegroundLeavesEveryTitleAlone) {
+  Load({{u"Game", u"*", u"*"}});
+  constexpr WindowHandle kOwn = 77;
+  cycle.SetOwnWindow(kOwn);
+  cycle.tmrRefresh_Timer();
+  windows.foreground = kOwn;  // the tray menu is open
+  cycle.tmrRefresh_Timer();
+  cycle.tmrRefresh_Timer();
+  EXPECT_EQ(applied, std::vector<WindowHandle>{kNotepad});  // neither restored nor stamped
+  windows.foreground = kNotepad;
+  cycle.tmrRefresh_Timer();
+  EXPECT_EQ(applied, (std::vector<WindowHandle>{kNotepad, kNotepad}));
+}
+
 TEST_F(RefreshCycleTest, TheWindowTheGuardExaminedIsTheOneJudgedAndStamped) {
   Load({{u"Game", u"*", u"*"}});
   constexpr WindowHandle kGame = 900;

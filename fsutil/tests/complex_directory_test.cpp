@@ -45,7 +45,9 @@ class FakeFileSystem : public FileSystemPort {
   }
 };
 
-// Relative paths resolve against C:\Work, as the process's current folder would.
+// Absolute forms as GetFullPathNameW gives them, with C:\Work the current folder of every
+// drive: an empty path fails, "C:" is the drive's current folder, "C:rel" and "\rel" resolve
+// against the current folder and drive, trailing separators stay.
 class FakeEnvironment : public EnvironmentPort {
  public:
   bool fail = false;
@@ -53,10 +55,16 @@ class FakeEnvironment : public EnvironmentPort {
   bool IsInIDE() override { return false; }
   std::u16string GetSpecialFolder(int) override { return u"C:\\AppData"; }
   std::u16string GetFullFileName(std::u16string_view path) override {
-    if (fail) throw Error(status::kFail, u"no absolute path");
-    if (path.empty()) return {};
-    if (path.starts_with(u"\\\\") || (path.size() >= 2 && path[1] == u':')) return std::u16string(path);
-    return u"C:\\Work\\" + std::u16string(path);
+    if (fail || path.empty()) throw Error(status::kFail, u"no absolute path");
+    const std::u16string p(path);
+    if (p.starts_with(u"\\\\")) return p;
+    if (p.size() >= 2 && p[1] == u':') {
+      if (p.size() >= 3 && p[2] == u'\\') return p;
+      const std::u16string current = p.substr(0, 2) + u"\\Work";
+      return p.size() == 2 ? current : current + u"\\" + p.substr(2);
+    }
+    if (p.starts_with(u"\\")) return u"C:" + p;
+    return u"C:\\Work\\" + p;
   }
 };
 
@@ -82,6 +90,9 @@ TEST_F(ComplexDirectoryTest, LowerCaseDriveKeepsItsCaseAndRelativePathsResolve) 
   fs.calls.clear();
   EXPECT_TRUE(dirs.CreateComplexDirectory(u"rel", false));
   EXPECT_EQ(fs.Created(), (Calls{"mkdirA C:\\Work", "mkdirA C:\\Work\\rel"}));
+  fs.calls.clear();
+  EXPECT_TRUE(dirs.CreateComplexDirectory(u"D:sub", false));  // the drive's current folder
+  EXPECT_EQ(fs.Created(), (Calls{"mkdirA D:\\Work", "mkdirA D:\\Work\\sub"}));
 }
 
 TEST_F(ComplexDirectoryTest, ExistingDirectoriesAreOnlyTested) {
@@ -103,7 +114,7 @@ TEST_F(ComplexDirectoryTest, NetworkPathsWalkBelowTheShareOnly) {
 
 TEST_F(ComplexDirectoryTest, PathsNamingNoCreatableDirectoryAreRefusedWithoutCalls) {
   for (const auto* path : {u"\\\\server\\share", u"\\\\server\\share\\", u"\\\\server", u"\\\\",
-                           u"C:\\", u"C:", u"", u"1:\\a", u"C:a"}) {
+                           u"C:\\", u"C:", u"c:/", u"C:\\\\", u"", u"/", u"\\", u"1:\\a"}) {
     EXPECT_FALSE(dirs.CreateComplexDirectory(path, true)) << ToUtf8(path);
   }
   EXPECT_TRUE(fs.calls.empty());

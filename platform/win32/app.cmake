@@ -5,12 +5,15 @@ target_sources(lartsen_win32 PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/app/single_instance.cpp
   ${CMAKE_CURRENT_LIST_DIR}/app/message_boxes.cpp
   ${CMAKE_CURRENT_LIST_DIR}/app/environment_win32.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/app/crash_restore.cpp)
+  ${CMAKE_CURRENT_LIST_DIR}/app/crash_restore.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/app/com_apartment.cpp)
+target_link_libraries(lartsen_win32 PUBLIC ole32)
 
 add_executable(Lartsen WIN32
   ${CMAKE_CURRENT_LIST_DIR}/app/lartsen_main.cpp
   ${CMAKE_CURRENT_LIST_DIR}/app/main_window.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/app/program_parts.cpp)
+  ${CMAKE_CURRENT_LIST_DIR}/app/program_parts.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/app/runtime_imports.cpp)
 target_link_libraries(Lartsen PRIVATE lartsen_win32 lartsen_core lartsen_resources comctl32 shell32)
 lartsen_warnings(Lartsen)
 lartsen_windows_static(Lartsen)
@@ -18,6 +21,15 @@ target_link_options(Lartsen PRIVATE -municode -mwindows)
 # The shipped program is small: no symbols, unused code dropped.
 target_compile_options(Lartsen PRIVATE -Os -ffunction-sections -fdata-sections)
 target_link_options(Lartsen PRIVATE -s -Wl,--gc-sections)
+# The loader of Windows XP refuses an image that asks for a newer subsystem than its own
+# (5.1 for 32-bit XP, 5.2 for the x64 edition).
+if(CMAKE_SIZEOF_VOID_P EQUAL 8)
+  target_link_options(Lartsen PRIVATE -Wl,--major-subsystem-version,5,--minor-subsystem-version,2
+    -Wl,--major-os-version,5,--minor-os-version,2)
+else()
+  target_link_options(Lartsen PRIVATE -Wl,--major-subsystem-version,5,--minor-subsystem-version,1
+    -Wl,--major-os-version,5,--minor-os-version,1)
+endif()
 
 # The same program with a test-only way to make it crash; never shipped.
 add_executable(lartsen_crash_probe WIN32
@@ -44,7 +56,7 @@ lartsen_windows_static(e2e_window_helper)
 
 lartsen_add_gtest(e2e_app_tests
   SOURCES ${CMAKE_CURRENT_LIST_DIR}/tests/e2e/e2e_app_test.cpp
-  LIBS shell32 advapi32
+  LIBS shell32 advapi32 shlwapi
   LABELS e2e
   TIMEOUT 300)
 add_dependencies(e2e_app_tests Lartsen lartsen_crash_probe e2e_window_helper)
@@ -54,3 +66,15 @@ add_test(NAME e2e_tray_menu
   COMMAND ${CMAKE_CURRENT_LIST_DIR}/tests/e2e/tray_menu_user.sh ${CMAKE_BINARY_DIR}/bin
           ${CMAKE_BINARY_DIR}/screenshots)
 set_tests_properties(e2e_tray_menu PROPERTIES SKIP_RETURN_CODE 77 TIMEOUT 180 LABELS "windows;e2e")
+
+# The program starts on Windows XP: it imports nothing that XP lacks and asks for no newer
+# subsystem.
+if(CMAKE_SIZEOF_VOID_P EQUAL 8)
+  set(oldest_subsystem 5.2)
+else()
+  set(oldest_subsystem 5.1)
+endif()
+add_test(NAME lartsen_imports_are_in_windows_xp
+  COMMAND ${CMAKE_CURRENT_LIST_DIR}/tests/xp_imports.sh ${CMAKE_OBJDUMP} $<TARGET_FILE:Lartsen>
+          ${CMAKE_CURRENT_LIST_DIR}/tests/xp_imports.txt ${oldest_subsystem})
+set_tests_properties(lartsen_imports_are_in_windows_xp PROPERTIES LABELS "windows")

@@ -1,4 +1,4 @@
-// Reads the local time with GetLocalTime and turns it into an OLE date.
+// Reads the local time with GetLocalTime and turns it into an OLE date of its whole second.
 #include "platform/win32/clock_win32.h"
 
 #include <windows.h>
@@ -10,11 +10,9 @@ namespace lartsen::win32 {
 double LocalClock::Now() {
   SYSTEMTIME st{};
   GetLocalTime(&st);
-  const double moment = CivilToOleDate(st.wYear, st.wMonth, st.wDay, st.wHour, st.wMinute,
-                                       st.wSecond);
-  // Milliseconds keep the moment exact; formatting rounds to the second. The clock never runs
-  // before 1899, so the fraction adds.
-  return moment + st.wMilliseconds / 86400000.0;
+  // The milliseconds are dropped: formatting rounds to the nearest second, and the shown
+  // second must never be the next one.
+  return CivilToOleDate(st.wYear, st.wMonth, st.wDay, st.wHour, st.wMinute, st.wSecond);
 }
 
 }  // namespace lartsen::win32

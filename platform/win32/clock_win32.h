@@ -1,4 +1,4 @@
-// The Windows clock: the current local time as an OLE date.
+// The Windows clock: the current local time, to the whole second, as an OLE date.
 #pragma once
 
 #include "support/clock_port.h"

@@ -5,7 +5,8 @@
 
 namespace lartsen::win32 {
 
-// Compares single characters with CompareStringEx under the user's default locale, letter case
+// Compares single characters with CompareStringEx (CompareStringW before Vista) under the
+// user's default locale, letter case
 // ignored, in string sort (so "-" and "'" take part in the order instead of being skipped).
 // Falls back to the portable order should the call fail.
 class UserLocaleCharacterOrder final : public CharacterOrder {

@@ -47,7 +47,7 @@ void ScreenWin32::ForgetGeometry() {
 }
 
 bool ScreenWin32::Fresh() {
-  const std::uint64_t now = GetTickCount64();
+  const std::uint32_t now = GetTickCount();
   if (readAtMs_ != 0 && now - readAtMs_ < kGeometryLifetimeMs) return true;
   ForgetGeometry();
   readAtMs_ = now == 0 ? 1 : now;
@@ -68,7 +68,7 @@ std::optional<ScreenRect> ScreenWin32::GetMonitorRect(WindowHandle window) {
   // answer may be kept up to the lifetime. That cannot alter a judgement: a minimised window's
   // rectangle is never a monitor's.
   ScreenRect windowRect;
-  if (justRead_ && justReadWindow_ == window && justReadAtMs_ == GetTickCount64()) {
+  if (justRead_ && justReadWindow_ == window && justReadAtMs_ == GetTickCount()) {
     // The guard has read this window's rectangle a moment ago, just before asking for its monitor.
     windowRect = justReadRect_;
   } else {
@@ -103,7 +103,7 @@ std::optional<ScreenRect> ScreenWin32::GetWindowRect(WindowHandle window) {
   if (window == 0 || !::GetWindowRect(ToHwnd(window), &rect)) return std::nullopt;
   justRead_ = true;
   justReadWindow_ = window;
-  justReadAtMs_ = GetTickCount64();
+  justReadAtMs_ = GetTickCount();
   justReadRect_ = FromRect(rect);
   return justReadRect_;
 }

@@ -19,7 +19,7 @@ namespace lartsen::win32 {
 // kGeometryLifetimeMs either.
 class ScreenWin32 : public ScreenPort {
  public:
-  static constexpr std::uint64_t kGeometryLifetimeMs = 1000;
+  static constexpr std::uint32_t kGeometryLifetimeMs = 1000;
 
   ScreenRect GetPrimaryScreenRect() override;
   std::optional<ScreenRect> GetMonitorRect(WindowHandle window) override;
@@ -33,7 +33,8 @@ class ScreenWin32 : public ScreenPort {
  private:
   bool Fresh();
 
-  std::uint64_t readAtMs_ = 0;  // when the kept geometry was read; 0 while nothing is kept
+  // Tick counts (GetTickCount); unsigned differences stay right across their wrap.
+  std::uint32_t readAtMs_ = 0;  // when the kept geometry was read; 0 while nothing is kept
   bool primaryKnown_ = false;
   ScreenRect primary_;
   // The last monitor answer and the window rectangle it was given for.
@@ -46,7 +47,7 @@ class ScreenWin32 : public ScreenPort {
   // which then need not read it a second time.
   bool justRead_ = false;
   WindowHandle justReadWindow_ = 0;
-  std::uint64_t justReadAtMs_ = 0;
+  std::uint32_t justReadAtMs_ = 0;
   ScreenRect justReadRect_;
 };
 

@@ -1,11 +1,11 @@
 # Regional settings and the clock on Windows, and the comparison of the format notation with the
 # platform's VarFormat under three locales.
 target_sources(lartsen_win32 PRIVATE ${CMAKE_CURRENT_LIST_DIR}/locale_win32.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/clock_win32.cpp)
+  ${CMAKE_CURRENT_LIST_DIR}/locale_calls_win32.cpp ${CMAKE_CURRENT_LIST_DIR}/clock_win32.cpp)
 
 # The comparison takes the locale adapter's source itself, so it depends on no other adapter.
 add_executable(time_format_diff ${CMAKE_CURRENT_LIST_DIR}/tests/time_format_diff.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/locale_win32.cpp)
+  ${CMAKE_CURRENT_LIST_DIR}/locale_win32.cpp ${CMAKE_CURRENT_LIST_DIR}/locale_calls_win32.cpp)
 target_link_libraries(time_format_diff PRIVATE lartsen_core oleaut32)
 lartsen_warnings(time_format_diff)
 lartsen_windows_static(time_format_diff)
@@ -18,3 +18,6 @@ endforeach()
 
 lartsen_add_gtest(clock_win32_tests SOURCES ${CMAKE_CURRENT_LIST_DIR}/tests/clock_win32_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/clock_win32.cpp)
+
+lartsen_add_gtest(locale_win32_tests SOURCES ${CMAKE_CURRENT_LIST_DIR}/tests/locale_win32_test.cpp
+  LIBS lartsen_win32)

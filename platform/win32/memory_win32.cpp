@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "platform/win32/last_error_win32.h"
+#include "platform/win32/locale_calls_win32.h"
 
 namespace lartsen::win32 {
 
@@ -51,13 +52,14 @@ void MemoryWin32::ReadWords(unsigned long locale) {
     if (!word.empty()) units_[unit] = std::move(word);
   }
   wchar_t separator[8] = {};
-  const int length = GetLocaleInfoW(static_cast<LCID>(locale), LOCALE_SDECIMAL, separator, 8);
+  // The user's own separator, read as the locale record reads it (see LocaleCalls).
+  const int length = LocaleCalls::Host().ReadLocaleInfo(LOCALE_SDECIMAL, separator, 8);
   decimalSeparator_ = length > 1 ? std::u16string(separator, separator + length - 1) : u".";
   wordsLocale_ = locale;
 }
 
 void MemoryWin32::RefreshWordsIfStale() {
-  const ULONGLONG now = GetTickCount64();
+  const std::uint32_t now = GetTickCount();
   const LCID locale = GetUserDefaultLCID();
   if (wordsReadAtMs_ == 0 || now - wordsReadAtMs_ >= kWordsLifetimeMs || locale != wordsLocale_) {
     ReadWords(locale);

@@ -20,15 +20,21 @@ class MemoryWin32 : public MemoryPort {
 
   // Regional settings changed since the words were read show within this time (the age is
   // checked with each memory reading).
-  static constexpr std::uint64_t kWordsLifetimeMs = 30000;
+  static constexpr std::uint32_t kWordsLifetimeMs = 30000;
 
  private:
   void ReadWords(unsigned long locale);
   void RefreshWordsIfStale();
 
+ public:
+  // The regional settings have changed: the words and the separator are read again at once.
+  void ForgetWords() { wordsReadAtMs_ = 0; }
+
+ private:
+
   ByteSizeUnits units_;
   std::u16string decimalSeparator_;
-  std::uint64_t wordsReadAtMs_ = 0;
+  std::uint32_t wordsReadAtMs_ = 0;  // tick count (wraps; compared by unsigned difference); 0: never
   unsigned long wordsLocale_ = 0;
 };
 

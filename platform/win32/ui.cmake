@@ -25,7 +25,7 @@ set_tests_properties(win32_ui_tests PROPERTIES ENVIRONMENT "LARTSEN_SCREENSHOTS=
 if(TARGET Lartsen)
   lartsen_add_gtest(e2e_ui_tests
     SOURCES ${CMAKE_CURRENT_LIST_DIR}/ui/tests/e2e_ui_test.cpp
-    LIBS shell32 advapi32
+    LIBS shell32 advapi32 shlwapi
     LABELS e2e
     TIMEOUT 300)
   add_dependencies(e2e_ui_tests Lartsen)

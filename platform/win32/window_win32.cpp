@@ -69,7 +69,7 @@ bool WindowWin32::TrySetWindowText(WindowHandle window, std::u16string_view text
   if (hwnd == nullptr) return true;
   // No thread owns a window that is gone; nothing to write to. (A kept owner may belong to a
   // window that has gone since: the message below then fails as for a gone window.)
-  const ULONGLONG now = GetTickCount64();
+  const std::uint32_t now = GetTickCount();
   if (!keptOwner_.Holds(window, now)) {
     DWORD owner = 0;
     if (GetWindowThreadProcessId(hwnd, &owner) == 0) return true;
@@ -107,7 +107,7 @@ bool WindowWin32::TrySetWindowText(WindowHandle window, std::u16string_view text
 std::u16string WindowWin32::GetWindowClassName(WindowHandle window) {
   const HWND hwnd = ToHwnd(window);
   if (hwnd == nullptr) return {};
-  const ULONGLONG now = GetTickCount64();
+  const std::uint32_t now = GetTickCount();
   if (keptClass_.Holds(window, now)) return className_;
   std::u16string name = ReadGrowing(hwnd, ::GetClassNameW, L"GetClassNameW", textBuffer_);
   // Every window has a class name: an empty answer means the window is gone, not kept.

@@ -27,19 +27,21 @@ class WindowWin32 : public WindowPort {
   // is asked for them on every tick (by the guard, the rules and the writer). The answers for
   // the last window asked are kept for this long: a handle that names a new window needs the
   // old one destroyed and its handle slot reused thousands of times, which takes longer.
-  static constexpr std::uint64_t kWindowFactsLifetimeMs = 1000;
+  static constexpr std::uint32_t kWindowFactsLifetimeMs = 1000;
 
   // A thread that took a message this recently cannot count as hung: the system calls a window
   // hung only after five seconds without it asking for messages. Within this time the write
   // skips the question, one call to the window manager fewer on every tick.
-  static constexpr std::uint64_t kAnswerShowsAliveMs = 2000;
+  static constexpr std::uint32_t kAnswerShowsAliveMs = 2000;
 
  private:
+  // Times are the 32-bit tick count (GetTickCount, which every host has); the unsigned
+  // difference stays right across its wrap after 49.7 days.
   struct KeptFact {
     WindowHandle window = 0;
-    std::uint64_t readAtMs = 0;
-    bool Holds(WindowHandle w, std::uint64_t now,
-               std::uint64_t lifetimeMs = kWindowFactsLifetimeMs) const {
+    std::uint32_t readAtMs = 0;
+    bool Holds(WindowHandle w, std::uint32_t now,
+               std::uint32_t lifetimeMs = kWindowFactsLifetimeMs) const {
       return readAtMs != 0 && window == w && now - readAtMs < lifetimeMs;
     }
   };

@@ -82,6 +82,32 @@ TEST_F(TitleFormatTest, NullArgumentsTakeStoredSettingsAndTheClock) {
   EXPECT_EQ(formatter.FormatTitle(std::nullopt, 0.5, std::nullopt), u"(stored)");
 }
 
+TEST_F(TitleFormatTest, TheClockShowsTheSecondAndDateOfTheMomentNeverTheNext) {
+  const double almostASecond = 0.999 / 86400;
+  clock.Moment = CivilToOleDate(2023, 3, 15, 14, 5, 9) + almostASecond;
+  EXPECT_EQ(formatter.FormatTitle(std::nullopt, std::nullopt, std::nullopt), u"[14:05:09]");
+  clock.Moment = CivilToOleDate(2023, 12, 31, 23, 59, 59) + almostASecond;
+  EXPECT_EQ(formatter.FormatTitle(u"%time%", std::nullopt, u"yyyy-mm-dd hh:nn:ss"),
+            u"2023-12-31 23:59:59");
+  // Before 1899 the time of day counts the other way in the fraction; still cut, not rounded.
+  clock.Moment = CivilToOleDate(1899, 12, 29, 23, 59, 59) - almostASecond;
+  EXPECT_EQ(formatter.FormatTitle(u"%time%", std::nullopt, u"d hh:nn:ss"), u"29 23:59:59");
+  // A reading a hair below a whole second through the binary fraction is that second.
+  clock.Moment = CivilToOleDate(2023, 3, 15, 14, 5, 10) - 1e-12;
+  EXPECT_EQ(formatter.FormatTitle(u"%time%", std::nullopt, std::nullopt), u"14:05:10");
+}
+
+TEST_F(TitleFormatTest, ALocaleChangedInPlaceShowsAtTheNextCall) {
+  EXPECT_EQ(Format(u"%time%", 0.25, u"ttttt"), u"06:00:00");
+  locale.LongTime = [](const CivilDateTime& c) {
+    std::u16string text = u"h";
+    text += static_cast<char16_t>(u'0' + c.Hour % 10);
+    return text;
+  };
+  formatter.LocaleChanged();
+  EXPECT_EQ(Format(u"%time%", 0.25, u"ttttt"), u"h6");
+}
+
 TEST_F(TitleFormatTest, MemoryIsReadAndEverySizeTextMadeOnEveryCallInOrder) {
   Format(u"plain");
   const std::vector<std::u16string> expected = {

@@ -1,6 +1,10 @@
 // lartsen-format's command line: options, moments and the exit code of a run.
 #include <gtest/gtest.h>
 
+#include <string>
+#include <utility>
+#include <vector>
+
 #include "support/error.h"
 #include "support/ole_date.h"
 #include "tools/format_command.h"
@@ -16,13 +20,47 @@ TEST(FormatArguments, OptionsFormatAndMoments) {
   c = ParseFormatArguments({"Время", "0"});
   EXPECT_EQ(c.Locale, "en-US");
   EXPECT_EQ(c.Format, u"Время");
-  // After the format, nothing is an option; "--" lets a format start with dashes.
-  EXPECT_EQ(ParseFormatArguments({"h", "--locale"}).Moments[0], "--locale");
+  // After "--" nothing is an option, so a format or a moment may start with dashes.
+  EXPECT_EQ(ParseFormatArguments({"h", "--", "--locale"}).Moments[0], "--locale");
   EXPECT_EQ(ParseFormatArguments({"--", "--h", "1"}).Format, u"--h");
   EXPECT_EQ(ParseFormatArguments({"", "1"}).Format, u"");
-  for (const auto& bad : std::vector<std::vector<std::string>>{
-           {}, {"h"}, {"--locale"}, {"--locale", "fr-FR", "h", "1"}, {"--tz", "h", "1"}}) {
-    EXPECT_THROW(ParseFormatArguments(bad), Error);
+  EXPECT_EQ(ParseFormatArguments({"h", "-1.25"}).Moments[0], "-1.25");
+}
+
+TEST(FormatArguments, OptionsInAnyOrderAndPlace) {
+  for (const auto& args : std::vector<std::vector<std::string>>{
+           {"--template", "<%time%>", "--format", "hh", "--locale", "de-DE", "1"},
+           {"--format", "hh", "--template", "<%time%>", "--locale", "de-DE", "1"},
+           {"--locale=de-DE", "--format=hh", "1", "--template=<%time%>"},
+           {"--template", "<%time%>", "hh", "1", "--locale", "de-DE"}}) {
+    const FormatCommand c = ParseFormatArguments(args);
+    EXPECT_EQ(c.Format, u"hh");
+    EXPECT_EQ(c.Template, u"<%time%>");
+    EXPECT_EQ(c.Locale, "de-DE");
+    EXPECT_EQ(c.Moments, std::vector<std::string>{"1"});
+  }
+  // Help and version need nothing else and stop reading.
+  EXPECT_TRUE(ParseFormatArguments({"--help"}).Help);
+  EXPECT_TRUE(ParseFormatArguments({"h", "--help", "--tz"}).Help);
+  EXPECT_TRUE(ParseFormatArguments({"--version"}).Version);
+}
+
+TEST(FormatArguments, ErrorsNameTheArgument) {
+  const std::vector<std::pair<std::vector<std::string>, std::string>> bad = {
+      {{}, "формат"},
+      {{"h"}, "момент"},
+      {{"--locale"}, "--locale"},
+      {{"h", "1", "--template"}, "--template"},
+      {{"--locale", "fr-FR", "h", "1"}, "fr-FR"},
+      {{"--tz", "h", "1"}, "--tz"},
+      {{"hh", "--format", "mm", "1"}, "--format"}};
+  for (const auto& [args, named] : bad) {
+    try {
+      ParseFormatArguments(args);
+      ADD_FAILURE() << "accepted: " << named;
+    } catch (const Error& e) {
+      EXPECT_NE(std::string(e.what()).find(named), std::string::npos) << e.what();
+    }
   }
 }
 
@@ -54,6 +92,22 @@ TEST(FormatRun, PrintsGoodMomentsAndReportsBadOnes) {
   c.Moments = {"1"};
   EXPECT_EQ(RunFormatCommand(c, BuiltinLocale("en-US"), out, err), 0);
   EXPECT_TRUE(err.empty());
+}
+
+TEST(FormatRun, NowIsTheClocksCurrentSecondNeverTheNext) {
+  class AlmostMidnight : public ClockPort {
+   public:
+    double Now() override { return CivilToOleDate(2023, 12, 31, 23, 59, 59) + 0.999 / 86400; }
+  } clock;
+  FormatCommand c;
+  c.Format = u"yyyy-mm-dd hh:nn:ss";
+  c.Moments = {"now"};
+  std::string out, err;
+  EXPECT_EQ(RunFormatCommand(c, BuiltinLocale("en-US"), out, err, &clock), 0);
+  EXPECT_EQ(out, "2023-12-31 23:59:59\n");
+  out.clear();
+  EXPECT_EQ(RunFormatCommand(c, BuiltinLocale("en-US"), out, err), 1);  // no clock given
+  EXPECT_NE(err.find("now"), std::string::npos);
 }
 
 }  // namespace

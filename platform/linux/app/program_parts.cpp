@@ -108,7 +108,7 @@ void ProgramParts::RestoreLeftStamp() {
 
 TimeFormatTrial ProgramParts::TimeFormatCheck() {
   Parts* parts = parts_.get();
-  return [parts](std::u16string_view format) { FormatDateTime(parts->clock.Now(), format, parts->locale); };
+  return [parts](std::u16string_view format) { FormatDateTime(parts->clock.CurrentSecond(), format, parts->locale); };
 }
 
 FileCommands ProgramParts::Files() {

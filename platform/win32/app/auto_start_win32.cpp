@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include <optional>
 #include <vector>
 
 #include "platform/win32/last_error_win32.h"
@@ -14,6 +15,51 @@ namespace {
 
 [[noreturn]] void ThrowRegistry(LONG code) {
   throw Win32Error(static_cast<DWORD>(code), u"Не удаётся изменить автозапуск");
+}
+
+// The program a Run value starts: the quoted path at its front, or the whole value unquoted.
+std::wstring CommandProgram(std::wstring command) {
+  const auto first = command.find_first_not_of(L" \t");
+  if (first == std::wstring::npos) return {};
+  command.erase(0, first);
+  if (command.front() == L'"') {
+    const auto close = command.find(L'"', 1);
+    return command.substr(1, close == std::wstring::npos ? std::wstring::npos : close - 1);
+  }
+  const auto last = command.find_last_not_of(L" \t");
+  return command.substr(0, last + 1);
+}
+
+// File names compare without regard to letter case, as the file system does.
+bool SamePath(std::wstring a, std::wstring b) {
+  if (a.size() != b.size()) return false;
+  CharUpperBuffW(a.data(), static_cast<DWORD>(a.size()));
+  CharUpperBuffW(b.data(), static_cast<DWORD>(b.size()));
+  return a == b;
+}
+
+// The text of a REG_SZ or REG_EXPAND_SZ value (expanded); nothing for other kinds.
+std::optional<std::wstring> ReadText(HKEY key, const std::wstring& name) {
+  DWORD type = 0;
+  DWORD size = 0;
+  LONG queried = RegQueryValueExW(key, name.c_str(), nullptr, &type, nullptr, &size);
+  if (queried == ERROR_FILE_NOT_FOUND) return std::nullopt;
+  if (queried != ERROR_SUCCESS) ThrowRegistry(queried);
+  if (type != REG_SZ && type != REG_EXPAND_SZ) return std::wstring();
+  std::vector<wchar_t> buffer(size / sizeof(wchar_t) + 1);
+  size = static_cast<DWORD>(buffer.size() * sizeof(wchar_t));
+  queried = RegQueryValueExW(key, name.c_str(), nullptr, &type,
+                             reinterpret_cast<BYTE*>(buffer.data()), &size);
+  if (queried != ERROR_SUCCESS) ThrowRegistry(queried);
+  std::wstring text(buffer.data(), wcsnlen(buffer.data(), size / sizeof(wchar_t)));
+  if (type == REG_EXPAND_SZ) {
+    const DWORD needed = ExpandEnvironmentStringsW(text.c_str(), nullptr, 0);
+    std::vector<wchar_t> expanded(needed + 1);
+    if (needed != 0 && ExpandEnvironmentStringsW(text.c_str(), expanded.data(), needed + 1) != 0) {
+      text = expanded.data();
+    }
+  }
+  return text;
 }
 
 }  // namespace
@@ -36,14 +82,17 @@ bool RegistryAutoStart::IsAutoStartEnabled(std::u16string_view key) {
   LONG opened = RegOpenKeyExW(HKEY_CURRENT_USER, Wide(runKeyPath_).c_str(), 0, KEY_QUERY_VALUE, run.receive());
   if (opened == ERROR_FILE_NOT_FOUND) return false;
   if (opened != ERROR_SUCCESS) ThrowRegistry(opened);
-  LONG queried = RegQueryValueExW(run.get(), Wide(key).c_str(), nullptr, nullptr, nullptr, nullptr);
-  if (queried == ERROR_FILE_NOT_FOUND) return false;
-  if (queried != ERROR_SUCCESS) ThrowRegistry(queried);
-  return true;
+  // An entry that starts another copy (one that has since moved) does not start this one.
+  const std::optional<std::wstring> command = ReadText(run.get(), Wide(key));
+  return command && SamePath(CommandProgram(*command), Wide(ProgramPath()));
+}
+
+std::u16string RegistryAutoStart::ProgramPath() const {
+  return programPath_.empty() ? RunningProgramPath() : programPath_;
 }
 
 void RegistryAutoStart::EnableAutoStart(std::u16string_view key) {
-  std::wstring command = L"\"" + Wide(programPath_.empty() ? RunningProgramPath() : programPath_) + L"\"";
+  std::wstring command = L"\"" + Wide(ProgramPath()) + L"\"";
   RegistryKey run;
   LONG created = RegCreateKeyExW(HKEY_CURRENT_USER, Wide(runKeyPath_).c_str(), 0, nullptr, 0,
                                  KEY_SET_VALUE, nullptr, run.receive(), nullptr);

@@ -16,13 +16,17 @@ class RegistryAutoStart : public AutoStartPort {
   explicit RegistryAutoStart(std::u16string programPath = {},
                              std::u16string runKeyPath = std::u16string(kRunKeyPath));
 
-  // Enabled when a value named `key` is present. Throws Error on a registry failure.
+  // Enabled when the value named `key` starts this program: its path (quoted or not) is the
+  // program's, letter case aside. Throws Error on a registry failure.
   bool IsAutoStartEnabled(std::u16string_view key) override;
+  // Writes the program's current path, quoted, so that a moved program repairs its entry.
   void EnableAutoStart(std::u16string_view key) override;
   // Removing an absent value is no failure.
   void DisableAutoStart(std::u16string_view key) override;
 
  private:
+  std::u16string ProgramPath() const;
+
   std::u16string programPath_;
   std::u16string runKeyPath_;
 };

@@ -5,6 +5,7 @@
 
 #include "app/main_form.h"
 #include "platform/win32/app/auto_start_win32.h"
+#include "platform/win32/app/com_apartment.h"
 #include "platform/win32/app/main_window.h"
 #include "platform/win32/app/message_boxes.h"
 #include "platform/win32/app/program_parts.h"
@@ -35,6 +36,8 @@ void CrashOnRequest(const MSG& message) {
 #endif
 
 int RunProgram(HINSTANCE instance) {
+  // Before any shell call (the tray, opening files); left after everything else has gone.
+  const win32::ComApartment apartment;
   win32::MessageBoxes messages;
   // Held for the whole run; a second start ends here without a word.
   win32::SingleInstanceGuard guard;

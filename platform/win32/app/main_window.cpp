@@ -246,6 +246,10 @@ LRESULT MainWindow::Handle(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam
     case WM_DISPLAYCHANGE:
     case WM_SETTINGCHANGE:
       if (displayChanged_) displayChanged_();
+      if (message == WM_SETTINGCHANGE && regionalChanged_ && lParam != 0 &&
+          lstrcmpiW(reinterpret_cast<const wchar_t*>(lParam), L"intl") == 0) {
+        regionalChanged_();
+      }
       break;
     case WM_CLOSE:
       Close();

@@ -36,6 +36,8 @@ class MainWindow : public MainWindowPort, public RefreshTimerPort {
   HWND Handle() const { return hwnd_; }
   // Called when the display layout may have changed (resolution, monitors, work area).
   void SetDisplayChangeHandler(std::function<void()> handler) { displayChanged_ = std::move(handler); }
+  // Called when the system announces changed regional settings (WM_SETTINGCHANGE "intl").
+  void SetRegionalChangeHandler(std::function<void()> handler) { regionalChanged_ = std::move(handler); }
   // Takes the tray icon away and destroys the window without the unload handling: the end of
   // a start-up that failed.
   void Abandon();
@@ -68,6 +70,7 @@ class MainWindow : public MainWindowPort, public RefreshTimerPort {
   HICON bigIcon_ = nullptr;
   MainForm* form_ = nullptr;
   std::function<void()> displayChanged_;
+  std::function<void()> regionalChanged_;
   UINT taskbarCreated_ = 0;
   UINT refreshInterval_ = 1000;
   bool trayWanted_ = false;

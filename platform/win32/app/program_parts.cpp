@@ -34,6 +34,15 @@
 #include "platform/win32/app/registry_settings_store.h"
 
 namespace lartsen::win32 {
+namespace {
+
+// A change of the regional settings that the system did not announce shows at the next check
+// (on the ticks, the dialog and the format trial) while the settings are watched, and within
+// this time where they cannot be: comparing them costs a dozen locale calls and registry
+// reads (the record is rebuilt only when they differ), too much for every tick.
+constexpr unsigned long kRegionalSettingsCheckMs = 3000;
+
+}  // namespace
 
 // Declared in the order they depend on each other; destroyed in reverse.
 struct ProgramParts::Parts {
@@ -44,7 +53,8 @@ struct ProgramParts::Parts {
 
   EnvironmentWin32 environment;
   HostWin32 host;
-  LocaleInfo locale = UserDefaultLocaleInfo();
+  UserLocale regional;
+  const LocaleInfo& locale = regional.Record();
   LocalClock clock;
   MemoryWin32 memory;
   WindowWin32 windows;
@@ -79,19 +89,38 @@ struct ProgramParts::Parts {
   AboutDialog about{window.Handle(), instance};
 
   Parts(Settings& s, MessageBoxes& m, MainWindow& w) : settings(s), messages(m), window(w) {}
+
+  // The record has changed in place: what was made from the old one is made again.
+  void FollowRegionalSettings(bool changed) {
+    if (!changed) return;
+    formatter.LocaleChanged();
+    memory.ForgetWords();
+  }
+  void CheckRegionalSettings() {
+    FollowRegionalSettings(regional.RereadWhenChanged(kRegionalSettingsCheckMs));
+  }
 };
 
 ProgramParts::ProgramParts(Settings& settings, MessageBoxes& messages, MainWindow& window)
     : parts_(std::make_unique<Parts>(settings, messages, window)) {
   // The guard's screen keeps the display geometry until the layout changes.
   window.SetDisplayChangeHandler([screen = &parts_->screen] { screen->ForgetGeometry(); });
+  window.SetRegionalChangeHandler(
+      [parts = parts_.get()] { parts->FollowRegionalSettings(parts->regional.Reread()); });
+  parts_->cycle.SetOwnWindow(reinterpret_cast<WindowHandle>(window.Handle()));
 }
 
-ProgramParts::~ProgramParts() { parts_->window.SetDisplayChangeHandler(nullptr); }
+ProgramParts::~ProgramParts() {
+  parts_->window.SetDisplayChangeHandler(nullptr);
+  parts_->window.SetRegionalChangeHandler(nullptr);
+}
 
 void ProgramParts::LoadConditions() { parts_->loader.LoadConditions(); }
 const ConditionsTable& ProgramParts::Table() const { return parts_->table; }
-void ProgramParts::tmrRefresh_Timer() { parts_->cycle.tmrRefresh_Timer(); }
+void ProgramParts::tmrRefresh_Timer() {
+  parts_->CheckRegionalSettings();
+  parts_->cycle.tmrRefresh_Timer();
+}
 void ProgramParts::ApplyTitle(WindowHandle window) { parts_->writer.ApplyTitle(window); }
 
 void ProgramParts::RestoreLeftStamp() {
@@ -105,14 +134,18 @@ void ProgramParts::RestoreLeftStamp() {
   lartsen::RestoreLeftStamp(parts_->journal, parts_->windows, stamp);
 }
 
-void ProgramParts::ShowModal() { parts_->settingsDialog.ShowModal(); }
+void ProgramParts::ShowModal() {
+  parts_->CheckRegionalSettings();
+  parts_->settingsDialog.ShowModal();
+}
 
 void ProgramParts::ShowAbout() { parts_->about.ShowAbout(); }
 
 TimeFormatTrial ProgramParts::TimeFormatCheck() {
   Parts* parts = parts_.get();
   return [parts](std::u16string_view format) {
-    FormatDateTime(parts->clock.Now(), format, parts->locale);
+    parts->CheckRegionalSettings();
+    FormatDateTime(parts->clock.CurrentSecond(), format, parts->locale);
   };
 }
 

@@ -1,10 +1,12 @@
 // Registry settings store, Run-key autostart and the single-instance mutex on a real registry.
 #include <gtest/gtest.h>
 #include <windows.h>
+#include <shlwapi.h>
 
 #include <string>
 
 #include "platform/win32/app/auto_start_win32.h"
+#include "platform/win32/app/com_apartment.h"
 #include "platform/win32/app/registry_settings_store.h"
 #include "platform/win32/app/single_instance.h"
 #include "platform/win32/win_text.h"
@@ -18,7 +20,7 @@ class ScratchKey : public testing::Test {
  protected:
   std::u16string path = u"Software\\Nerrowind\\LartsenTest" +
                         Utf16(std::to_wstring(GetCurrentProcessId()));
-  void TearDown() override { RegDeleteTreeW(HKEY_CURRENT_USER, Wide(path).c_str()); }
+  void TearDown() override { SHDeleteKeyW(HKEY_CURRENT_USER, Wide(path).c_str()); }
   void RawWrite(const wchar_t* name, DWORD type, const void* data, DWORD size) {
     HKEY key;
     ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, Wide(path).c_str(), 0, nullptr, 0, KEY_SET_VALUE,
@@ -90,6 +92,26 @@ TEST_F(AutoStartTest, EnableWritesQuotedPathAndDisableRemovesIt) {
   EXPECT_FALSE(autoStart.IsAutoStartEnabled(u"{key}"));
 }
 
+TEST_F(AutoStartTest, OnlyAnEntryNamingThisProgramCountsAndEnablingRepairsAMovedOne) {
+  RegistryAutoStart autoStart(u"C:\\Program Files\\Ларцен\\Lartsen.exe", path);
+  auto write = [&](const std::wstring& command) {
+    RawWrite(L"{key}", REG_SZ, command.c_str(), static_cast<DWORD>((command.size() + 1) * 2));
+  };
+  write(L"\"C:\\Old Place\\Lartsen.exe\"");  // a copy that has since moved
+  EXPECT_FALSE(autoStart.IsAutoStartEnabled(u"{key}"));
+  autoStart.EnableAutoStart(u"{key}");
+  EXPECT_TRUE(autoStart.IsAutoStartEnabled(u"{key}"));
+  write(L"c:\\program files\\ЛАРЦЕН\\LARTSEN.EXE");  // unquoted, another letter case
+  EXPECT_TRUE(autoStart.IsAutoStartEnabled(u"{key}"));
+  write(L"  \"C:\\Program Files\\Ларцен\\Lartsen.exe\" /quiet");
+  EXPECT_TRUE(autoStart.IsAutoStartEnabled(u"{key}"));
+  write(L"\"C:\\Program Files\\Ларцен\\Lartsen.exe.bak\"");
+  EXPECT_FALSE(autoStart.IsAutoStartEnabled(u"{key}"));
+  const DWORD number = 1;
+  RawWrite(L"{key}", REG_DWORD, &number, sizeof number);
+  EXPECT_FALSE(autoStart.IsAutoStartEnabled(u"{key}"));
+}
+
 TEST(SingleInstanceTest, SecondClaimFailsUntilTheFirstIsReleased) {
   std::u16string key = u"LartsenTest" + Utf16(std::to_wstring(GetCurrentProcessId()));
   SingleInstanceGuard first;
@@ -98,6 +120,64 @@ TEST(SingleInstanceTest, SecondClaimFailsUntilTheFirstIsReleased) {
   EXPECT_FALSE(second.ClaimInstance(key));
   first.Release();
   EXPECT_TRUE(second.ClaimInstance(key));
+}
+
+}  // namespace
+}  // namespace lartsen::win32
+
+namespace lartsen::win32 {
+namespace {
+
+// Runs on a thread of its own, so that the test runner's thread keeps its apartment state.
+template <typename Body>
+void OnFreshThread(Body body) {
+  struct Call {
+    static DWORD WINAPI Run(void* self) {
+      (*static_cast<Body*>(self))();
+      return 0;
+    }
+  };
+  HANDLE thread = CreateThread(nullptr, 0, &Call::Run, &body, 0, nullptr);
+  ASSERT_NE(thread, nullptr);
+  WaitForSingleObject(thread, INFINITE);
+  CloseHandle(thread);
+}
+
+TEST(ComApartmentTest, TheThreadIsInASingleThreadedApartmentUntilTheOwnerGoes) {
+  HRESULT inside = E_FAIL, after = E_FAIL, multi = E_FAIL;
+  bool entered = false;
+  OnFreshThread([&] {
+    {
+      const ComApartment apartment;
+      entered = apartment.Entered();
+      // Entering the same kind again is counted (S_FALSE); another kind is refused.
+      inside = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+      if (SUCCEEDED(inside)) CoUninitialize();
+      multi = CoInitializeEx(nullptr, COINIT_MULTITHREADED);
+      if (SUCCEEDED(multi)) CoUninitialize();
+    }
+    // Left: the thread may now enter any kind.
+    after = CoInitializeEx(nullptr, COINIT_MULTITHREADED);
+    if (SUCCEEDED(after)) CoUninitialize();
+  });
+  EXPECT_TRUE(entered);
+  EXPECT_EQ(inside, S_FALSE);
+  EXPECT_EQ(multi, RPC_E_CHANGED_MODE);
+  EXPECT_EQ(after, S_OK);
+}
+
+TEST(ComApartmentTest, AThreadInAnotherApartmentIsLeftAsItWas) {
+  HRESULT after = E_FAIL;
+  bool entered = true;
+  OnFreshThread([&] {
+    ASSERT_EQ(CoInitializeEx(nullptr, COINIT_MULTITHREADED), S_OK);
+    { entered = ComApartment().Entered(); }
+    after = CoInitializeEx(nullptr, COINIT_MULTITHREADED);  // still in it: S_FALSE
+    if (SUCCEEDED(after)) CoUninitialize();
+    CoUninitialize();
+  });
+  EXPECT_FALSE(entered);
+  EXPECT_EQ(after, S_FALSE);
 }
 
 }  // namespace

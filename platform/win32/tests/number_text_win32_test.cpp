@@ -74,12 +74,14 @@ std::vector<double> Corpus() {
 TEST(NumberTextWin32, LocaleFromTheEnvironmentTookEffect) {
   const char* requested = std::getenv("LC_ALL");
   ASSERT_NE(requested, nullptr);
-  wchar_t name[LOCALE_NAME_MAX_LENGTH] = {};
-  GetUserDefaultLocaleName(name, LOCALE_NAME_MAX_LENGTH);
+  wchar_t language[16] = {};
+  wchar_t country[16] = {};
+  GetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SISO639LANGNAME, language, 16);
+  GetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SISO3166CTRYNAME, country, 16);
   const std::string wanted(requested, 5);  // "ru_RU"
   std::u16string expected(wanted.begin(), wanted.end());
   expected[2] = u'-';
-  EXPECT_EQ(U16(name), expected);
+  EXPECT_EQ(U16(language) + u"-" + U16(country), expected);
   EXPECT_EQ(UserDecimalSeparator(), expected == u"ru-RU" ? u"," : u".");
 }
 

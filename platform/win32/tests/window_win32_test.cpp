@@ -114,9 +114,9 @@ TEST(WindowWin32, HungWindowDoesNotHoldTheWriter) {
   Helper other(L"Свободен");
   hung.Hang(4000);
   Sleep(100);  // let the helper enter its sleep
-  const ULONGLONG start = GetTickCount64();
+  const DWORD start = GetTickCount();
   EXPECT_FALSE(windows.TrySetWindowText(hung.Handle(), u"Занят [12:00:00]"));
-  const ULONGLONG waited = GetTickCount64() - start;
+  const DWORD waited = GetTickCount() - start;
   EXPECT_LT(waited, 2000u) << "the write waited " << waited << " ms";
   // Reading does not ask the hung thread either, and the title is as it was.
   EXPECT_EQ(windows.GetWindowText(hung.Handle()), u"Занят");
@@ -131,7 +131,7 @@ TEST(WindowWin32, HungWindowDoesNotHoldTheWriter) {
   EXPECT_EQ(writer.StampedTitle, u"Занят");  // what the window still shows
   writer.ApplyTitle(other.Handle());
   EXPECT_EQ(windows.GetWindowText(other.Handle()), u"Свободен [12:00:00]");
-  EXPECT_LT(GetTickCount64() - start, 3000u);
+  EXPECT_LT(GetTickCount() - start, 3000u);
   // When the helper wakes, a write that gave up may still arrive late: the writer must not take
   // its own late stamp for a title the application set.
   Sleep(4500);

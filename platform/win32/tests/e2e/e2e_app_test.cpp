@@ -2,6 +2,7 @@
 // restoring the titles of helper windows in other processes.
 #include <gtest/gtest.h>
 #include <windows.h>
+#include <shlwapi.h>
 #include <shellapi.h>
 
 #include <chrono>
@@ -181,21 +182,21 @@ class ResidentProgramTest : public testing::Test {
   void TearDown() override {
     resident.End();
     for (Process& helper : helpers) helper.End();
-    RegDeleteTreeW(HKEY_CURRENT_USER, kSettingsKey);
+    SHDeleteKeyW(HKEY_CURRENT_USER, kSettingsKey);
     DeleteFileW(program.c_str());
     DeleteFileW((folder + L"\\Conditions.INI").c_str());
     RemoveDirectoryW(folder.c_str());
   }
 
-  static void WriteSettings(DWORD rate) {
+  static void WriteSettings(DWORD rate, const std::wstring& format = L"hh:nn:ss") {
     HKEY key;
     ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, kSettingsKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr,
                               &key, nullptr), ERROR_SUCCESS);
     const wchar_t pattern[] = L"<%time%>";
-    const wchar_t format[] = L"hh:nn:ss";
     RegSetValueExW(key, L"Refresh Rate", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&rate), sizeof rate);
     RegSetValueExW(key, L"Tittle Pattern", 0, REG_SZ, reinterpret_cast<const BYTE*>(pattern), sizeof pattern);
-    RegSetValueExW(key, L"Time Format", 0, REG_SZ, reinterpret_cast<const BYTE*>(format), sizeof format);
+    RegSetValueExW(key, L"Time Format", 0, REG_SZ, reinterpret_cast<const BYTE*>(format.c_str()),
+                   static_cast<DWORD>((format.size() + 1) * sizeof(wchar_t)));
     RegCloseKey(key);
   }
 
@@ -226,6 +227,81 @@ TEST_F(ResidentProgramTest, StampIsThereWithTheTrayIconAndFollowsTheSettings) {
   StartResident();
   EXPECT_TRUE(WaitUntil([&] { return IsStamped(Title(window), L"E2E window"); }, 3000))
       << "title: " << testing::PrintToString(Title(window));
+}
+
+// The user's long-time picture in the regional settings, as the control panel keeps it; put
+// back (or removed, when there was none) afterwards.
+class RegionalTimeFormat {
+ public:
+  RegionalTimeFormat() {
+    wchar_t data[256] = {};
+    DWORD size = sizeof data;
+    had_ = RegGetValueW(HKEY_CURRENT_USER, kInternational, L"sTimeFormat", RRF_RT_REG_SZ, nullptr,
+                        data, &size) == ERROR_SUCCESS;
+    saved_ = data;
+  }
+  ~RegionalTimeFormat() {
+    if (had_) {
+      Write(saved_);
+    } else {
+      HKEY key;
+      if (RegOpenKeyExW(HKEY_CURRENT_USER, kInternational, 0, KEY_SET_VALUE, &key) == ERROR_SUCCESS) {
+        RegDeleteValueW(key, L"sTimeFormat");
+        RegCloseKey(key);
+      }
+    }
+    Announce();
+  }
+  static void Write(const std::wstring& picture) {
+    HKEY key;
+    ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, kInternational, 0, nullptr, 0, KEY_SET_VALUE,
+                              nullptr, &key, nullptr), ERROR_SUCCESS);
+    RegSetValueExW(key, L"sTimeFormat", 0, REG_SZ, reinterpret_cast<const BYTE*>(picture.c_str()),
+                   static_cast<DWORD>((picture.size() + 1) * sizeof(wchar_t)));
+    RegCloseKey(key);
+  }
+  // What the control panel does after a change.
+  static void Announce() {
+    DWORD_PTR answer = 0;
+    SendMessageTimeoutW(HWND_BROADCAST, WM_SETTINGCHANGE, 0, reinterpret_cast<LPARAM>(L"intl"),
+                        SMTO_ABORTIFHUNG, 5000, &answer);
+  }
+
+ private:
+  static constexpr wchar_t kInternational[] = L"Control Panel\\International";
+  bool had_ = false;
+  std::wstring saved_;
+};
+
+// "<own> <hh ч mm мин ss с>": the pictures the test writes.
+bool HasStamp(const std::wstring& title, const std::wstring& own, const std::wstring& marks) {
+  if (title.rfind(own + L" <", 0) != 0 || title.back() != L'>') return false;
+  std::wstring letters;
+  for (wchar_t c : title.substr(own.size() + 2)) {
+    if (!iswdigit(c)) letters += c;
+  }
+  return letters == marks + L">";
+}
+
+TEST_F(ResidentProgramTest, TheLongTimeFollowsTheRegionalSettingsWhileRunning) {
+  RegionalTimeFormat regional;
+  RegionalTimeFormat::Write(L"HH' ч 'mm' мин 'ss' с'");
+  RegionalTimeFormat::Announce();
+  WriteSettings(50, L"ttttt");
+  HWND window = StartHelper(L"E2E window");
+  StartResident();
+  ASSERT_TRUE(WaitUntil([&] { return HasStamp(Title(window), L"E2E window", L" ч  мин  с"); }))
+      << "title: " << testing::PrintToString(Title(window));
+  // Announced, as the control panel does: the next stamps follow.
+  RegionalTimeFormat::Write(L"HH'h'mm'm'ss's'");
+  RegionalTimeFormat::Announce();
+  EXPECT_TRUE(WaitUntil([&] { return HasStamp(Title(window), L"E2E window", L"hms"); }, 2500))
+      << "title: " << testing::PrintToString(Title(window));
+  // Not announced: within a few seconds all the same.
+  RegionalTimeFormat::Write(L"HH'-'mm'-'ss");
+  EXPECT_TRUE(WaitUntil([&] { return HasStamp(Title(window), L"E2E window", L"--"); }, 8000))
+      << "title: " << testing::PrintToString(Title(window));
+  EXPECT_TRUE(resident.Running());
 }
 
 TEST_F(ResidentProgramTest, SecondStartEndsAtOnceWithoutSecondWindow) {

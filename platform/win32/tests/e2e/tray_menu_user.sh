@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
-# As a user would: with a real notification area on the display, click the program's tray icon,
-# see its menu open, keep a screenshot of it, open the settings dialog from it, type new values,
+# As a user would: with a real notification area on the display and a window of another program
+# stamped ten times a second, click the program's tray icon, see its menu open, hold it open for
+# three seconds while neither that window's title nor the caption of the program's own hidden
+# window changes, keep a screenshot of it, open the settings dialog from it, type new values,
 # keep a screenshot of the dialog, confirm with Enter, and choose "Выход" from the menu.
 # Arguments: the folder of Lartsen.exe, the folder for the screenshot. Exit 77: skipped.
 set -uo pipefail
@@ -19,8 +21,10 @@ cp "$bin/Lartsen.exe" "$folder/Lartsen.exe"
 printf 'NoSuchClass\r\n*\r\n*\r\n' >"$folder/Conditions.INI"
 trayer_pid=
 program_pid=
+helper_pid=
 cleanup() {
   [ -n "$program_pid" ] && kill "$program_pid" 2>/dev/null
+  [ -n "$helper_pid" ] && kill "$helper_pid" 2>/dev/null
   [ -n "$trayer_pid" ] && kill "$trayer_pid" 2>/dev/null
   rm -rf "$folder"
   "$run" reg delete 'HKCU\Software\Nerrowind\Ларцен' /f >/dev/null 2>&1 || true
@@ -43,11 +47,33 @@ trayer --edge top --align right --widthtype request --height 32 >/dev/null 2>&1 
 trayer_pid=$!
 wait_for 10 'test -n "$(panel)"' || fail "the notification area did not appear"
 
+key='HKCU\Software\Nerrowind\Ларцен'
+"$run" reg add "$key" /v "Refresh Rate" /t REG_DWORD /d 100 /f >/dev/null 2>&1 ||
+  fail "could not store the refresh rate"
+"$run" reg add "$key" /v "Time Format" /t REG_SZ /d "hh:nn:ss" /f >/dev/null 2>&1
+
+# Another program's window, in the foreground when the program starts.
+own_title="Окно пользователя"
+"$run" "$bin/e2e_window_helper.exe" "$own_title" >/dev/null 2>&1 &
+helper_pid=$!
+user_window() { xdotool search --name "^$own_title" 2>/dev/null | head -1; }
+wait_for 30 'test -n "$(user_window)"' || fail "the helper window did not appear"
+user_title() { xdotool getwindowname "$(user_window)" 2>/dev/null; }
+
+guid='{7D6F2105-7E08-4565-ABFE-7C4F127C890A}'
 "$run" "$folder/Lartsen.exe" >/dev/null 2>&1 &
 program_pid=$!
 wait_for 30 'test -n "$(xdotool search --name "^.7D6F2105-7E08-4565-ABFE-7C4F127C890A.$" 2>/dev/null)"' ||
   fail "the program did not start"
+main_window=$(xdotool search --name "^.7D6F2105-7E08-4565-ABFE-7C4F127C890A.$" 2>/dev/null | head -1)
 wait_for 20 'test "$(panel_width)" -gt 2' || fail "no icon in the notification area"
+# Docking the icon may give the notification area the foreground: click into the user's
+# window, as its user would, to bring it back to the front.
+sleep 0.5
+eval "$(xdotool getwindowgeometry --shell "$(user_window)")"
+xdotool mousemove $(( X + WIDTH / 2 )) $(( Y + HEIGHT / 2 )) click 1
+stamp_pattern="^$own_title \[[0-9][0-9]:[0-9][0-9]:[0-9][0-9]\]$"
+wait_for 15 '[[ "$(user_title)" =~ $stamp_pattern ]]' || fail "the window was not stamped: '$(user_title)'"
 
 # The icon fills the panel's right end; click its middle.
 eval "$(xdotool getwindowgeometry --shell "$(panel)")"
@@ -55,12 +81,26 @@ icon_x=$(( X + WIDTH - 12 ))
 icon_y=$(( Y + HEIGHT / 2 ))
 xdotool mousemove "$icon_x" "$icon_y" click 1
 wait_for 10 'test -n "$(program_windows)"' || fail "clicking the icon opened no menu"
-sleep 0.5  # let the menu paint before the picture is taken
+sleep 0.3  # the ticks of the moment the menu opened are over
+# Held open for three seconds, thirty ticks: the stamped title stays as it was (no tick
+# restores or restamps it) and the hidden window keeps its caption.
+held_title=$(user_title)
+# The click makes the notification area the foreground for a moment; a tick that falls into it
+# gives the window its own title back, as for any other change of the foreground.
+[[ "$held_title" =~ $stamp_pattern ]] ||
+  echo "note: a tick fell into the moment the notification area had the foreground: '$held_title'"
+for _ in $(seq 1 15); do
+  sleep 0.2
+  [ "$(user_title)" = "$held_title" ] || fail "a tick changed '$held_title' to '$(user_title)' under the open menu"
+  [ "$(xdotool getwindowname "$main_window" 2>/dev/null)" = "$guid" ] ||
+    fail "the hidden window's caption became '$(xdotool getwindowname "$main_window")'"
+  test -n "$(program_windows)" || fail "the menu closed by itself"
+done
+echo "the menu stayed open for three seconds: '$held_title' and the hidden window's caption unchanged"
 mkdir -p "$shots"
 import -window root "$shots/menu.png" && echo "screenshot: $shots/menu.png"
 
 # "Настройки..." is the third item, below the first separator: open the settings dialog.
-key='HKCU\Software\Nerrowind\Ларцен'
 menu=$(program_windows | head -1)
 eval "$(xdotool getwindowgeometry --shell "$menu")"
 xdotool mousemove $(( X + 40 )) $(( Y + 53 )) sleep 0.3 click 1

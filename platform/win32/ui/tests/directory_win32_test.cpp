@@ -6,9 +6,11 @@
 #include <string>
 
 #include "fsutil/complex_directory.h"
+#include "platform/win32/app/environment_win32.h"
 #include "platform/win32/ui/ansi_text.h"
 #include "platform/win32/ui/file_system_win32.h"
 #include "platform/win32/ui/shell_win32.h"
+#include "support/text.h"
 
 namespace lartsen::win32 {
 namespace {
@@ -114,6 +116,36 @@ TEST_F(DirectoryOnDisk, SingleByteRouteRefusesNamesTheCodePageCannotHold) {
   EXPECT_EQ(dirs.CreateComplexDirectory(U16(greek), false), representable);
   // Never a look-alike folder made of replacement characters.
   EXPECT_EQ(IsDirectory(root + L"\\???"), false);
+}
+
+// The program's own absolute forms (GetFullPathNameW), not a stand-in.
+class DirectoryThroughTheProgramsEnvironment : public DirectoryOnDisk {
+ protected:
+  EnvironmentWin32 programEnvironment;
+  ComplexDirectory programDirs{fs, host, programEnvironment};
+};
+
+TEST_F(DirectoryThroughTheProgramsEnvironment, NothingAndDriveRootsAreRefusedWithoutAnError) {
+  wchar_t current[MAX_PATH];
+  ASSERT_GT(GetCurrentDirectoryW(MAX_PATH, current), 2u);
+  const std::u16string drive(current, current + 2);  // "C:"
+  for (const std::u16string& path : {std::u16string(), drive, drive + u"\\", drive + u"/",
+                                     drive + u"\\\\", drive + u"\\..", std::u16string(u"\\"),
+                                     std::u16string(u"/")}) {
+    bool created = true;
+    EXPECT_NO_THROW(created = programDirs.CreateComplexDirectory(path, true)) << ToUtf8(path);
+    EXPECT_FALSE(created) << ToUtf8(path);
+  }
+}
+
+TEST_F(DirectoryThroughTheProgramsEnvironment, RelativePathsResolveAgainstTheCurrentFolder) {
+  wchar_t previous[MAX_PATH];
+  ASSERT_GT(GetCurrentDirectoryW(MAX_PATH, previous), 0u);
+  ASSERT_TRUE(SetCurrentDirectoryW(root.c_str()));
+  const bool created = programDirs.CreateComplexDirectory(u"rel/sub/", true);
+  SetCurrentDirectoryW(previous);
+  EXPECT_TRUE(created);
+  EXPECT_TRUE(IsDirectory(root + L"\\rel\\sub"));
 }
 
 TEST(ShellWin32, AMissingDocumentIsReportedAsNotOpened) {

@@ -1,6 +1,7 @@
 // The real Lartsen.exe driven through its menu commands: the rules files opened for editing,
 // the read-me file and the settings dialog, with the message boxes read from outside.
 #include <windows.h>
+#include <shlwapi.h>
 #include <shlobj.h>
 
 #include <gtest/gtest.h>
@@ -97,7 +98,7 @@ class MenuCommandsTest : public ::testing::Test {
     CreateDirectoryW(folder.c_str(), nullptr);
     program = folder + L"\\Lartsen.exe";
     ASSERT_TRUE(CopyFileW((OwnFolder() + L"\\Lartsen.exe").c_str(), program.c_str(), FALSE));
-    RegDeleteTreeW(HKEY_CURRENT_USER, kSettingsKey);
+    SHDeleteKeyW(HKEY_CURRENT_USER, kSettingsKey);
     std::wstring command = L"\"" + program + L"\"";
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
@@ -113,7 +114,7 @@ class MenuCommandsTest : public ::testing::Test {
       CloseHandle(process.hProcess);
       CloseHandle(process.hThread);
     }
-    RegDeleteTreeW(HKEY_CURRENT_USER, kSettingsKey);
+    SHDeleteKeyW(HKEY_CURRENT_USER, kSettingsKey);
     DeleteFileW(program.c_str());
     RemoveDirectoryW(folder.c_str());
   }
