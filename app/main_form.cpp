@@ -63,42 +63,33 @@ void MainForm::LoadSettings() noexcept {
   lartsen::LoadSettings(settings_, ports_.MakeStore, ports_.TryTimeFormat, ports_.Timer);
 }
 
-void MainForm::mnuContext_Click(int Index) {
-  switch (Index) {
-    case kReloadIndex:
+void MainForm::OnMenuCommand(MenuCommand command) {
+  switch (command) {
+    case MenuCommand::ReloadConditions:
       ReloadConditions();
       break;
-    case kSettingsIndex:
+    case MenuCommand::Settings:
       // Confirmed or cancelled, the settings are read back and the timer restarts.
       ports_.SettingsDialog.ShowModal();
       LoadSettings();
       break;
-    case kOptionalConditionsIndex:
+    case MenuCommand::OpenOptionalConditions:
       if (ports_.Files.OpenOptionalConditions) ports_.Files.OpenOptionalConditions();
       break;
-    case kOptionalSamplesIndex:
+    case MenuCommand::OpenOptionalSamples:
       if (ports_.Files.OpenOptionalConditionsSamples) ports_.Files.OpenOptionalConditionsSamples();
       break;
-    case kAutoStartIndex:
+    case MenuCommand::ToggleAutoStart:
       ToggleAutoStart();
       break;
-    case kExitIndex:
+    case MenuCommand::Exit:
       ports_.Window.UnloadForm();
       break;
-    default:  // the rule-count line, separators and the help submenu entry
-      break;
-  }
-}
-
-void MainForm::mnuHelp_Click(int Index) {
-  switch (Index) {
-    case kReadMeIndex:
+    case MenuCommand::OpenReadMe:
       if (ports_.Files.OpenReadMe) ports_.Files.OpenReadMe();
       break;
-    case kAboutIndex:
+    case MenuCommand::About:
       ports_.About.ShowAbout();
-      break;
-    default:
       break;
   }
 }
@@ -119,13 +110,8 @@ bool MainForm::OnCommand(int commandId) noexcept {
     }
   };
   try {
-    if (commandId >= kHelpCommandBase && commandId < kHelpCommandBase + 100) {
-      mnuHelp_Click(commandId - kHelpCommandBase);
-    } else if (commandId >= kContextCommandBase && commandId < kContextCommandBase + 100) {
-      mnuContext_Click(commandId - kContextCommandBase);
-    } else {
-      return false;
-    }
+    if (!IsMenuCommandId(commandId)) return false;
+    if (const auto command = MenuCommandOf(commandId)) OnMenuCommand(*command);
   } catch (const Error& error) {
     report(error.description());
   } catch (const std::exception& error) {

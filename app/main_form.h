@@ -4,6 +4,7 @@
 #include <functional>
 
 #include "app/app_ports.h"
+#include "app/menu_model.h"
 #include "app/ui_ports.h"
 #include "settings/settings.h"
 #include "settings/settings_store.h"
@@ -46,8 +47,8 @@ class MainForm {
   void ShowAutoStartState();
   void ToggleAutoStart();
   void LoadSettings() noexcept;
-  void mnuContext_Click(int Index);
-  void mnuHelp_Click(int Index);
+  // Throws whatever the command's work throws.
+  void OnMenuCommand(MenuCommand command);
 
   // Event boundaries of the window: nothing thrown gets past them.
   // A failing tick ends quietly.

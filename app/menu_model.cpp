@@ -38,4 +38,23 @@ std::u16string RuleCountCaption(const ConditionsTable& table) {
   return u"    Всего правил: \t" + FromUtf8(std::to_string(table.Conditions.size()));
 }
 
+bool IsMenuCommandId(int commandId) {
+  return (commandId >= kContextCommandBase && commandId < kContextCommandBase + 100) ||
+         (commandId >= kHelpCommandBase && commandId < kHelpCommandBase + 100);
+}
+
+std::optional<MenuCommand> MenuCommandOf(int commandId) {
+  switch (commandId) {
+    case ContextCommandId(kReloadIndex): return MenuCommand::ReloadConditions;
+    case ContextCommandId(kSettingsIndex): return MenuCommand::Settings;
+    case ContextCommandId(kOptionalConditionsIndex): return MenuCommand::OpenOptionalConditions;
+    case ContextCommandId(kOptionalSamplesIndex): return MenuCommand::OpenOptionalSamples;
+    case ContextCommandId(kAutoStartIndex): return MenuCommand::ToggleAutoStart;
+    case ContextCommandId(kExitIndex): return MenuCommand::Exit;
+    case HelpCommandId(kReadMeIndex): return MenuCommand::OpenReadMe;
+    case HelpCommandId(kAboutIndex): return MenuCommand::About;
+    default: return std::nullopt;  // the rule-count line, separators and the help submenu entry
+  }
+}
+
 }  // namespace lartsen

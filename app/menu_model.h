@@ -1,6 +1,7 @@
 // The tray popup menu: its items in display order, their command ids and the rule-count line.
 #pragma once
 
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -35,9 +36,27 @@ inline constexpr int kHelpCommandBase = 2000;
 constexpr int ContextCommandId(int index) { return kContextCommandBase + index; }
 constexpr int HelpCommandId(int index) { return kHelpCommandBase + index; }
 
-// mnuContext in display order; the Submenu item holds HelpMenuItems().
+// The commands of the menu.
+enum class MenuCommand {
+  ReloadConditions,
+  Settings,
+  OpenOptionalConditions,
+  OpenOptionalSamples,
+  ToggleAutoStart,
+  Exit,
+  OpenReadMe,
+  About,
+};
+
+// Whether a platform command id belongs to the menu at all (state lines and separators do,
+// and are no command).
+bool IsMenuCommandId(int commandId);
+// The command behind a command id; nothing for an id of no command.
+std::optional<MenuCommand> MenuCommandOf(int commandId);
+
+// The context menu in display order; the Submenu item holds HelpMenuItems().
 std::span<const MenuItem> ContextMenuItems();
-// mnuHelp in display order.
+// The help submenu in display order.
 std::span<const MenuItem> HelpMenuItems();
 
 // "    Всего правил: \t<count>" once rules are loaded, "    Правила не определены" before.

@@ -14,3 +14,12 @@ if(WIN32)
   lartsen_warnings(bench_soak_helper)
   lartsen_windows_static(bench_soak_helper)
 endif()
+
+# How soon the stamp follows a switch of the foreground, and whether stamps show the current
+# second. Run: scripts/with-display bench/app/run-switch-bench
+if(WIN32)
+  add_executable(bench_switch_latency ${CMAKE_CURRENT_LIST_DIR}/app/switch_latency.cpp)
+  target_link_options(bench_switch_latency PRIVATE -municode)
+  lartsen_warnings(bench_switch_latency)
+  lartsen_windows_static(bench_switch_latency)
+endif()

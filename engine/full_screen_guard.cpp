@@ -45,11 +45,13 @@ std::optional<ScreenRect> FullScreenGuard::ReferenceRect(WindowHandle monitorWin
   return Attempt([&] { return screen_.GetPrimaryScreenRect(); });
 }
 
-bool FullScreenGuard::IsFullScreenWindow(WindowHandle& window, WindowHandle& monitorWindow) {
+FullScreenCheck FullScreenGuard::IsFullScreenWindow(WindowHandle window, WindowHandle monitorWindow) {
   if (window == 0) window = Attempt([&] { return windows_.GetForegroundWindow(); }).value_or(0);
   if (monitorWindow == 0) monitorWindow = window;
-  if (window == 0) return false;
+  return {window, monitorWindow, window != 0 && CoversItsMonitor(window, monitorWindow)};
+}
 
+bool FullScreenGuard::CoversItsMonitor(WindowHandle window, WindowHandle monitorWindow) {
   // The geometry comes first: almost no window covers its monitor, and then the desktop tests
   // (two more questions to the window manager on every tick) cannot change the answer.
   const auto rect = Attempt([&] { return screen_.GetWindowRect(window); });

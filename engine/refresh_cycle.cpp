@@ -22,10 +22,10 @@ RefreshCycle::RefreshCycle(FullScreenQuery& guard, WindowPort& windows, ProcessP
       ApplyTitle_(std::move(ApplyTitle)) {}
 
 void RefreshCycle::tmrRefresh_Timer() {
-  WindowHandle window = 0;
-  WindowHandle monitorWindow = 0;
   // While a window covers its monitor (a game, a slide show) nothing is written or restored.
-  if (guard_.IsFullScreenWindow(window, monitorWindow)) return;
+  const FullScreenCheck check = guard_.IsFullScreenWindow(0, 0);
+  if (check.FullScreen) return;
+  const WindowHandle window = check.Window;
   if (ownWindow_ != 0 && window == ownWindow_) return;
 
   // `window` now holds the foreground window the guard examined (0 when there is none).

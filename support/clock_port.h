@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cmath>
+#include <cstdint>
 
 namespace lartsen {
 
@@ -25,6 +26,10 @@ class ClockPort {
   virtual double Now() = 0;
   // The current moment taken to its whole second: what the program shows and formats.
   double CurrentSecond() { return WholeSecond(Now()); }
+  // Milliseconds since local midnight (0 to 86399999), read in one cheap call, for placing the
+  // refresh timer in step with the clock's seconds; -1 when the clock cannot tell, and the
+  // timer then runs free as before.
+  virtual std::int32_t MillisecondsOfDay() { return -1; }
 };
 
 }  // namespace lartsen

@@ -20,4 +20,16 @@ double SystemClock::Now() {
                         local.tm_min, local.tm_sec > 59 ? 59 : local.tm_sec);  // leap second
 }
 
+std::int32_t SystemClock::MillisecondsOfDay() {
+  const auto now = std::chrono::system_clock::now();
+  const std::time_t seconds = std::chrono::system_clock::to_time_t(now);
+  std::tm local{};
+  localtime_r(&seconds, &local);
+  const auto millis =
+      std::chrono::duration_cast<std::chrono::milliseconds>(now.time_since_epoch()).count() % 1000;
+  const int second = local.tm_sec > 59 ? 59 : local.tm_sec;  // leap second
+  return ((local.tm_hour * 60 + local.tm_min) * 60 + second) * 1000 +
+         static_cast<std::int32_t>(millis < 0 ? 0 : millis);
+}
+
 }  // namespace lartsen

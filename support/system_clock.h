@@ -8,6 +8,7 @@ namespace lartsen {
 class SystemClock final : public ClockPort {
  public:
   double Now() override;
+  std::int32_t MillisecondsOfDay() override;
 };
 
 }  // namespace lartsen

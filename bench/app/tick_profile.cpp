@@ -118,8 +118,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   const WindowHandle front = windows.GetForegroundWindow();
   std::printf("foreground %p\n", reinterpret_cast<void*>(front));
   Time("guard IsFullScreenWindow", repeats, [&] {
-    WindowHandle window = 0, monitorWindow = 0;
-    guard.IsFullScreenWindow(window, monitorWindow);
+    guard.IsFullScreenWindow(0, 0);
   });
   Time("  GetForegroundWindow", repeats, [&] { windows.GetForegroundWindow(); });
   Time("  GetPrimaryScreenRect", repeats, [&] { screen.GetPrimaryScreenRect(); });

@@ -12,10 +12,7 @@ namespace {
 class StillGuard : public FullScreenQuery {
  public:
   // The guard reads the foreground window for the whole tick.
-  bool IsFullScreenWindow(WindowHandle& window, WindowHandle&) override {
-    window = 0x1234;
-    return false;
-  }
+  FullScreenCheck IsFullScreenWindow(WindowHandle, WindowHandle) override { return {0x1234, 0x1234, false}; }
 };
 
 class StillWindows : public WindowPort {

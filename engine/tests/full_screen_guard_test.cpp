@@ -51,8 +51,7 @@ constexpr ScreenRect kSecondMonitor{1920, 0, 3200, 1024};
 class FullScreenGuardTest : public ::testing::Test {
  protected:
   bool AskForeground() {
-    WindowHandle window = 0, monitorWindow = 0;
-    return guard.IsFullScreenWindow(window, monitorWindow);
+    return guard.IsFullScreenWindow(0, 0).FullScreen;
   }
   void ShowOnPrimary(WindowHandle w, ScreenRect rect) {
     windows.foreground = w;
@@ -82,10 +81,10 @@ TEST_F(FullScreenGuardTest, JudgesByTheWindowsOwnMonitorAndReportsTheHandlesUsed
   windows.foreground = kGame;
   screen.monitors[kGame] = kSecondMonitor;
   screen.rects[kGame] = kSecondMonitor;
-  WindowHandle window = 0, monitorWindow = 0;
-  EXPECT_TRUE(guard.IsFullScreenWindow(window, monitorWindow));
-  EXPECT_EQ(window, kGame);
-  EXPECT_EQ(monitorWindow, kGame);
+  const FullScreenCheck check = guard.IsFullScreenWindow(0, 0);
+  EXPECT_TRUE(check.FullScreen);
+  EXPECT_EQ(check.Window, kGame);
+  EXPECT_EQ(check.MonitorWindow, kGame);
   EXPECT_EQ(screen.monitorAskedFor, kGame);
 
   // Covering the primary screen is not enough when the window sits on the second monitor.

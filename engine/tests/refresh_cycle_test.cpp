@@ -18,13 +18,13 @@ namespace {
 class FakeGuard : public FullScreenQuery {
  public:
   explicit FakeGuard(testing::FakeWindows& windows) : windows_(windows) {}
-  bool IsFullScreenWindow(WindowHandle& window, WindowHandle& monitorWindow) override {
+  FullScreenCheck IsFullScreenWindow(WindowHandle window, WindowHandle monitorWindow) override {
     ++calls;
     EXPECT_EQ(window, 0u);
     EXPECT_EQ(monitorWindow, 0u);
-    window = monitorWindow = windows_.GetForegroundWindow();
+    window = windows_.GetForegroundWindow();
     if (afterReading) afterReading();
-    return fullScreen;
+    return {window, window, fullScreen};
   }
   bool fullScreen = false;
   int calls = 0;

@@ -6,6 +6,10 @@ target_sources(lartsen_win32 PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/app/message_boxes.cpp
   ${CMAKE_CURRENT_LIST_DIR}/app/environment_win32.cpp
   ${CMAKE_CURRENT_LIST_DIR}/app/crash_restore.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/app/window_events.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/app/tray_icon.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/app/popup_menu.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/app/refresh_timer.cpp
   ${CMAKE_CURRENT_LIST_DIR}/app/com_apartment.cpp)
 target_link_libraries(lartsen_win32 PUBLIC ole32)
 

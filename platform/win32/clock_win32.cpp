@@ -15,4 +15,10 @@ double LocalClock::Now() {
   return CivilToOleDate(st.wYear, st.wMonth, st.wDay, st.wHour, st.wMinute, st.wSecond);
 }
 
+std::int32_t LocalClock::MillisecondsOfDay() {
+  SYSTEMTIME st{};
+  GetLocalTime(&st);
+  return ((st.wHour * 60 + st.wMinute) * 60 + st.wSecond) * 1000 + st.wMilliseconds;
+}
+
 }  // namespace lartsen::win32

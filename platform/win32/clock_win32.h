@@ -8,6 +8,7 @@ namespace lartsen::win32 {
 class LocalClock final : public ClockPort {
  public:
   double Now() override;
+  std::int32_t MillisecondsOfDay() override;
 };
 
 }  // namespace lartsen::win32

@@ -1,6 +1,8 @@
 // A clock that stands at the moment the test sets and counts its readings.
 #pragma once
 
+#include <cstdint>
+
 #include "support/clock_port.h"
 
 namespace lartsen::testing {
@@ -11,7 +13,12 @@ class FakeClock : public ClockPort {
     ++Reads;
     return Moment;
   }
+  std::int32_t MillisecondsOfDay() override {
+    ++Reads;
+    return Milliseconds;
+  }
   double Moment = 45000.5;  // 15 March 2023 12:00:00
+  std::int32_t Milliseconds = -1;  // time of day for the timer's placement; -1: cannot tell
   int Reads = 0;
 };
 

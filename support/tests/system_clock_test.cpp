@@ -9,6 +9,18 @@
 namespace lartsen {
 namespace {
 
+TEST(SystemClock, MillisecondsOfDayLieWithinTheSecondsAround) {
+  const std::time_t before = std::time(nullptr);
+  const std::int32_t now = SystemClock().MillisecondsOfDay();
+  const std::time_t after = std::time(nullptr);
+  std::tm a{}, b{};
+  localtime_r(&before, &a);
+  localtime_r(&after, &b);
+  if (a.tm_mday != b.tm_mday) GTEST_SKIP() << "midnight passed";
+  EXPECT_GE(now, ((a.tm_hour * 60 + a.tm_min) * 60 + a.tm_sec) * 1000);
+  EXPECT_LT(now, ((b.tm_hour * 60 + b.tm_min) * 60 + b.tm_sec + 1) * 1000);
+}
+
 TEST(SystemClock, NowIsTodaysLocalDate) {
   SystemClock clock;
   const std::time_t before = std::time(nullptr);

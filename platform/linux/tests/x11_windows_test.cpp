@@ -121,8 +121,7 @@ TEST_F(X11Test, ClassAndExecutableNames) {
 TEST_F(X11Test, FullScreenByStateAndByExactGeometryOnly) {
   X11FullScreen guard(*windows_);
   auto full = [&](const TestWindow& w) {
-    WindowHandle window = w.id(), monitor = 0;
-    return guard.IsFullScreenWindow(window, monitor);
+    return guard.IsFullScreenWindow(w.id(), 0).FullScreen;
   };
   TestWindow state({"--fullscreen"});
   EXPECT_TRUE(full(state));
@@ -141,9 +140,9 @@ TEST_F(X11Test, FullScreenByStateAndByExactGeometryOnly) {
   EXPECT_FALSE(full(dock));
   // The foreground is examined when no window is named.
   Activate(state);
-  WindowHandle window = 0, monitor = 0;
-  EXPECT_TRUE(guard.IsFullScreenWindow(window, monitor));
-  EXPECT_EQ(window, state.id());
+  const FullScreenCheck check = guard.IsFullScreenWindow(0, 0);
+  EXPECT_TRUE(check.FullScreen);
+  EXPECT_EQ(check.Window, state.id());
 }
 
 TEST_F(X11Test, AWindowGoneBetweenReadAndWriteIsNoFailure) {
@@ -159,8 +158,7 @@ TEST_F(X11Test, AWindowGoneBetweenReadAndWriteIsNoFailure) {
   EXPECT_EQ(windows_->GetWindowText(id), u"");
   EXPECT_EQ(windows_->GetWindowClassName(id), u"");
   X11FullScreen guard(*windows_);
-  WindowHandle window = id, monitor = 0;
-  EXPECT_FALSE(guard.IsFullScreenWindow(window, monitor));
+  EXPECT_FALSE(guard.IsFullScreenWindow(id, 0).FullScreen);
   EXPECT_EQ(windows_->GetWindowText(0), u"");
   EXPECT_NO_THROW(windows_->SetWindowText(0, u"nothing"));
 }
@@ -175,8 +173,9 @@ TEST_F(X11Test, ATickWaitsForTheServerTwice) {
   const auto before = connection_->RoundTrips();
   {
     X11Windows::TickScope tick(*windows_);
-    WindowHandle window = 0, monitor = 0;
-    EXPECT_FALSE(guard.IsFullScreenWindow(window, monitor));
+    const FullScreenCheck check = guard.IsFullScreenWindow(0, 0);
+    EXPECT_FALSE(check.FullScreen);
+    const WindowHandle window = check.Window;
     EXPECT_EQ(windows_->GetWindowClassName(window), u"K");
     EXPECT_EQ(windows_->GetWindowText(window), u"t");
     std::uint32_t pid = 0;

@@ -12,15 +12,16 @@ bool IsFullScreen(const WindowFacts& facts) {
   return std::find(facts.monitors.begin(), facts.monitors.end(), *facts.frame) != facts.monitors.end();
 }
 
-bool X11FullScreen::IsFullScreenWindow(WindowHandle& window, WindowHandle& monitorWindow) {
+FullScreenCheck X11FullScreen::IsFullScreenWindow(WindowHandle window, WindowHandle monitorWindow) {
+  FullScreenCheck check{window, monitorWindow, false};
   try {
-    if (window == 0) window = windows_.GetForegroundWindow();
-    if (monitorWindow == 0) monitorWindow = window;
-    if (window == 0) return false;
-    return IsFullScreen(windows_.Facts(window));
+    if (check.Window == 0) check.Window = windows_.GetForegroundWindow();
+    if (check.MonitorWindow == 0) check.MonitorWindow = check.Window;
+    check.FullScreen = check.Window != 0 && IsFullScreen(windows_.Facts(check.Window));
   } catch (...) {
-    return false;
+    check.FullScreen = false;
   }
+  return check;
 }
 
 }  // namespace lartsen::x11

@@ -11,7 +11,7 @@ class X11FullScreen : public FullScreenQuery {
  public:
   explicit X11FullScreen(X11Windows& windows) : windows_(windows) {}
   // Never throws: a failing read answers false.
-  bool IsFullScreenWindow(WindowHandle& window, WindowHandle& monitorWindow) override;
+  FullScreenCheck IsFullScreenWindow(WindowHandle window, WindowHandle monitorWindow) override;
 
  private:
   X11Windows& windows_;

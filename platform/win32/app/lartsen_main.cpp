@@ -57,9 +57,17 @@ int RunProgram(HINSTANCE instance) {
     window = std::make_unique<win32::MainWindow>(instance);
     parts = std::make_unique<win32::ProgramParts>(settings, messages, *window);
     form = std::make_unique<MainForm>(settings, MainFormPorts{
-        *window, *parts, *parts, autoStart, messages, *parts, *parts, *window,
-        [] { return std::make_unique<win32::RegistrySettingsStore>(); },
-        parts->TimeFormatCheck(), parts->Files()});
+        .Window = *window,
+        .Rules = *parts,
+        .Stamping = *parts,
+        .AutoStart = autoStart,
+        .Messages = messages,
+        .SettingsDialog = *parts,
+        .About = *parts,
+        .Timer = window->Timer(),
+        .MakeStore = [] { return std::make_unique<win32::RegistrySettingsStore>(); },
+        .TryTimeFormat = parts->TimeFormatCheck(),
+        .Files = parts->Files()});
     window->SetForm(form.get());
     form->Form_Load();
   } catch (const std::exception& error) {

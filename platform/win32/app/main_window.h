@@ -1,15 +1,17 @@
-// The hidden main window: tray icon, popup menu, refresh timer and the ways the program ends.
+// The hidden main window: routes its messages to the tray icon, the menu, the timers and the form.
 #pragma once
 
 #include <windows.h>
-#include <shellapi.h>
 
-#include <cstdint>
 #include <functional>
+#include <memory>
 #include <utility>
 
 #include "app/app_ports.h"
-#include "settings/settings_store.h"
+#include "platform/win32/app/popup_menu.h"
+#include "platform/win32/app/refresh_timer.h"
+#include "platform/win32/app/tray_icon.h"
+#include "platform/win32/owned_win32.h"
 
 namespace lartsen {
 class MainForm;
@@ -17,15 +19,11 @@ class MainForm;
 
 namespace lartsen::win32 {
 
-// Message of the tray icon's notifications to the main window.
-inline constexpr UINT kTrayCallbackMessage = WM_APP + 1;
-// Id of the program's one tray icon on its main window.
-inline constexpr UINT kTrayIconId = 1;
-
-class MainWindow : public MainWindowPort, public RefreshTimerPort {
+// Never shown; its caption is the program's identifier, by which others find the running program.
+class MainWindow : public MainWindowPort {
  public:
-  // Creates the hidden window captioned with the program's identifier, its popup menu and the
-  // refresh timer at its initial 1000 ms. Throws Error when the window cannot be created.
+  // Creates the window, its popup menu and the refresh timer at its initial 1000 ms. Throws
+  // Error when the window cannot be created.
   explicit MainWindow(HINSTANCE instance);
   ~MainWindow() override;
   MainWindow(const MainWindow&) = delete;
@@ -34,48 +32,41 @@ class MainWindow : public MainWindowPort, public RefreshTimerPort {
   // Events go to the form from now on; before, ticks and commands are dropped.
   void SetForm(MainForm* form) { form_ = form; }
   HWND Handle() const { return hwnd_; }
+  RefreshTimer& Timer() { return *timer_; }
   // Called when the display layout may have changed (resolution, monitors, work area).
   void SetDisplayChangeHandler(std::function<void()> handler) { displayChanged_ = std::move(handler); }
   // Called when the system announces changed regional settings (WM_SETTINGCHANGE "intl").
   void SetRegionalChangeHandler(std::function<void()> handler) { regionalChanged_ = std::move(handler); }
+  // The foreground watch's poll, run every few milliseconds while the refresh timer runs; it
+  // must not throw.
+  void SetForegroundPoll(std::function<void()> poll) { foregroundPoll_ = std::move(poll); }
   // Takes the tray icon away and destroys the window without the unload handling: the end of
   // a start-up that failed.
   void Abandon();
 
-  void ShowTrayIcon() override;
+  void ShowTrayIcon() override { tray_->Show(); }
   void AttachMenu() override { menuAttached_ = true; }
-  void SetRuleCountCaption(std::u16string_view caption) override;
-  bool IsAutoStartChecked() override;
-  void SetAutoStartChecked(bool checked) override;
+  void SetRuleCountCaption(std::u16string_view caption) override { menu_.SetRuleCountCaption(caption); }
+  bool IsAutoStartChecked() override { return menu_.IsAutoStartChecked(); }
+  void SetAutoStartChecked(bool checked) override { menu_.SetAutoStartChecked(checked); }
   void UnloadForm() override;
-
-  void Disable() override;
-  void SetInterval(std::int32_t milliseconds) override;
-  void Enable() override;
 
  private:
   static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT Handle(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
-  void BuildMenu();
-  bool AddTrayIcon();
-  void RemoveTrayIcon();
-  void StartTrayRetry();
   void OpenMenu();
   void Close();
 
   HINSTANCE instance_;
+  OwnedIcon bigIcon_;
+  PopupMenu menu_;
   HWND hwnd_ = nullptr;
-  HMENU popup_ = nullptr;
-  HICON trayIcon_ = nullptr;
-  HICON bigIcon_ = nullptr;
+  std::unique_ptr<TrayIcon> tray_;
+  std::unique_ptr<RefreshTimer> timer_;
   MainForm* form_ = nullptr;
   std::function<void()> displayChanged_;
   std::function<void()> regionalChanged_;
-  UINT taskbarCreated_ = 0;
-  UINT refreshInterval_ = 1000;
-  bool trayWanted_ = false;
-  bool trayShown_ = false;
-  int trayRetriesLeft_ = 0;
+  std::function<void()> foregroundPoll_;
   bool menuAttached_ = false;
   bool menuOpen_ = false;
   bool closed_ = false;

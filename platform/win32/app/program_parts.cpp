@@ -1,6 +1,7 @@
 // Wiring of the program's engine: rules loader, refresh cycle, title writer and dialogs.
 #include "platform/win32/app/program_parts.h"
 
+#include "engine/foreground_watch.h"
 #include "engine/full_screen_guard.h"
 #include "engine/refresh_cycle.h"
 #include "engine/stamp_journal.h"
@@ -8,6 +9,7 @@
 #include "fsutil/complex_directory.h"
 #include "platform/win32/app/crash_restore.h"
 #include "platform/win32/app/environment_win32.h"
+#include "platform/win32/app/window_events.h"
 #include "platform/win32/clock_win32.h"
 #include "platform/win32/collation_win32.h"
 #include "platform/win32/full_screen_win32.h"
@@ -75,7 +77,19 @@ struct ProgramParts::Parts {
   StoredStampJournal journal{[] { return std::make_unique<RegistrySettingsStore>(); }};
   TitleWriter writer{windows, formatter, &journal};
   CrashRestore crashRestore{writer, window.Handle()};
-  RefreshCycle cycle{guard, windows, processes, table, UserCharacterOrder(), writer};
+  // Every tick, the timer's and the watch's, runs through the watch, and the cycle asks the
+  // guard through it. A refresh timer at least as fast as the poll adopts a retitle as soon as
+  // an event would: the stamped window's title changes are followed only while the poll runs.
+  ForegroundWatch watch{guard, windows, writer, [this] {
+                          CheckRegionalSettings();
+                          cycle.tmrRefresh_Timer();
+                          events.Follow(window.Timer().Polling() ? writer.StampedWindow : 0);
+                        }};
+  RefreshCycle cycle{watch, windows, processes, table, UserCharacterOrder(), writer};
+  // Unhooked before the watch and the cycle go.
+  WindowEvents events{WindowEvents::Handlers{[this] { ForegroundChanged(); },
+                                             [this](WindowHandle w) { TitleChanged(w); }}};
+  bool pollRelaxed = false;
 
   Shell shell;
   FileSystem fileSystem;
@@ -99,6 +113,31 @@ struct ProgramParts::Parts {
   void CheckRegionalSettings() {
     FollowRegionalSettings(regional.RereadWhenChanged(kRegionalSettingsCheckMs));
   }
+
+  // Event boundaries of the watch: a failing tick ends quietly, as a timer tick does.
+  void Poll() noexcept {
+    try {
+      watch.Poll();
+    } catch (...) {
+    }
+  }
+  void ForegroundChanged() noexcept {
+    if (!window.Timer().Ticking()) return;
+    // The host reports switches itself: the poll is only the safety net from now on.
+    if (!pollRelaxed) {
+      pollRelaxed = true;
+      window.Timer().SetPollInterval(kRelaxedPollMs);
+    }
+    Poll();
+  }
+  void TitleChanged(WindowHandle changed) noexcept {
+    if (!window.Timer().Ticking()) return;
+    try {
+      watch.TitleChanged(changed);
+    } catch (...) {
+    }
+  }
+  static constexpr UINT kRelaxedPollMs = 250;
 };
 
 ProgramParts::ProgramParts(Settings& settings, MessageBoxes& messages, MainWindow& window)
@@ -108,19 +147,18 @@ ProgramParts::ProgramParts(Settings& settings, MessageBoxes& messages, MainWindo
   window.SetRegionalChangeHandler(
       [parts = parts_.get()] { parts->FollowRegionalSettings(parts->regional.Reread()); });
   parts_->cycle.SetOwnWindow(reinterpret_cast<WindowHandle>(window.Handle()));
+  window.SetForegroundPoll([parts = parts_.get()] { parts->Poll(); });
 }
 
 ProgramParts::~ProgramParts() {
   parts_->window.SetDisplayChangeHandler(nullptr);
   parts_->window.SetRegionalChangeHandler(nullptr);
+  parts_->window.SetForegroundPoll(nullptr);
 }
 
 void ProgramParts::LoadConditions() { parts_->loader.LoadConditions(); }
 const ConditionsTable& ProgramParts::Table() const { return parts_->table; }
-void ProgramParts::tmrRefresh_Timer() {
-  parts_->CheckRegionalSettings();
-  parts_->cycle.tmrRefresh_Timer();
-}
+void ProgramParts::tmrRefresh_Timer() { parts_->watch.Tick(); }
 void ProgramParts::ApplyTitle(WindowHandle window) { parts_->writer.ApplyTitle(window); }
 
 void ProgramParts::RestoreLeftStamp() {

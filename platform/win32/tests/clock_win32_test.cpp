@@ -9,6 +9,20 @@
 namespace lartsen::win32 {
 namespace {
 
+int MillisecondsOf(const SYSTEMTIME& t) {
+  return ((t.wHour * 60 + t.wMinute) * 60 + t.wSecond) * 1000 + t.wMilliseconds;
+}
+
+TEST(LocalClock, MillisecondsOfDayLieBetweenTwoReadingsOfTheLocalTime) {
+  SYSTEMTIME before{}, after{};
+  GetLocalTime(&before);
+  const int now = LocalClock().MillisecondsOfDay();
+  GetLocalTime(&after);
+  if (before.wDay != after.wDay) GTEST_SKIP() << "midnight passed";
+  EXPECT_GE(now, MillisecondsOf(before));
+  EXPECT_LE(now, MillisecondsOf(after));
+}
+
 TEST(LocalClock, NowMatchesTheLocalTime) {
   SYSTEMTIME before{}, after{};
   GetLocalTime(&before);

@@ -55,8 +55,7 @@ class FullScreenWin32Test : public ::testing::Test {
     return window;
   }
   bool Judge(HWND w) {
-    WindowHandle tested = reinterpret_cast<WindowHandle>(w), monitorWindow = 0;
-    return guard.IsFullScreenWindow(tested, monitorWindow);
+    return guard.IsFullScreenWindow(reinterpret_cast<WindowHandle>(w), 0).FullScreen;
   }
 
   ClassNames windows;
@@ -74,9 +73,9 @@ TEST_F(FullScreenWin32Test, PopupCoveringTheMonitorExactlyIsFullScreen) {
   // Through the foreground window, where the window manager lets us have the foreground.
   SetForegroundWindow(window);
   if (::GetForegroundWindow() == window) {
-    WindowHandle tested = 0, monitorWindow = 0;
-    EXPECT_TRUE(guard.IsFullScreenWindow(tested, monitorWindow));
-    EXPECT_EQ(tested, reinterpret_cast<WindowHandle>(window));
+    const FullScreenCheck check = guard.IsFullScreenWindow(0, 0);
+    EXPECT_TRUE(check.FullScreen);
+    EXPECT_EQ(check.Window, reinterpret_cast<WindowHandle>(window));
   }
 }
 

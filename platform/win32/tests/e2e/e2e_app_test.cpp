@@ -229,6 +229,22 @@ TEST_F(ResidentProgramTest, StampIsThereWithTheTrayIconAndFollowsTheSettings) {
       << "title: " << testing::PrintToString(Title(window));
 }
 
+TEST_F(ResidentProgramTest, SwitchIsStampedAndRestoredAtOnceWhateverTheRate) {
+  WriteSettings(60000);  // the timer alone would take up to a minute
+  HWND first = StartHelper(L"E2E window");
+  StartResident();
+  ASSERT_TRUE(WaitUntil([&] { return IsStamped(Title(first), L"E2E window"); }, 3000));
+  HWND second = StartHelper(L"Second window");
+  auto movedTo = [&](HWND to, const wchar_t* own, HWND from, const wchar_t* fromOwn) {
+    return WaitUntil([&] { return IsStamped(Title(to), own) && Title(from) == fromOwn; }, 2000);
+  };
+  EXPECT_TRUE(movedTo(second, L"Second window", first, L"E2E window"))
+      << testing::PrintToString(Title(second)) << " / " << testing::PrintToString(Title(first));
+  SetForegroundWindow(first);
+  EXPECT_TRUE(movedTo(first, L"E2E window", second, L"Second window"))
+      << testing::PrintToString(Title(first)) << " / " << testing::PrintToString(Title(second));
+}
+
 // The user's long-time picture in the regional settings, as the control panel keeps it; put
 // back (or removed, when there was none) afterwards.
 class RegionalTimeFormat {

@@ -1,0 +1,21 @@
+// When the refresh timer's next tick falls: in step with the clock's seconds for whole-second rates.
+#include "app/refresh_placement.h"
+
+namespace lartsen {
+
+namespace {
+constexpr std::int32_t kMillisecondsPerDay = 86400000;
+}  // namespace
+
+std::int32_t RefreshPlacement::NextDelay() {
+  if (!PlacesEachTick()) return rate_;
+  const std::int32_t now = clock_.MillisecondsOfDay();
+  if (now < 0 || now >= kMillisecondsPerDay) return rate_;
+  // How far `now` lies past the last moment in step. A tick that came a little early by the
+  // clock (its timer and the clock disagree by a few milliseconds) gets the moment just ahead,
+  // so the second it is about to miss is still stamped.
+  const std::int32_t past = ((now - kTickAfterSecondMs) % rate_ + rate_) % rate_;
+  return rate_ - past;
+}
+
+}  // namespace lartsen
