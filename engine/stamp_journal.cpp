@@ -3,6 +3,8 @@
 
 #include <limits>
 
+#include "support/error.h"
+
 namespace lartsen {
 namespace {
 
@@ -122,6 +124,15 @@ void RestoreLeftStamp(StampJournalPort& journal, WindowPort& windows,
     }
   }
   journal.Clear();
+}
+
+void RestoreLeftStamp(StampJournalPort& journal, WindowPort& windows, TitleFormatter& formatter) {
+  std::u16string stamp;
+  try {
+    stamp = formatter.FormatTitle(std::nullopt, std::nullopt, std::nullopt);
+  } catch (const Error&) {
+  }
+  RestoreLeftStamp(journal, windows, stamp);
 }
 
 }  // namespace lartsen

@@ -9,6 +9,7 @@
 #include "settings/settings_store.h"
 #include "support/types.h"
 #include "support/window_port.h"
+#include "template/title_format.h"
 
 namespace lartsen {
 
@@ -67,5 +68,8 @@ bool ShowsStampOf(std::u16string_view shown, const StampRecord& record,
 // journal or the window services.
 void RestoreLeftStamp(StampJournalPort& journal, WindowPort& windows,
                       std::u16string_view freshStamp);
+// The same, with the template as `formatter` expands it now as the fresh stamp; a template
+// that cannot be expanded leaves the text written last as the only pattern.
+void RestoreLeftStamp(StampJournalPort& journal, WindowPort& windows, TitleFormatter& formatter);
 
 }  // namespace lartsen

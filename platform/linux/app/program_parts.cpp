@@ -96,14 +96,7 @@ void ProgramParts::ApplyTitle(WindowHandle window) {
 }
 
 void ProgramParts::RestoreLeftStamp() {
-  // The template as it expands now also tells a stamp of ours; without it, the text written
-  // last is the only pattern.
-  std::u16string stamp;
-  try {
-    stamp = parts_->formatter.FormatTitle(std::nullopt, std::nullopt, std::nullopt);
-  } catch (const Error&) {
-  }
-  lartsen::RestoreLeftStamp(parts_->journal, parts_->windows, stamp);
+  lartsen::RestoreLeftStamp(parts_->journal, parts_->windows, parts_->formatter);
 }
 
 TimeFormatTrial ProgramParts::TimeFormatCheck() {

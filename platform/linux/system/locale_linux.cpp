@@ -89,11 +89,11 @@ std::u16string StrftimePicture(std::string_view pattern) {
       }
       continue;
     }
-    char16_t spec = text[++i];
-    while ((spec == u'E' || spec == u'O' || spec == u'-' || spec == u'_' || spec == u'0') && i + 1 < text.size()) {
-      spec = text[++i];
+    char16_t conversion = text[++i];
+    while ((conversion == u'E' || conversion == u'O' || conversion == u'-' || conversion == u'_' || conversion == u'0') && i + 1 < text.size()) {
+      conversion = text[++i];
     }
-    switch (spec) {
+    switch (conversion) {
       case u'd': field(u"dd"); break;
       case u'e': field(u"d"); break;
       case u'm': field(u"MM"); break;

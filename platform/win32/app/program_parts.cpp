@@ -162,14 +162,7 @@ void ProgramParts::tmrRefresh_Timer() { parts_->watch.Tick(); }
 void ProgramParts::ApplyTitle(WindowHandle window) { parts_->writer.ApplyTitle(window); }
 
 void ProgramParts::RestoreLeftStamp() {
-  // The template as it expands now also tells a stamp of ours; without it, the text written
-  // last is the only pattern.
-  std::u16string stamp;
-  try {
-    stamp = parts_->formatter.FormatTitle(std::nullopt, std::nullopt, std::nullopt);
-  } catch (const Error&) {
-  }
-  lartsen::RestoreLeftStamp(parts_->journal, parts_->windows, stamp);
+  lartsen::RestoreLeftStamp(parts_->journal, parts_->windows, parts_->formatter);
 }
 
 void ProgramParts::ShowModal() {
