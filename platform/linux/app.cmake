@@ -22,8 +22,8 @@ lartsen_warnings(lartsen)
 # that it runs from a build tree.
 set(LARTSEN_LINUX_DATA_FILES
   ${PROJECT_SOURCE_DIR}/resources/linux/Conditions.INI
-  ${PROJECT_SOURCE_DIR}/resources/shipped/Conditions.Optional.INI
-  ${PROJECT_SOURCE_DIR}/resources/shipped/ReadMe.TXT)
+  ${PROJECT_SOURCE_DIR}/resources/linux/Conditions.Optional.INI
+  ${PROJECT_SOURCE_DIR}/resources/linux/ReadMe.TXT)
 set(linux_data_outputs)
 foreach(data IN LISTS LARTSEN_LINUX_DATA_FILES)
   get_filename_component(data_name ${data} NAME)

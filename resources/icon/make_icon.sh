@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Draws the program icon "A_MAIN" (a window whose title bar carries a clock) and packs it into
-# lartsen.ico with the sizes 16 to 256, and the small sizes alone into setup.ico. Run from
-# anywhere; needs ImageMagick's convert.
+# lartsen.ico with the sizes 16 to 256, and the small sizes alone into setup.ico; with
+# --hicolor DIR it writes instead the PNG files of the icon theme (DIR/<size>x<size>/apps/lartsen.png,
+# 16 to 256 with 22). Run from anywhere; needs ImageMagick's convert.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 work=$(mktemp -d)
@@ -29,6 +30,17 @@ draw 32 12
 draw 24 14
 draw 16 16
 for f in "$work"/icon-*.png; do convert "$f" -depth 8 "PNG32:$f"; done
+
+if [ "${1:-}" = "--hicolor" ]; then
+  draw 22 14
+  convert "$work/icon-22.png" -depth 8 "PNG32:$work/icon-22.png"
+  for s in 16 22 24 32 48 64 128 256; do
+    mkdir -p "$2/${s}x${s}/apps"
+    # No time stamps or other chunks that change from one run to the next.
+    convert "$work/icon-$s.png" -strip -define png:exclude-chunks=date,time "PNG32:$2/${s}x${s}/apps/lartsen.png"
+  done
+  exit 0
+fi
 convert "$work"/icon-16.png "$work"/icon-24.png "$work"/icon-32.png "$work"/icon-48.png \
   "$work"/icon-64.png "$work"/icon-128.png "$work"/icon-256.png "$here/lartsen.ico"
 # The setup program shows its icon small only; the large sizes would only make it bigger.

@@ -9,6 +9,9 @@
 #include "app/main_form.h"
 #include "platform/linux/app/message_boxes_qt.h"
 #include "platform/linux/app/placeholder_dialogs.h"
+#include "platform/linux/ui/about_dialog_qt.h"
+#include "platform/linux/ui/random_qt.h"
+#include "platform/linux/ui/settings_dialog_qt.h"
 #include "platform/linux/app/program_parts.h"
 #include "platform/linux/app/signal_pipe.h"
 #include "platform/linux/app/tray_window.h"
@@ -67,6 +70,7 @@ int RunProgram(int argc, char** argv) {
   Settings settings;
   std::unique_ptr<linux_app::TrayWindow> window;
   std::unique_ptr<linux_app::ProgramParts> parts;
+  qt::Random random;
   std::unique_ptr<SettingsDialogPort> settingsDialog;
   std::unique_ptr<AboutPort> about;
   std::unique_ptr<MainForm> form;
@@ -75,8 +79,11 @@ int RunProgram(int argc, char** argv) {
     window = std::make_unique<linux_app::TrayWindow>();
     parts = std::make_unique<linux_app::ProgramParts>(settings, messages, *connection);
     // The dialogs: each is handed what it needs from the program's parts.
-    settingsDialog = std::make_unique<linux_app::PlaceholderSettingsDialog>(messages);
-    about = std::make_unique<linux_app::PlaceholderAbout>(messages);
+    const auto services = parts->DialogServices();
+    settingsDialog = std::make_unique<qt::SettingsDialog>(qt::SettingsDialogServices{
+        services.settings, services.locale, services.clock, random, services.memory, services.environment,
+        services.shell, [] { return std::make_unique<IniSettingsStore>(DefaultSettingsPath()); }});
+    about = std::make_unique<qt::AboutDialog>(QIcon(QStringLiteral(":/lartsen/icon.ico")));
     form = std::make_unique<MainForm>(settings, MainFormPorts{
         *window, *parts, *parts, autoStart, messages, *settingsDialog, *about, *window,
         [] { return std::make_unique<IniSettingsStore>(DefaultSettingsPath()); },

@@ -1,0 +1,329 @@
+// The settings and About dialogs driven as a user would: typing, clicks, Enter, Esc and F1.
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTimer>
+#include <QtTest/QTest>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/linux/ui/about_dialog_qt.h"
+#include "platform/linux/ui/qt_text.h"
+#include "platform/linux/ui/settings_dialog_qt.h"
+#include "support/types.h"
+#include "support/ole_date.h"
+
+// Readable failures: QString printed as its text.
+inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
+
+namespace lartsen::qt {
+namespace {
+
+class FixedClock : public ClockPort {
+ public:
+  double Now() override { return CivilToOleDate(2024, 5, 6, 7, 8, 9); }
+};
+
+class SteadyRandom : public RandomPort {
+ public:
+  std::int32_t GetRnd(std::int32_t lowest, std::int32_t) override { return lowest; }
+};
+
+class NoMemory : public MemoryPort {
+ public:
+  MemoryStatus GlobalMemoryStatus() override { return {}; }
+  std::u16string FormatByteSize(double) override { return u"0 байт"; }
+};
+
+class Folder : public EnvironmentPort {
+ public:
+  std::u16string ProgramFolder() override { return u"/no-such-folder-lartsen"; }
+  bool IsInIDE() override { return false; }
+  std::u16string GetSpecialFolder(int) override { return u""; }
+  std::u16string GetFullFileName(std::u16string_view path) override { return std::u16string(path); }
+};
+
+class RecordingShell : public ShellPort {
+ public:
+  std::vector<std::u16string> opened;
+  WindowHandle GetActiveWindow() override { return 0; }
+  bool OpenDocument(WindowHandle, std::u16string_view path, std::u16string_view) override {
+    opened.emplace_back(path);
+    return false;
+  }
+};
+
+class RecordingStore : public SettingsStorePort {
+ public:
+  explicit RecordingStore(std::vector<std::u16string>& writes) : writes_(writes) {}
+  SettingValue ReadSetting(std::u16string_view, std::u16string_view, SettingKind, const SettingValue& d) override {
+    return d;
+  }
+  void WriteSetting(std::u16string_view, std::u16string_view key, SettingKind, const SettingValue&) override {
+    writes_.emplace_back(key);
+  }
+
+ private:
+  std::vector<std::u16string>& writes_;
+};
+
+// Keeps a picture of a window for a person to look at.
+void Screenshot(QWidget* window, const char* name) {
+  QApplication::processEvents();
+  window->grab().save(QStringLiteral(LARTSEN_SCREENSHOTS "/linux-%1.png").arg(QString::fromLatin1(name)));
+}
+
+// Does `action` (a click or a key that may open a message box) and returns the text of the box it
+// opened, closing the box with its OK button; empty when no box opened.
+QString TakeMessageBox(const std::function<void()>& action, const char* screenshot = nullptr) {
+  QString text;
+  QTimer watcher;
+  QObject::connect(&watcher, &QTimer::timeout, [&] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (box == nullptr) return;
+    watcher.stop();
+    EXPECT_EQ(box->windowTitle(), ToQString(ApplicationTitle));
+    EXPECT_EQ(box->buttons().size(), 1);
+    if (screenshot != nullptr) Screenshot(box, screenshot);
+    text = box->text();
+    box->button(QMessageBox::Ok)->click();
+  });
+  watcher.start(10);
+  QWidget* window = QApplication::activeWindow();
+  action();
+  watcher.stop();
+  // The platform without a window manager gives the activation back to nobody.
+  if (window != nullptr && window->isVisible()) QApplication::setActiveWindow(window);
+  return text;
+}
+
+template <typename T = QWidget>
+T* Child(QWidget* form, const char* name) {
+  T* child = form->findChild<T*>(QString::fromLatin1(name));
+  EXPECT_NE(child, nullptr) << name;
+  return child;
+}
+
+void Type(QWidget* form, const char* field, const QString& text) {
+  auto* edit = Child<QLineEdit>(form, field);
+  edit->setFocus();
+  edit->selectAll();
+  QTest::keyClick(edit, Qt::Key_Delete);
+  QTest::keyClicks(edit, text);
+}
+
+class SettingsDialogOnScreen : public ::testing::Test {
+ protected:
+  Settings settings{u"hh:nn", u"[%time%]", 1000};
+  LocaleInfo locale = BuiltinLocale("ru-RU");
+  FixedClock clock;
+  SteadyRandom random;
+  NoMemory memory;
+  Folder folder;
+  RecordingShell shell;
+  std::vector<std::u16string> writes;
+  SettingsDialog dialog{{settings, locale, clock, random, memory, folder, shell,
+                         [this] { return std::make_unique<RecordingStore>(writes); }}};
+
+  // Shows the dialog while `script` drives it from the dialog's own event loop. If the script
+  // leaves the dialog open, it is cancelled and the test fails.
+  void Run(const std::function<void(QDialog*)>& script) {
+    QTimer::singleShot(0, [&] {
+      auto* form = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+      ASSERT_NE(form, nullptr);
+      QApplication::setActiveWindow(form);
+      script(form);
+      QApplication::processEvents();
+      if (form->isVisible()) {
+        ADD_FAILURE() << "the dialog stayed open";
+        form->reject();
+      }
+    });
+    dialog.ShowModal();
+  }
+};
+
+TEST_F(SettingsDialogOnScreen, LayoutCaptionsFocusAndTabOrder) {
+  Run([&](QDialog* form) {
+    Screenshot(form, "settings-dialog");
+    EXPECT_EQ(form->windowTitle(), QStringLiteral("Настройки"));
+    EXPECT_EQ(Child<QLineEdit>(form, "txtRefreshRate")->text(), QStringLiteral("1000"));
+    EXPECT_EQ(Child<QLineEdit>(form, "txtTitlePattern")->text(), QStringLiteral("[%time%]"));
+    EXPECT_EQ(Child<QLineEdit>(form, "txtTimeFormat")->text(), QStringLiteral("hh:nn"));
+    EXPECT_EQ(Child<QLabel>(form, "lblTag0")->text(), QStringLiteral("Частота обновления (мс):"));
+    EXPECT_EQ(Child<QLabel>(form, "lblTag1")->text(), QStringLiteral("Формат времени:"));
+    EXPECT_EQ(Child<QLabel>(form, "lblTag2")->text(), QStringLiteral("Шаблон заголовка:"));
+    EXPECT_EQ(Child<QPushButton>(form, "cmdCancel")->text(), QStringLiteral("Отмена"));
+    EXPECT_TRUE(Child<QPushButton>(form, "cmdOk")->isDefault());
+    for (const char* preview : {"cmdPreviewTitlePattern", "cmdPreviewTimeFormat"}) {
+      EXPECT_EQ(Child<QPushButton>(form, preview)->text(), QStringLiteral("..."));
+      EXPECT_EQ(Child<QPushButton>(form, preview)->toolTip(), QStringLiteral(" Предпросмотр "));
+    }
+    // Every label shows whole, left of the fields, whatever the desktop's font.
+    for (const char* label : {"lblTag0", "lblTag1", "lblTag2"}) {
+      auto* l = Child<QLabel>(form, label);
+      EXPECT_GE(l->width(), l->sizeHint().width()) << label;
+      EXPECT_LE(l->geometry().right(), Child<QWidget>(form, "txtRefreshRate")->x()) << label;
+    }
+    // The rate has the focus first, its whole text selected, so typing replaces it.
+    auto* rate = Child<QLineEdit>(form, "txtRefreshRate");
+    EXPECT_EQ(QApplication::focusWidget(), rate);
+    EXPECT_EQ(rate->selectedText(), QStringLiteral("1000"));
+    std::vector<std::string> order;
+    QWidget* item = rate;
+    for (int i = 0; i < 7; ++i, item = item->nextInFocusChain()) {
+      while (!(item->focusPolicy() & Qt::TabFocus)) item = item->nextInFocusChain();
+      order.push_back(item->objectName().toStdString());
+    }
+    EXPECT_EQ(order, (std::vector<std::string>{"txtRefreshRate", "txtTitlePattern", "cmdPreviewTitlePattern",
+                                               "txtTimeFormat", "cmdPreviewTimeFormat", "cmdOk", "cmdCancel"}));
+    // Tabbing into a field selects its whole content.
+    QTest::keyClick(rate, Qt::Key_Tab);
+    EXPECT_EQ(Child<QLineEdit>(form, "txtTitlePattern")->selectedText(), QStringLiteral("[%time%]"));
+    form->reject();
+  });
+}
+
+TEST_F(SettingsDialogOnScreen, RejectedValuesKeepItOpenUntilValidOnesAreSaved) {
+  std::vector<QString> boxes;
+  Run([&](QDialog* form) {
+    auto* ok = Child<QPushButton>(form, "cmdOk");
+    for (const char* rate : {"", "abc", "0", "60001", "99999999999"}) {
+      Type(form, "txtRefreshRate", QString::fromLatin1(rate));
+      boxes.push_back(TakeMessageBox([&] { ok->click(); }, boxes.empty() ? "settings-invalid-rate" : nullptr));
+      // The offending field has the focus back, its text selected.
+      EXPECT_EQ(QApplication::focusWidget(), Child<QWidget>(form, "txtRefreshRate")) << rate;
+    }
+    // Under the Russian locale the decimal separator is a comma; halves round to even.
+    Type(form, "txtRefreshRate", QStringLiteral(" 250,5 "));
+    Type(form, "txtTimeFormat", QStringLiteral("0.00"));  // a number format is no time format
+    boxes.push_back(TakeMessageBox([&] { ok->click(); }));
+    EXPECT_EQ(QApplication::focusWidget(), Child<QWidget>(form, "txtTimeFormat"));
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_TRUE(writes.empty());
+    Type(form, "txtTimeFormat", QStringLiteral("hh:nn:ss"));
+    Type(form, "txtTitlePattern", QStringLiteral("<%time%>"));
+    // Enter in a text box is Ok, the default button.
+    QTest::keyClick(Child<QWidget>(form, "txtTitlePattern"), Qt::Key_Return);
+  });
+  const QString invalid = QStringLiteral("Вы ввели неправильное значение частоты обновления.");
+  const QString range = QStringLiteral("Частота обновления должна лежать в интервале от 1 до 60000.");
+  EXPECT_EQ(boxes, (std::vector<QString>{invalid, invalid, range, range, invalid,
+                                         QStringLiteral("Ошибка в формате времени!")}));
+  EXPECT_EQ(settings.RefreshRate, 250);
+  EXPECT_EQ(settings.TimeFormat, u"hh:nn:ss");
+  EXPECT_EQ(settings.TitlePattern, u"<%time%>");
+  EXPECT_EQ(writes, (std::vector<std::u16string>{u"Time Format", u"Refresh Rate", u"Tittle Pattern"}));
+}
+
+TEST_F(SettingsDialogOnScreen, CancelAndEscChangeNothing) {
+  for (bool escape : {false, true}) {
+    Run([&](QDialog* form) {
+      Type(form, "txtRefreshRate", QStringLiteral("5"));
+      Type(form, "txtTimeFormat", QStringLiteral("yyyy"));
+      if (escape) {
+        QTest::keyClick(Child<QWidget>(form, "txtTimeFormat"), Qt::Key_Escape);
+      } else {
+        Child<QPushButton>(form, "cmdCancel")->click();
+      }
+    });
+  }
+  EXPECT_EQ(settings.RefreshRate, 1000);
+  EXPECT_EQ(settings.TimeFormat, u"hh:nn");
+  EXPECT_TRUE(writes.empty());
+}
+
+TEST_F(SettingsDialogOnScreen, PreviewsShowFiveSamplesOrTheirErrorHeading) {
+  std::vector<QString> boxes;
+  Run([&](QDialog* form) {
+    Type(form, "txtTimeFormat", QStringLiteral("yyyy"));
+    boxes.push_back(TakeMessageBox([&] { Child<QPushButton>(form, "cmdPreviewTimeFormat")->click(); },
+                                   "settings-preview"));
+    EXPECT_EQ(QApplication::focusWidget(), Child<QWidget>(form, "txtTimeFormat"));
+    Type(form, "txtTitlePattern", QStringLiteral("<%time%>"));
+    boxes.push_back(TakeMessageBox([&] { Child<QPushButton>(form, "cmdPreviewTitlePattern")->click(); }));
+    EXPECT_EQ(QApplication::focusWidget(), Child<QWidget>(form, "txtTitlePattern"));
+    Type(form, "txtTimeFormat", QStringLiteral("0.00"));
+    boxes.push_back(TakeMessageBox([&] { Child<QPushButton>(form, "cmdPreviewTitlePattern")->click(); }));
+    boxes.push_back(TakeMessageBox([&] { Child<QPushButton>(form, "cmdPreviewTimeFormat")->click(); }));
+    form->reject();
+  });
+  ASSERT_EQ(boxes.size(), 4u);
+  // Five samples with an empty line between two: now first, then four random moments.
+  EXPECT_EQ(boxes[0], QStringLiteral("2024\n\n1950\n\n1950\n\n1950\n\n1950"));
+  EXPECT_EQ(boxes[1], QStringLiteral("<2024>\n\n<1950>\n\n<1950>\n\n<1950>\n\n<1950>"));
+  EXPECT_TRUE(boxes[2].startsWith(QStringLiteral("Ошибка в шаблоне!\n\n"))) << boxes[2].toStdString();
+  EXPECT_TRUE(boxes[3].startsWith(QStringLiteral("Ошибка в формате времени!\n\n"))) << boxes[3].toStdString();
+  EXPECT_EQ(settings.TimeFormat, u"hh:nn");
+  EXPECT_TRUE(writes.empty());
+}
+
+TEST_F(SettingsDialogOnScreen, F1OpensTheReadMeButNotWithAModifier) {
+  QString box;
+  Run([&](QDialog* form) {
+    auto* edit = Child<QWidget>(form, "txtTimeFormat");
+    edit->setFocus();
+    QTest::keyClick(edit, Qt::Key_F1, Qt::ShiftModifier);
+    box = TakeMessageBox([&] { QTest::keyClick(edit, Qt::Key_F1); });
+    form->reject();
+  });
+  EXPECT_EQ(shell.opened, (std::vector<std::u16string>{u"/no-such-folder-lartsen/ReadMe.TXT"}));
+  EXPECT_EQ(box, QStringLiteral("Не удаётся открыть файл ReadMe.TXT"));
+}
+
+TEST_F(SettingsDialogOnScreen, AskedAgainWhileOpenItDoesNotStackASecondDialog) {
+  int forms = 0;
+  Run([&](QDialog* form) {
+    dialog.ShowModal();  // returns at once
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+      if (window->isVisible() && window->objectName() == QStringLiteral("frmSettings")) ++forms;
+    }
+    form->reject();
+  });
+  EXPECT_EQ(forms, 1);
+}
+
+TEST(AboutDialogOnScreen, ShowsIconTitleAndCreditAndClosesWithOk) {
+  QString title, credit;
+  bool hasIcon = false;
+  QTimer::singleShot(0, [&] {
+    auto* about = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+    ASSERT_NE(about, nullptr);
+    QApplication::setActiveWindow(about);
+    EXPECT_EQ(about->windowTitle(), QStringLiteral("О программе"));
+    Screenshot(about, "about");
+    title = Child<QLabel>(about, "lblTitle")->text();
+    credit = Child<QLabel>(about, "lblCredit")->text();
+    hasIcon = !Child<QLabel>(about, "imgIcon")->pixmap().isNull();
+    QTest::keyClick(Child<QWidget>(about, "cmdOk"), Qt::Key_Return);
+  });
+  QPixmap picture(32, 32);
+  picture.fill(Qt::blue);
+  AboutDialog(QIcon(picture)).ShowAbout();
+  EXPECT_TRUE(title.contains(QRegularExpression(QStringLiteral("^Ларцен \\d+\\.\\d+\\.\\d+$")))) << title.toStdString();
+  EXPECT_EQ(title, AboutDialog::TitleLine());
+  EXPECT_EQ(credit, ToQString(kAboutCredit));
+  EXPECT_TRUE(hasIcon);
+}
+
+}  // namespace
+}  // namespace lartsen::qt
+
+int main(int argc, char** argv) {
+  ::testing::InitGoogleTest(&argc, argv);
+  // Off screen unless a platform is asked for: the dialogs need no display to be driven.
+  if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+  QApplication application(argc, argv);
+  return RUN_ALL_TESTS();
+}

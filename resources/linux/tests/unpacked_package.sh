@@ -1,0 +1,47 @@
+#!/usr/bin/env bash
+# The program unpacked from its Debian package (not installed) finds its data in the package's
+# share/lartsen and stamps a window; SIGTERM gives the title back. Run under scripts/with-x11.
+# Arguments: the .deb, the sample window program. Exit 77: skipped.
+set -uo pipefail
+deb=$1
+sample_program=$2
+if [ -z "${DISPLAY:-}" ]; then echo "SKIP: no DISPLAY (run through scripts/with-x11)"; exit 77; fi
+[ -f "$deb" ] || { echo "SKIP: no package $deb (cmake --build --preset native --target lartsen_deb)"; exit 77; }
+
+unpacked=$(mktemp -d /tmp/lartsen-deb.XXXXXX)
+# The default settings, whatever ran before on this display.
+XDG_CONFIG_HOME="$unpacked/config"
+export XDG_CONFIG_HOME
+trayer_pid= sample_pid= program_pid=
+cleanup() {
+  for pid in $program_pid $sample_pid $trayer_pid; do kill "$pid" 2>/dev/null; done
+  wait 2>/dev/null
+  rm -rf "$unpacked"
+}
+trap cleanup EXIT
+wait_for() {  # seconds 'condition'
+  for _ in $(seq 1 $(($1 * 10))); do eval "$2" && return 0; sleep 0.1; done
+  return 1
+}
+
+dpkg-deb -x "$deb" "$unpacked" || { echo "FAIL: dpkg-deb -x failed"; exit 1; }
+trayer --edge top --align right --widthtype request --height 24 >/dev/null 2>&1 &
+trayer_pid=$!
+"$sample_program" "Образец пакета" >/dev/null 2>&1 &
+sample_pid=$!
+wait_for 10 'window=$(xdotool search --onlyvisible --name "^Образец пакета$" 2>/dev/null | head -1); test -n "$window"' ||
+  { echo "FAIL: the sample window did not appear"; exit 1; }
+"$unpacked/usr/bin/lartsen" &
+program_pid=$!
+xdotool windowactivate "$window" 2>/dev/null
+if ! wait_for 15 '[[ "$(xdotool getwindowname "$window")" =~ ^Образец\ пакета\ \[.+\]$ ]]'; then
+  echo "FAIL: no stamp from $unpacked/usr/bin/lartsen: '$(xdotool getwindowname "$window")'"
+  exit 1
+fi
+echo "stamped by the unpacked program: $(xdotool getwindowname "$window")"
+kill -TERM "$program_pid"
+wait_for 10 '! kill -0 "$program_pid" 2>/dev/null' || { echo "FAIL: SIGTERM did not end the program"; exit 1; }
+program_pid=
+restored=$(xdotool getwindowname "$window")
+[ "$restored" = "Образец пакета" ] || { echo "FAIL: the title was not restored: '$restored'"; exit 1; }
+echo "PASS: restored on SIGTERM: $restored"
