@@ -19,7 +19,7 @@ class MainWindowPort {
   virtual void SetRuleCountCaption(std::u16string_view caption) = 0;
   virtual bool IsAutoStartChecked() = 0;
   virtual void SetAutoStartChecked(bool checked) = 0;
-  // asUnloadForm: closes the main window in the orderly way; its unload handling runs.
+  // UnloadForm: closes the main window in the orderly way; its unload handling runs.
   virtual void UnloadForm() = 0;
 };
 
@@ -35,7 +35,7 @@ class RulesPort {
 class StampingPort {
  public:
   virtual ~StampingPort() = default;
-  virtual void tmrRefresh_Timer() = 0;
+  virtual void Tick() = 0;
   virtual void ApplyTitle(WindowHandle window) = 0;
   // At start, before the first refresh: gives back its own title to a window that a process
   // ended without warning left stamped. Ports that keep no journal have nothing to do.

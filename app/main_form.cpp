@@ -12,7 +12,7 @@ namespace lartsen {
 MainForm::MainForm(Settings& settings, MainFormPorts ports)
     : settings_(settings), ports_(std::move(ports)) {}
 
-void MainForm::Form_Load() {
+void MainForm::Load() {
   ReloadConditions();
   ports_.Window.ShowTrayIcon();
   ports_.Window.AttachMenu();
@@ -29,7 +29,7 @@ void MainForm::Form_Load() {
   OnTimer();
 }
 
-void MainForm::Form_QueryUnload() noexcept {
+void MainForm::Unload() noexcept {
   try {
     ports_.Stamping.ApplyTitle(0);
   } catch (...) {
@@ -96,7 +96,7 @@ void MainForm::OnMenuCommand(MenuCommand command) {
 
 void MainForm::OnTimer() noexcept {
   try {
-    ports_.Stamping.tmrRefresh_Timer();
+    ports_.Stamping.Tick();
   } catch (...) {
     // The next tick tries again; a message box per tick would flood the user.
   }

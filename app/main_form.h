@@ -39,9 +39,9 @@ class MainForm {
 
   // The load in its fixed order: rules and rule-count line, tray icon, menu, settings and
   // timer, the restore of a stamp left behind, autostart check mark, one refresh. Throws when a step fails (start-up fails).
-  void Form_Load();
+  void Load();
   // Gives the stamped window its own title back; whatever the cause of the unload. Never throws.
-  void Form_QueryUnload() noexcept;
+  void Unload() noexcept;
 
   void ReloadConditions();
   void ShowAutoStartState();

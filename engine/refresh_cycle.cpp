@@ -21,7 +21,7 @@ RefreshCycle::RefreshCycle(FullScreenQuery& guard, WindowPort& windows, ProcessP
       order_(order),
       ApplyTitle_(std::move(ApplyTitle)) {}
 
-void RefreshCycle::tmrRefresh_Timer() {
+void RefreshCycle::Tick() {
   // While a window covers its monitor (a game, a slide show) nothing is written or restored.
   const FullScreenCheck check = guard_.IsFullScreenWindow(0, 0);
   if (check.FullScreen) return;

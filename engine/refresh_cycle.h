@@ -41,7 +41,7 @@ class RefreshCycle {
 
   // One tick. Errors from the window facts, the pattern comparison or the title writer
   // propagate and end the tick where they arise; the caller decides what the user sees.
-  void tmrRefresh_Timer();
+  void Tick();
 
  private:
   // The window the rules leave to be stamped: `foreground` unless a rule matches it.

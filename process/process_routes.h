@@ -15,7 +15,7 @@ class ProcessRoutes {
   virtual ~ProcessRoutes() = default;
   // The id of the process that owns `window`; 0 for no window or a closed one.
   virtual std::uint32_t GetWindowThreadProcessId(WindowHandle window) = 0;
-  // asEnableDebugPrivilege(True): asks for the debug privilege for this process.
+  // SetDebugPrivilege(True): asks for the debug privilege for this process.
   virtual void EnableDebugPrivilege() = 0;
   // The image path from a snapshot of all processes (the 9x family's only way).
   virtual std::u16string GetProcessPath9x(std::uint32_t ProcessId) = 0;

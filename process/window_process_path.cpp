@@ -32,7 +32,7 @@ std::u16string WindowProcessPath::GetWindowProcessPath(WindowHandle hWnd, std::u
 
   // Characters the system code page cannot show come back as "?", which would act as a
   // wildcard in the rules' patterns; "-" keeps the name a plain text.
-  std::u16string name = asGetFileName(path);
+  std::u16string name = FileNameOfPath(path);
   std::replace(name.begin(), name.end(), u'?', u'-');
   return name;
 }

@@ -14,7 +14,7 @@ constexpr std::u16string_view kEmptyValue = u"[]";
 
 // A raw value as the table holds it: unquoted; empty means unconstrained, "[]" means empty.
 std::u16string CellValue(const std::u16string& raw) {
-  std::u16string cell = asTrimQuotes(raw);
+  std::u16string cell = TrimQuotes(raw);
   if (cell.empty()) return std::u16string(kAnyValue);
   if (cell == kEmptyValue) return std::u16string();
   return cell;

@@ -7,16 +7,16 @@ namespace lartsen {
 
 std::u16string GetConditionsFileName(EnvironmentPort& environment) {
   const std::u16string folder = environment.ProgramFolder();
-  if (environment.IsInIDE()) return asBuildFileName(folder, u"Output\\Conditions.INI");
-  return asBuildFileName(folder, u"Conditions.INI");
+  if (environment.IsInIDE()) return JoinPath(folder, u"Output\\Conditions.INI");
+  return JoinPath(folder, u"Conditions.INI");
 }
 
 std::u16string GetDebugConditionsFileName(EnvironmentPort& environment) {
-  return asBuildFileName(environment.ProgramFolder(), u"Conditions.Debug.INI");
+  return JoinPath(environment.ProgramFolder(), u"Conditions.Debug.INI");
 }
 
 std::u16string GetOptionalConditionsFileName(EnvironmentPort& environment) {
-  return asBuildFileName(environment.GetSpecialFolder(kCsidlAppData), u"Nerrowind\\Ларцен\\Conditions.INI");
+  return JoinPath(environment.GetSpecialFolder(kCsidlAppData), u"Nerrowind\\Ларцен\\Conditions.INI");
 }
 
 }  // namespace lartsen

@@ -16,7 +16,7 @@ OptionalConditions::OptionalConditions(EnvironmentPort& environment,
 
 void OptionalConditions::OpenOptionalConditions() {
   const std::u16string fileName = GetOptionalConditionsFileName(environment_);
-  const std::u16string folder = asGetFilePath(fileName);
+  const std::u16string folder = FolderOfPath(fileName);
   // A folder that cannot be made shows only through the failed open below.
   directories_.CreateComplexDirectory(folder, host_.IsHostWinNT());
   const WindowHandle owner = shell_.GetActiveWindow();
@@ -35,9 +35,9 @@ void OptionalConditions::OpenOptionalConditionsSamples() {
 std::u16string OptionalConditions::GetOptionalConditionsSamplesFileName() {
   const std::u16string folder = environment_.ProgramFolder();
   if (environment_.IsInIDE()) {
-    return asBuildFileName(folder, u"Output\\" + std::u16string(kOptionalConditionsSamplesName));
+    return JoinPath(folder, u"Output\\" + std::u16string(kOptionalConditionsSamplesName));
   }
-  return asBuildFileName(folder, kOptionalConditionsSamplesName);
+  return JoinPath(folder, kOptionalConditionsSamplesName);
 }
 
 }  // namespace lartsen

@@ -6,7 +6,7 @@
 namespace lartsen {
 
 std::u16string GetReadMeFileName(EnvironmentPort& environment) {
-  return asBuildFileName(environment.ProgramFolder(), kReadMeName);
+  return JoinPath(environment.ProgramFolder(), kReadMeName);
 }
 
 bool OpenReadMeFile(WindowHandle owner, EnvironmentPort& environment, ShellPort& shell,

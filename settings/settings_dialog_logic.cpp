@@ -106,7 +106,7 @@ SettingsDialogTexts SettingsDialogLogic::InitialTexts() const {
   return {DecimalText(settings_.RefreshRate), settings_.TitlePattern, settings_.TimeFormat};
 }
 
-SettingsDialogLogic::OkOutcome SettingsDialogLogic::cmdOk_Click(const SettingsDialogTexts& texts) {
+SettingsDialogLogic::OkOutcome SettingsDialogLogic::Confirm(const SettingsDialogTexts& texts) {
   const auto rate = ParseRefreshRate(texts.RefreshRate, locale_);
   if (!rate) {
     messages_.ShowMessage(kInvalidRefreshRateMessage, message_style::kCritical);
@@ -144,7 +144,7 @@ std::u16string SettingsDialogLogic::TitlePatternPreview(const std::u16string& ti
   return Join(parts);
 }
 
-DialogField SettingsDialogLogic::cmdPreviewTimeFormat_Click(const std::u16string& timeFormat) {
+DialogField SettingsDialogLogic::ShowTimeFormatPreview(const std::u16string& timeFormat) {
   std::u16string text;
   if (auto error = Attempt([&] { text = TimeFormatPreview(timeFormat); })) {
     reporter_.ReportError(*error, message_style::kCritical, kTimeFormatErrorHeading);
@@ -154,7 +154,7 @@ DialogField SettingsDialogLogic::cmdPreviewTimeFormat_Click(const std::u16string
   return DialogField::TimeFormat;
 }
 
-DialogField SettingsDialogLogic::cmdPreviewTitlePattern_Click(const std::u16string& titlePattern,
+DialogField SettingsDialogLogic::ShowTitlePatternPreview(const std::u16string& titlePattern,
                                                               const std::u16string& timeFormat) {
   std::u16string text;
   if (auto error = Attempt([&] { text = TitlePatternPreview(titlePattern, timeFormat); })) {
@@ -167,12 +167,12 @@ DialogField SettingsDialogLogic::cmdPreviewTitlePattern_Click(const std::u16stri
 
 double SettingsDialogLogic::GetSampleDate(int Index) {
   if (Index == 0) return clock_.CurrentSecond();
-  const int year = random_.GetRnd(1950, 2030);
-  const int month = random_.GetRnd(1, 12);
-  const int hour = random_.GetRnd(0, 23);
-  const int minute = random_.GetRnd(0, 59);
-  const int day = random_.GetRnd(1, 28);
-  const int second = random_.GetRnd(0, 59);
+  const int year = random_.RandomBetween(1950, 2030);
+  const int month = random_.RandomBetween(1, 12);
+  const int hour = random_.RandomBetween(0, 23);
+  const int minute = random_.RandomBetween(0, 59);
+  const int day = random_.RandomBetween(1, 28);
+  const int second = random_.RandomBetween(0, 59);
   return CivilToOleDate(year, month, day, hour, minute, second);
 }
 

@@ -55,7 +55,7 @@ class SettingsDialogLogic {
                       TimeFormatFunction formatTime, TitleFormatFunction formatTitle,
                       SaveFunction save);
 
-  // Form_Load: the texts the boxes start with.
+  // Load: the texts the boxes start with.
   SettingsDialogTexts InitialTexts() const;
 
   struct OkOutcome {
@@ -63,12 +63,12 @@ class SettingsDialogLogic {
     DialogField Focus = DialogField::None;   // the field that gets the focus when it stays open
   };
   // Validates; on success writes the globals, saves (a failure to save is absorbed) and closes.
-  OkOutcome cmdOk_Click(const SettingsDialogTexts& texts);
+  OkOutcome Confirm(const SettingsDialogTexts& texts);
 
   // Both previews show five samples in an information box, or report the failure under their
   // heading; neither changes a global or the store. The field that gets the focus back is returned.
-  DialogField cmdPreviewTimeFormat_Click(const std::u16string& timeFormat);
-  DialogField cmdPreviewTitlePattern_Click(const std::u16string& titlePattern,
+  DialogField ShowTimeFormatPreview(const std::u16string& timeFormat);
+  DialogField ShowTitlePatternPreview(const std::u16string& titlePattern,
                                            const std::u16string& timeFormat);
 
   // The preview texts themselves; throw Error.

@@ -14,11 +14,11 @@ class EnvironmentPort {
   virtual ~EnvironmentPort() = default;
   // The folder of the program's executable file, without a trailing separator.
   virtual std::u16string ProgramFolder() = 0;
-  // asIsInIDE: true for a developer build, whose data files lie in "Output" below the program folder.
+  // IsInIDE: true for a developer build, whose data files lie in "Output" below the program folder.
   virtual bool IsInIDE() = 0;
-  // asGetSpecialFolder
+  // GetSpecialFolder
   virtual std::u16string GetSpecialFolder(int csidl) = 0;
-  // asGetFullFileName: the absolute form of a path.
+  // GetFullFileName: the absolute form of a path.
   virtual std::u16string GetFullFileName(std::u16string_view path) = 0;
 };
 

@@ -22,9 +22,9 @@ struct MemoryStatus {
 class MemoryPort {
  public:
   virtual ~MemoryPort() = default;
-  // asGlobalMemoryStatus
+  // GlobalMemoryStatus
   virtual MemoryStatus GlobalMemoryStatus() = 0;
-  // asFormatByteSizeEx: a short human-readable size ("1,5 ГБ"), in the user's language.
+  // FormatByteSize: a short human-readable size ("1,5 ГБ"), in the user's language.
   virtual std::u16string FormatByteSize(double bytes) = 0;
 };
 

@@ -17,14 +17,14 @@ std::size_t LastSeparator(std::u16string_view path) {
 
 }  // namespace
 
-std::u16string asTrimQuotes(std::u16string_view text) {
+std::u16string TrimQuotes(std::u16string_view text) {
   if (text.size() >= 2 && text.front() == u'"' && text.back() == u'"') {
     text = text.substr(1, text.size() - 2);
   }
   return std::u16string(text);
 }
 
-std::u16string asBuildFileName(std::u16string_view folder, std::u16string_view name) {
+std::u16string JoinPath(std::u16string_view folder, std::u16string_view name) {
   // A folder that starts with "/" is a POSIX one: its separator is the slash, in the name too.
   const bool posix = !folder.empty() && folder.front() == u'/';
   while (!folder.empty() && IsSeparator(folder.back())) folder.remove_suffix(1);
@@ -37,7 +37,7 @@ std::u16string asBuildFileName(std::u16string_view folder, std::u16string_view n
   return result;
 }
 
-std::u16string asGetFileName(std::u16string_view path) {
+std::u16string FileNameOfPath(std::u16string_view path) {
   const auto sep = LastSeparator(path);
   if (sep == std::u16string_view::npos) {
     // "C:file.txt" names file.txt in the current folder of drive C.
@@ -47,7 +47,7 @@ std::u16string asGetFileName(std::u16string_view path) {
   return std::u16string(path.substr(sep + 1));
 }
 
-std::u16string asGetFilePath(std::u16string_view path) {
+std::u16string FolderOfPath(std::u16string_view path) {
   const auto sep = LastSeparator(path);
   if (sep == std::u16string_view::npos) return {};
   // "C:\file" -> "C:\" so the folder stays a usable root.

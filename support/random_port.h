@@ -8,8 +8,8 @@ namespace lartsen {
 class RandomPort {
  public:
   virtual ~RandomPort() = default;
-  // asGetRnd: a whole number from `lowest` to `highest`, both included.
-  virtual std::int32_t GetRnd(std::int32_t lowest, std::int32_t highest) = 0;
+  // RandomBetween: a whole number from `lowest` to `highest`, both included.
+  virtual std::int32_t RandomBetween(std::int32_t lowest, std::int32_t highest) = 0;
 };
 
 }  // namespace lartsen

@@ -24,9 +24,9 @@ class WindowPort {
  public:
   virtual ~WindowPort() = default;
   virtual WindowHandle GetForegroundWindow() = 0;
-  // asGetWindowText: the whole current title, of any length.
+  // GetWindowText: the whole current title, of any length.
   virtual std::u16string GetWindowText(WindowHandle window) = 0;
-  // asSetWindowText: the title becomes exactly `text`.
+  // SetWindowText: the title becomes exactly `text`.
   virtual void SetWindowText(WindowHandle window, std::u16string_view text) = 0;
   // The same write, reporting whether the window took it: false when its application did not
   // answer within a bounded wait and the title was left as it was. True for handle 0 and closed
@@ -35,7 +35,7 @@ class WindowPort {
     SetWindowText(window, text);
     return true;
   }
-  // asGetWindowClassName
+  // GetWindowClassName
   virtual std::u16string GetWindowClassName(WindowHandle window) = 0;
   // The id of the process that owns the window; 0 for handle 0, a closed window, or a platform
   // that cannot tell.

@@ -39,9 +39,9 @@ struct Fakes : MainWindowPort, RulesPort, StampingPort, AutoStartPort, MessagePo
   }
   void UnloadForm() override {
     log.push_back("unload");
-    Form_QueryUnloadHook();
+    UnloadHook();
   }
-  std::function<void()> Form_QueryUnloadHook = [] {};
+  std::function<void()> UnloadHook = [] {};
 
   void LoadConditions() override {
     if (failRules) throw Error(status::kFail, u"Файл правил не читается");
@@ -53,7 +53,7 @@ struct Fakes : MainWindowPort, RulesPort, StampingPort, AutoStartPort, MessagePo
   }
   const ConditionsTable& Table() const override { return table; }
 
-  void tmrRefresh_Timer() override {
+  void Tick() override {
     log.push_back("tick");
     if (failTick) throw Error(status::kFail, u"tick failed");
   }
@@ -107,7 +107,7 @@ class MainFormTest : public testing::Test {
 TEST_F(MainFormTest, LoadRunsItsStepsInOrderAndStampsAtOnce) {
   f.rulesToLoad = 5;
   f.storedAutoStart = true;
-  form.Form_Load();
+  form.Load();
   EXPECT_EQ(f.log, (Log{"rules", "tray", "menu", "timer off", "interval 1000", "timer on",
                         "restore", "check", "tick"}));
   EXPECT_EQ(f.caption, u"    Всего правил: \t5");
@@ -116,14 +116,14 @@ TEST_F(MainFormTest, LoadRunsItsStepsInOrderAndStampsAtOnce) {
 
 TEST_F(MainFormTest, FailingStepEndsTheLoadButAFailingFirstTickDoesNot) {
   f.failTray = true;
-  EXPECT_THROW(form.Form_Load(), Error);
+  EXPECT_THROW(form.Load(), Error);
   EXPECT_EQ(f.log, (Log{"rules"}));
 
   f.failTray = false;
   f.failTick = true;
   f.failRestore = true;  // neither does an unreadable journal
   f.log.clear();
-  EXPECT_NO_THROW(form.Form_Load());
+  EXPECT_NO_THROW(form.Load());
   EXPECT_EQ(f.log.back(), "tick");
   EXPECT_TRUE(f.messages.empty());
 }
@@ -172,11 +172,11 @@ TEST_F(MainFormTest, InertItemsAndForeignIdsDoNothing) {
 }
 
 TEST_F(MainFormTest, ExitRestoresTheStampedTitleEvenWhenRestoringFails) {
-  f.Form_QueryUnloadHook = [this] { form.Form_QueryUnload(); };
+  f.UnloadHook = [this] { form.Unload(); };
   form.OnCommand(ContextCommandId(kExitIndex));
   EXPECT_EQ(f.log, (Log{"unload", "apply 0"}));
   f.failUnloadTitle = true;
-  EXPECT_NO_THROW(form.Form_QueryUnload());
+  EXPECT_NO_THROW(form.Unload());
 }
 
 TEST_F(MainFormTest, FailingCommandShowsItsDescriptionFailingTickShowsNothing) {

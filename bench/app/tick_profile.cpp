@@ -133,7 +133,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   const std::u16string title = windows.GetWindowText(front);
   Time("TrySetWindowText", repeats, [&] { windows.TrySetWindowText(front, title); });
   Time("ApplyTitle", repeats, [&] { writer.ApplyTitle(front); });
-  Time("whole tick", repeats, [&] { cycle.tmrRefresh_Timer(); });
+  Time("whole tick", repeats, [&] { cycle.Tick(); });
   Time("minimal stamper's tick", repeats, [&] {
     HWND window = GetForegroundWindow();
     wchar_t text[512] = {};
@@ -142,7 +142,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   });
   if (seconds > 0) {
     RunTimerLoop("timer loop, empty tick", seconds, [] {});
-    RunTimerLoop("timer loop, whole tick", seconds, [&] { cycle.tmrRefresh_Timer(); });
+    RunTimerLoop("timer loop, whole tick", seconds, [&] { cycle.Tick(); });
     RunTimerLoop("timer loop, minimal stamper's tick", seconds, [&] {
       HWND window = GetForegroundWindow();
       wchar_t text[512] = {};

@@ -58,7 +58,7 @@ void BM_RefreshTickHundredRulesNoMatch(benchmark::State& state) {
   RefreshCycle cycle(guard, windows, processes, table, PortableCharacterOrder(),
                      [&chosen](WindowHandle w) { chosen = w; });
   for (auto _ : state) {
-    cycle.tmrRefresh_Timer();
+    cycle.Tick();
     benchmark::DoNotOptimize(chosen);
   }
   if (chosen != 0x1234) state.SkipWithError("a rule matched");

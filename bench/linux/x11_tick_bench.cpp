@@ -67,7 +67,7 @@ void BM_X11Tick100Rules(benchmark::State& state) {
   const auto before = connection.RoundTrips();
   for (auto _ : state) {
     x11::X11Windows::TickScope tick(windows);
-    cycle.tmrRefresh_Timer();
+    cycle.Tick();
   }
   writer.ApplyTitle(0);
   state.counters["round_trips_per_tick"] =

@@ -62,7 +62,7 @@ class ForegroundWatchTest : public ::testing::Test {
   ForegroundWatch watch{guard, windows, writer, [this] {
                           ++ticks;
                           if (duringTick) duringTick();
-                          cycle.tmrRefresh_Timer();
+                          cycle.Tick();
                         }};
   RefreshCycle cycle{watch, windows, processes, table, PortableCharacterOrder(), writer};
 };

@@ -94,8 +94,8 @@ class RefreshCycleTest : public ::testing::Test {
 };
 
 TEST_F(RefreshCycleTest, BeforeRulesAreLoadedNoWindowIsChosenAndNoFactFetched) {
-  cycle.tmrRefresh_Timer();
-  cycle.tmrRefresh_Timer();
+  cycle.Tick();
+  cycle.Tick();
   EXPECT_EQ(applied, (std::vector<WindowHandle>{0, 0}));
   EXPECT_EQ(FactsFetched(), 0);
   EXPECT_EQ(guard.calls, 2);
@@ -104,7 +104,7 @@ TEST_F(RefreshCycleTest, BeforeRulesAreLoadedNoWindowIsChosenAndNoFactFetched) {
 TEST_F(RefreshCycleTest, FullScreenEndsTheTickBeforeAnything) {
   Load({{u"*", u"*", u"*"}});
   guard.fullScreen = true;
-  cycle.tmrRefresh_Timer();
+  cycle.Tick();
   EXPECT_TRUE(applied.empty());
   EXPECT_EQ(FactsFetched(), 0);
 }
@@ -113,13 +113,13 @@ TEST_F(RefreshCycleTest, TheProgramsOwnWindowInTheForegroundLeavesEveryTitleAlon
   Load({{u"Game", u"*", u"*"}});
   constexpr WindowHandle kOwn = 77;
   cycle.SetOwnWindow(kOwn);
-  cycle.tmrRefresh_Timer();
+  cycle.Tick();
   windows.foreground = kOwn;  // the tray menu is open
-  cycle.tmrRefresh_Timer();
-  cycle.tmrRefresh_Timer();
+  cycle.Tick();
+  cycle.Tick();
   EXPECT_EQ(applied, std::vector<WindowHandle>{kNotepad});  // neither restored nor stamped
   windows.foreground = kNotepad;
-  cycle.tmrRefresh_Timer();
+  cycle.Tick();
   EXPECT_EQ(applied, (std::vector<WindowHandle>{kNotepad, kNotepad}));
 }
 
@@ -130,7 +130,7 @@ TEST_F(RefreshCycleTest, TheWindowTheGuardExaminedIsTheOneJudgedAndStamped) {
   // A game comes to the front just after the guard looked at Notepad: Notepad is still the
   // window this tick is about, and the foreground is read only once.
   guard.afterReading = [this] { windows.foreground = kGame; };
-  cycle.tmrRefresh_Timer();
+  cycle.Tick();
   EXPECT_EQ(applied, std::vector<WindowHandle>{kNotepad});
   EXPECT_EQ(windows.foregroundCalls, 1);
   EXPECT_EQ(windows.classCalls, 1);
@@ -138,14 +138,14 @@ TEST_F(RefreshCycleTest, TheWindowTheGuardExaminedIsTheOneJudgedAndStamped) {
 
 TEST_F(RefreshCycleTest, AllAsteriskRuleMatchesWithoutFetchingAnyFact) {
   Load({{u"*", u"*", u"*"}});
-  cycle.tmrRefresh_Timer();
+  cycle.Tick();
   EXPECT_EQ(applied, std::vector<WindowHandle>{0});
   EXPECT_EQ(FactsFetched(), 0);
 }
 
 TEST_F(RefreshCycleTest, WindowMatchingNoRuleIsStamped) {
   Load({{u"Edit", u"*", u"*"}, {u"*", u"*Word", u"*"}, {u"*", u"*", u"calc.exe"}});
-  cycle.tmrRefresh_Timer();
+  cycle.Tick();
   EXPECT_EQ(applied, std::vector<WindowHandle>{kNotepad});
   EXPECT_EQ(windows.classCalls, 1);
   EXPECT_EQ(windows.titleCalls, 1);
@@ -154,11 +154,11 @@ TEST_F(RefreshCycleTest, WindowMatchingNoRuleIsStamped) {
 
 TEST_F(RefreshCycleTest, RuleMatchesOnlyWhenEveryConstrainedCellMatches) {
   Load({{u"notepad", u"*Word*", u"*"}, {u"NOTEPAD", u"*", u"*.EXE"}});
-  cycle.tmrRefresh_Timer();
+  cycle.Tick();
   EXPECT_EQ(applied, std::vector<WindowHandle>{0});
 
   processes.names[kNotepad] = u"notepad.com";
-  cycle.tmrRefresh_Timer();
+  cycle.Tick();
   EXPECT_EQ(applied.back(), kNotepad);
 }
 
@@ -166,7 +166,7 @@ TEST_F(RefreshCycleTest, OnlyALoneAsteriskIsTheShortcut) {
   // "**" is a pattern: it goes to the comparison and matches any text, also an empty one.
   Load({{u"**", u"*", u"*"}});
   windows.classes.erase(kNotepad);
-  cycle.tmrRefresh_Timer();
+  cycle.Tick();
   EXPECT_EQ(applied, std::vector<WindowHandle>{0});
   EXPECT_EQ(windows.classCalls, 1);
   EXPECT_EQ(windows.titleCalls + processes.calls, 0);
@@ -177,7 +177,7 @@ TEST_F(RefreshCycleTest, UnusedColumnIsNeitherFetchedNorCompared) {
   table.Conditions = {{u"Notepad", u"no such title", u"*"}};
   table.ConditionColumnsUsed = {true, false, false};
   table.ConditionsLoaded = true;
-  cycle.tmrRefresh_Timer();
+  cycle.Tick();
   EXPECT_EQ(applied, std::vector<WindowHandle>{0});
   EXPECT_EQ(windows.titleCalls, 0);
   EXPECT_EQ(processes.calls, 0);
@@ -189,19 +189,19 @@ TEST_F(RefreshCycleTest, FirstMatchingRuleEndsTheSearch) {
   RefreshCycle counted{guard, windows, processes, table, order,
                        [this](WindowHandle w) { applied.push_back(w); }};
   Load({{u"[A-Z]otepad", u"*", u"*"}, {u"[M-O]*", u"*", u"*"}});
-  counted.tmrRefresh_Timer();
+  counted.Tick();
   const int firstRuleOnly = order.calls;
   EXPECT_GT(firstRuleOnly, 0);
 
   Load({{u"Notepad", u"*", u"*"}, {u"[M-O]*", u"*", u"*"}});
   order.calls = 0;
-  counted.tmrRefresh_Timer();
+  counted.Tick();
   EXPECT_EQ(order.calls, 0);
   EXPECT_EQ(applied, (std::vector<WindowHandle>{0, 0}));
 
   // A rule that fails its first column is left there: its later columns are not compared.
   Load({{u"Edit", u"[A-Z]*", u"*"}});
-  counted.tmrRefresh_Timer();
+  counted.Tick();
   EXPECT_EQ(order.calls, 0);
   EXPECT_EQ(applied.back(), kNotepad);
 }
@@ -209,7 +209,7 @@ TEST_F(RefreshCycleTest, FirstMatchingRuleEndsTheSearch) {
 TEST_F(RefreshCycleTest, FactsAreFetchedForNoForegroundWindowToo) {
   windows.foreground = 0;
   Load({{u"Shell_TrayWnd", u"*", u"*"}});
-  cycle.tmrRefresh_Timer();
+  cycle.Tick();
   EXPECT_EQ(windows.classCalls, 1);
   EXPECT_EQ(applied, std::vector<WindowHandle>{0});
 }
@@ -217,12 +217,12 @@ TEST_F(RefreshCycleTest, FactsAreFetchedForNoForegroundWindowToo) {
 TEST_F(RefreshCycleTest, FailingFactEndsTheTickBeforeTheTitleIsWritten) {
   Load({{u"*", u"*Word", u"*"}, {u"*", u"*", u"calc.exe"}});
   windows.failTitle = true;
-  EXPECT_THROW(cycle.tmrRefresh_Timer(), Error);
+  EXPECT_THROW(cycle.Tick(), Error);
   EXPECT_EQ(processes.calls, 0);
 
   windows.failTitle = false;
   processes.fail = true;
-  EXPECT_THROW(cycle.tmrRefresh_Timer(), Error);
+  EXPECT_THROW(cycle.Tick(), Error);
   EXPECT_TRUE(applied.empty());
 }
 

@@ -63,7 +63,7 @@ HANDLE OpenForImageName(DWORD processId) {
 
 }  // namespace
 
-bool asEnableDebugPrivilege(bool enable) {
+bool SetDebugPrivilege(bool enable) {
   HANDLE token = nullptr;
   if (!OpenProcessToken(GetCurrentProcess(), TOKEN_ADJUST_PRIVILEGES | TOKEN_QUERY, &token)) return false;
   OwnedHandle owned(token);
@@ -84,7 +84,7 @@ std::uint32_t ProcessWin32::GetWindowThreadProcessId(WindowHandle window) {
   return processId;
 }
 
-void ProcessWin32::EnableDebugPrivilege() { asEnableDebugPrivilege(true); }
+void ProcessWin32::EnableDebugPrivilege() { SetDebugPrivilege(true); }
 
 std::u16string ProcessWin32::GetProcessPath9x(std::uint32_t ProcessId) {
   static const auto createSnapshot = Entry<CreateSnapshotFunction>(Kernel32(), "CreateToolhelp32Snapshot");

@@ -9,9 +9,9 @@
 
 namespace lartsen::win32 {
 
-// asEnableDebugPrivilege(True): turns on SeDebugPrivilege in this process's token. Returns
+// SetDebugPrivilege(True): turns on SeDebugPrivilege in this process's token. Returns
 // whether the privilege is now held; a host or account without it is no error.
-bool asEnableDebugPrivilege(bool enable);
+bool SetDebugPrivilege(bool enable);
 
 // Every handle a route opens is closed before it returns. The entry points a host may lack
 // (toolhelp, QueryFullProcessImageNameW, the psapi functions) are looked up at their first

@@ -22,7 +22,7 @@ class ScriptedRandom : public RandomPort {
   std::vector<std::pair<int, int>> asked;
   std::deque<int> offsets;
   bool fail = false;
-  std::int32_t GetRnd(std::int32_t lowest, std::int32_t highest) override {
+  std::int32_t RandomBetween(std::int32_t lowest, std::int32_t highest) override {
     if (fail) throw Error(status::kFail, u"no random numbers");
     asked.emplace_back(lowest, highest);
     int offset = 0;
@@ -106,7 +106,7 @@ TEST_F(SettingsDialogLogicTest, RejectedValuesKeepTheDialogOpenAndStoreNothing) 
   };
   for (const auto& c : cases) {
     messages.shown.clear();
-    const auto outcome = logic.cmdOk_Click(c.texts);
+    const auto outcome = logic.Confirm(c.texts);
     EXPECT_FALSE(outcome.Close) << ToUtf8(c.texts.RefreshRate);
     EXPECT_EQ(outcome.Focus, c.focus) << ToUtf8(c.texts.RefreshRate);
     ASSERT_EQ(messages.shown.size(), 1u);
@@ -120,7 +120,7 @@ TEST_F(SettingsDialogLogicTest, RejectedValuesKeepTheDialogOpenAndStoreNothing) 
 
 TEST_F(SettingsDialogLogicTest, AcceptedValuesBecomeTheGlobalsAndAreSaved) {
   for (const auto* rate : {u"1", u"60000", u" 42 ", u"2.5"}) {
-    const auto outcome = logic.cmdOk_Click({rate, u"", u"a plain word"});
+    const auto outcome = logic.Confirm({rate, u"", u"a plain word"});
     EXPECT_TRUE(outcome.Close) << ToUtf8(rate);
   }
   EXPECT_TRUE(messages.shown.empty());
@@ -135,7 +135,7 @@ TEST_F(SettingsDialogLogicTest, AcceptedValuesBecomeTheGlobalsAndAreSaved) {
 
 TEST_F(SettingsDialogLogicTest, AFailingStoreStillClosesWithTheNewValues) {
   saveFails = true;
-  EXPECT_TRUE(logic.cmdOk_Click({u"250", u"<%time%>", u"hh"}).Close);
+  EXPECT_TRUE(logic.Confirm({u"250", u"<%time%>", u"hh"}).Close);
   EXPECT_EQ(settings.RefreshRate, 250);
   EXPECT_TRUE(messages.shown.empty());
 }
@@ -152,8 +152,8 @@ TEST_F(SettingsDialogLogicTest, SampleMomentsDrawTheirPartsInOrder) {
 }
 
 TEST_F(SettingsDialogLogicTest, PreviewsShowFiveSamplesSeparatedByEmptyLines) {
-  logic.cmdPreviewTimeFormat_Click(u"hh");
-  logic.cmdPreviewTitlePattern_Click(u"<x>", u"nn");
+  logic.ShowTimeFormatPreview(u"hh");
+  logic.ShowTitlePatternPreview(u"<x>", u"nn");
   ASSERT_EQ(messages.shown.size(), 2u);
   const std::u16string random1950 = FromUtf8(std::to_string(18264L * 86400));
   EXPECT_EQ(messages.shown[0].style, 64u);
@@ -167,10 +167,10 @@ TEST_F(SettingsDialogLogicTest, PreviewsShowFiveSamplesSeparatedByEmptyLines) {
 }
 
 TEST_F(SettingsDialogLogicTest, FailingPreviewsAreReportedUnderTheirHeading) {
-  EXPECT_EQ(logic.cmdPreviewTimeFormat_Click(u"bad"), DialogField::TimeFormat);
-  EXPECT_EQ(logic.cmdPreviewTitlePattern_Click(u"[%time%]", u"bad"), DialogField::TitlePattern);
+  EXPECT_EQ(logic.ShowTimeFormatPreview(u"bad"), DialogField::TimeFormat);
+  EXPECT_EQ(logic.ShowTitlePatternPreview(u"[%time%]", u"bad"), DialogField::TitlePattern);
   random.fail = true;
-  logic.cmdPreviewTimeFormat_Click(u"hh");
+  logic.ShowTimeFormatPreview(u"hh");
   ASSERT_EQ(messages.shown.size(), 3u);
   EXPECT_EQ(messages.shown[0].text, u"Ошибка в формате времени!\r\n\r\nНеверный формат");
   EXPECT_EQ(messages.shown[1].text, u"Ошибка в шаблоне!\r\n\r\nНеверный формат");

@@ -85,18 +85,26 @@ int RunProgram(int argc, char** argv) {
         services.shell, [] { return std::make_unique<IniSettingsStore>(DefaultSettingsPath()); }});
     about = std::make_unique<qt::AboutDialog>(QIcon(QStringLiteral(":/lartsen/icon.ico")));
     form = std::make_unique<MainForm>(settings, MainFormPorts{
-        *window, *parts, *parts, autoStart, messages, *settingsDialog, *about, *window,
-        [] { return std::make_unique<IniSettingsStore>(DefaultSettingsPath()); },
-        parts->TimeFormatCheck(), parts->Files()});
+        .Window = *window,
+        .Rules = *parts,
+        .Stamping = *parts,
+        .AutoStart = autoStart,
+        .Messages = messages,
+        .SettingsDialog = *settingsDialog,
+        .About = *about,
+        .Timer = *window,
+        .MakeStore = [] { return std::make_unique<IniSettingsStore>(DefaultSettingsPath()); },
+        .TryTimeFormat = parts->TimeFormatCheck(),
+        .Files = parts->Files()});
     MainForm* f = form.get();
     window->SetTickHandler([f] { f->OnTimer(); });
     window->SetCommandHandler([f](int id) { f->OnCommand(id); });
     window->SetUnloadHandler([] { QApplication::quit(); });
-    form->Form_Load();
+    form->Load();
     parts->StartWatching([f] { f->OnTimer(); }, [] { QApplication::quit(); });
   } catch (const std::exception& error) {
     // A start-up that failed leaves nothing behind: no icon, no stamp.
-    if (form) form->Form_QueryUnload();
+    if (form) form->Unload();
     window.reset();
     messages.ShowMessage(Describe(error), message_style::kCritical);
     return 1;
@@ -105,11 +113,11 @@ int RunProgram(int argc, char** argv) {
   MainForm* f = form.get();
   // The end of the session, too.
   QObject::connect(&application, &QGuiApplication::commitDataRequest, &application,
-                   [f](QSessionManager&) { f->Form_QueryUnload(); });
+                   [f](QSessionManager&) { f->Unload(); });
   QObject::connect(&application, &QCoreApplication::aboutToQuit, &application,
-                   [f] { f->Form_QueryUnload(); });
+                   [f] { f->Unload(); });
   const int status = QApplication::exec();
-  form->Form_QueryUnload();
+  form->Unload();
   return status;
 }
 

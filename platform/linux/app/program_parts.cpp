@@ -78,7 +78,7 @@ ProgramParts::~ProgramParts() = default;
 void ProgramParts::LoadConditions() { parts_->loader.LoadConditions(); }
 const ConditionsTable& ProgramParts::Table() const { return parts_->table; }
 
-void ProgramParts::tmrRefresh_Timer() {
+void ProgramParts::Tick() {
   struct AfterTick {
     Parts& parts;
     ~AfterTick() {
@@ -87,7 +87,7 @@ void ProgramParts::tmrRefresh_Timer() {
     }
   } after{*parts_};
   x11::X11Windows::TickScope scope(parts_->windows);
-  parts_->cycle.tmrRefresh_Timer();
+  parts_->cycle.Tick();
 }
 
 void ProgramParts::ApplyTitle(WindowHandle window) {

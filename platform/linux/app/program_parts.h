@@ -24,7 +24,7 @@ class ProgramParts final : public RulesPort, public StampingPort {
   const ConditionsTable& Table() const override;
   // One tick with a single batch of facts for the foreground; afterwards the retitle watch
   // follows the window that carries the stamp.
-  void tmrRefresh_Timer() override;
+  void Tick() override;
   void ApplyTitle(WindowHandle window) override;
   // A stamp left by a run that was killed goes back to its window's own title.
   void RestoreLeftStamp() override;

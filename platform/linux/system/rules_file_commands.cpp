@@ -13,7 +13,7 @@ namespace lartsen {
 
 void RulesFileCommands::OpenOptionalConditions() {
   const std::u16string file = GetOptionalConditionsFileName(environment_);
-  const std::u16string folder = asGetFilePath(file);
+  const std::u16string folder = FolderOfPath(file);
   // A failure to create shows only through the failed open.
   std::error_code error;
   std::filesystem::create_directories(ToNativePath(folder), error);
@@ -23,7 +23,7 @@ void RulesFileCommands::OpenOptionalConditions() {
 }
 
 void RulesFileCommands::OpenOptionalConditionsSamples() {
-  const std::u16string file = asBuildFileName(environment_.ProgramFolder(), kOptionalConditionsSamplesName);
+  const std::u16string file = JoinPath(environment_.ProgramFolder(), kOptionalConditionsSamplesName);
   if (!shell_.OpenDocument(shell_.GetActiveWindow(), file, u"")) {
     messages_.ShowMessage(kOpenOptionalConditionsSamplesFailed, message_style::kCritical);
   }

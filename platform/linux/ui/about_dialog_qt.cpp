@@ -34,7 +34,7 @@ void AboutDialog::ShowAbout() {
   }
   QDialog dialog(owner_.data());
   open_ = &dialog;
-  dialog.setObjectName(QStringLiteral("frmAbout"));
+  dialog.setObjectName(QStringLiteral("aboutDialog"));
   dialog.setWindowTitle(ToQString(kAboutCaption));
   dialog.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
 
@@ -52,7 +52,7 @@ void AboutDialog::ShowAbout() {
   const int textLeft = std::max(px(1080), px(240) + iconSize + px(240));
   const int textWidth = px(5160) - textLeft;
   auto* title = new QLabel(TitleLine(), &dialog);
-  title->setObjectName(QStringLiteral("lblTitle"));
+  title->setObjectName(QStringLiteral("titleLabel"));
   title->setTextFormat(Qt::PlainText);
   QFont bold = title->font();
   bold.setBold(true);
@@ -60,7 +60,7 @@ void AboutDialog::ShowAbout() {
   title->setGeometry(textLeft, px(240), textWidth, std::max(px(300), QFontMetrics(bold).height()));
 
   auto* credit = new QLabel(ToQString(kAboutCredit), &dialog);
-  credit->setObjectName(QStringLiteral("lblCredit"));
+  credit->setObjectName(QStringLiteral("creditLabel"));
   credit->setTextFormat(Qt::PlainText);
   credit->setWordWrap(true);
   credit->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -69,7 +69,7 @@ void AboutDialog::ShowAbout() {
 
   const int buttonTop = std::max(px(1380), px(660) + creditHeight + px(120));
   auto* ok = new QPushButton(QStringLiteral("Ok"), &dialog);
-  ok->setObjectName(QStringLiteral("cmdOk"));
+  ok->setObjectName(QStringLiteral("okButton"));
   ok->setGeometry(px(5160) - px(1380), buttonTop, px(1380), px(420));
   ok->setDefault(true);
   QObject::connect(ok, &QPushButton::clicked, &dialog, &QDialog::accept);

@@ -7,7 +7,7 @@ namespace lartsen::qt {
 
 class Random final : public RandomPort {
  public:
-  std::int32_t GetRnd(std::int32_t lowest, std::int32_t highest) override;
+  std::int32_t RandomBetween(std::int32_t lowest, std::int32_t highest) override;
 };
 
 }  // namespace lartsen::qt

@@ -28,22 +28,22 @@ struct Placement {
   int left, top, width, height;
 };
 
-constexpr Placement kLblTag0{"lblTag0", 180, 180, 2250, 210};
-constexpr Placement kTxtRefreshRate{"txtRefreshRate", 2580, 120, 4335, 375};
-constexpr Placement kLblTag2{"lblTag2", 180, 660, 1605, 210};
-constexpr Placement kTxtTitlePattern{"txtTitlePattern", 2580, 600, 3915, 375};
-constexpr Placement kCmdPreviewTitlePattern{"cmdPreviewTitlePattern", 6540, 600, 375, 375};
-constexpr Placement kLblTag1{"lblTag1", 180, 1140, 1515, 210};
-constexpr Placement kTxtTimeFormat{"txtTimeFormat", 2580, 1080, 3915, 375};
-constexpr Placement kCmdPreviewTimeFormat{"cmdPreviewTimeFormat", 6540, 1080, 375, 375};
-constexpr Placement kCmdOk{"cmdOk", 4020, 1560, 1395, 435};
-constexpr Placement kCmdCancel{"cmdCancel", 5520, 1560, 1395, 435};
+constexpr Placement kRefreshRateLabel{"refreshRateLabel", 180, 180, 2250, 210};
+constexpr Placement kRefreshRateBox{"refreshRateBox", 2580, 120, 4335, 375};
+constexpr Placement kTitlePatternLabel{"titlePatternLabel", 180, 660, 1605, 210};
+constexpr Placement kTitlePatternBox{"titlePatternBox", 2580, 600, 3915, 375};
+constexpr Placement kPreviewTitlePatternButton{"previewTitlePatternButton", 6540, 600, 375, 375};
+constexpr Placement kTimeFormatLabel{"timeFormatLabel", 180, 1140, 1515, 210};
+constexpr Placement kTimeFormatBox{"timeFormatBox", 2580, 1080, 3915, 375};
+constexpr Placement kPreviewTimeFormatButton{"previewTimeFormatButton", 6540, 1080, 375, 375};
+constexpr Placement kOkButton{"okButton", 4020, 1560, 1395, 435};
+constexpr Placement kCancelButton{"cancelButton", 5520, 1560, 1395, 435};
 
 constexpr int kClientWidth = 7035;
 constexpr int kClientHeight = 2115;
 constexpr int kFieldsLeft = 2580;  // where the column of fields begins
-// shpBack: the button-face panel behind the labels, reaching past the top, left and bottom.
-constexpr Placement kShpBack{"shpBack", -60, -600, 2955, 3975};
+// The back panel: the button-face panel behind the labels, reaching past the top, left and bottom.
+constexpr Placement kBackPanel{"backPanel", -60, -600, 2955, 3975};
 
 }  // namespace
 
@@ -61,11 +61,11 @@ SettingsForm::SettingsForm(SettingsDialogServices& services, QWidget* parent)
              },
              [&makeStore = services.makeStore](const Settings& settings) { SaveSettings(settings, makeStore); }) {
   messages_.SetOwner(this);
-  setObjectName(QStringLiteral("frmSettings"));
+  setObjectName(QStringLiteral("SettingsDialogWindow"));
   setWindowTitle(ToQString(kSettingsCaption));
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
   CreateControls();
-  Form_Load();
+  Load();
 }
 
 template <typename Handler>
@@ -87,9 +87,9 @@ void SettingsForm::CreateControls() {
   auto px = [dpi](int twips) { return (twips * dpi + 720) / 1440; };
 
   const std::array<std::pair<Placement, const char16_t*>, 3> labels{{
-      {kLblTag0, u"Частота обновления (мс):"},
-      {kLblTag2, u"Шаблон заголовка:"},
-      {kLblTag1, u"Формат времени:"},
+      {kRefreshRateLabel, u"Частота обновления (мс):"},
+      {kTitlePatternLabel, u"Шаблон заголовка:"},
+      {kTimeFormatLabel, u"Формат времени:"},
   }};
   // The desktop's font may be wider than the one the layout was drawn for: the labels must
   // still show whole, so the fields move right (and the dialog widens) by what they lack.
@@ -128,34 +128,34 @@ void SettingsForm::CreateControls() {
   };
 
   // In tab order: the order of creation is the order of the Tab key.
-  addLabel(kLblTag0, labels[0].second);
-  txtRefreshRate_ = addEdit(kTxtRefreshRate);
-  addLabel(kLblTag2, labels[1].second);
-  txtTitlePattern_ = addEdit(kTxtTitlePattern);
-  QPushButton* previewTitlePattern = addButton(kCmdPreviewTitlePattern, u"...");
-  addLabel(kLblTag1, labels[2].second);
-  txtTimeFormat_ = addEdit(kTxtTimeFormat);
-  QPushButton* previewTimeFormat = addButton(kCmdPreviewTimeFormat, u"...");
-  QPushButton* ok = addButton(kCmdOk, u"Ok");
-  QPushButton* cancel = addButton(kCmdCancel, u"Отмена");
-  QWidget* order[] = {txtRefreshRate_, txtTitlePattern_, previewTitlePattern, txtTimeFormat_,
+  addLabel(kRefreshRateLabel, labels[0].second);
+  refreshRateBox_ = addEdit(kRefreshRateBox);
+  addLabel(kTitlePatternLabel, labels[1].second);
+  titlePatternBox_ = addEdit(kTitlePatternBox);
+  QPushButton* previewTitlePattern = addButton(kPreviewTitlePatternButton, u"...");
+  addLabel(kTimeFormatLabel, labels[2].second);
+  timeFormatBox_ = addEdit(kTimeFormatBox);
+  QPushButton* previewTimeFormat = addButton(kPreviewTimeFormatButton, u"...");
+  QPushButton* ok = addButton(kOkButton, u"Ok");
+  QPushButton* cancel = addButton(kCancelButton, u"Отмена");
+  QWidget* order[] = {refreshRateBox_, titlePatternBox_, previewTitlePattern, timeFormatBox_,
                       previewTimeFormat, ok, cancel};
   for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
 
   for (QPushButton* preview : {previewTitlePattern, previewTimeFormat}) preview->setToolTip(ToQString(kPreviewTip));
   ok->setDefault(true);  // Enter; Esc is the dialog's own reject, that is Cancel
 
-  shpBack_ = QRect(px(kShpBack.left), px(kShpBack.top), px(kShpBack.width) + shift, px(kShpBack.height));
+  backPanel_ = QRect(px(kBackPanel.left), px(kBackPanel.top), px(kBackPanel.width) + shift, px(kBackPanel.height));
   setFixedSize(px(kClientWidth) + shift, px(kClientHeight));
 
-  connect(ok, &QPushButton::clicked, this, [this] { Guarded([this] { cmdOk_Click(); }); });
+  connect(ok, &QPushButton::clicked, this, [this] { Guarded([this] { Confirm(); }); });
   connect(cancel, &QPushButton::clicked, this, [this] { Guarded([this] { reject(); }); });
   connect(previewTimeFormat, &QPushButton::clicked, this, [this] {
-    Guarded([this] { FocusField(logic_.cmdPreviewTimeFormat_Click(Text(DialogField::TimeFormat))); });
+    Guarded([this] { FocusField(logic_.ShowTimeFormatPreview(Text(DialogField::TimeFormat))); });
   });
   connect(previewTitlePattern, &QPushButton::clicked, this, [this] {
     Guarded([this] {
-      FocusField(logic_.cmdPreviewTitlePattern_Click(Text(DialogField::TitlePattern), Text(DialogField::TimeFormat)));
+      FocusField(logic_.ShowTitlePatternPreview(Text(DialogField::TitlePattern), Text(DialogField::TimeFormat)));
     });
   });
   // F1 without Shift, Ctrl or Alt opens the read-me file wherever the focus is in the dialog.
@@ -164,7 +164,7 @@ void SettingsForm::CreateControls() {
   connect(help, &QShortcut::activated, this, [this] { Guarded([this] { OpenReadMe(); }); });
 }
 
-void SettingsForm::Form_Load() {
+void SettingsForm::Load() {
   // Centred on the screen, not on another window: the dialog has no owner.
   if (QScreen* screen = QGuiApplication::primaryScreen()) {
     QRect frame(QPoint(0, 0), size());
@@ -172,18 +172,18 @@ void SettingsForm::Form_Load() {
     move(frame.topLeft());
   }
   const SettingsDialogTexts texts = logic_.InitialTexts();
-  txtRefreshRate_->setText(ToQString(texts.RefreshRate));
-  txtTitlePattern_->setText(ToQString(texts.TitlePattern));
-  txtTimeFormat_->setText(ToQString(texts.TimeFormat));
+  refreshRateBox_->setText(ToQString(texts.RefreshRate));
+  titlePatternBox_->setText(ToQString(texts.TitlePattern));
+  timeFormatBox_->setText(ToQString(texts.TimeFormat));
   FocusField(DialogField::RefreshRate);
 }
 
 void SettingsForm::paintEvent(QPaintEvent*) {
   // Where the platform has no desktop painting of its own, the dialog keeps its window colour;
-  // shpBack is the button-face panel behind the labels.
+  // The back panel is the button-face panel behind the labels.
   QPainter painter(this);
   painter.fillRect(rect(), palette().window());
-  painter.fillRect(shpBack_.intersected(rect()), palette().button());
+  painter.fillRect(backPanel_.intersected(rect()), palette().button());
 }
 
 bool SettingsForm::eventFilter(QObject* watched, QEvent* event) {
@@ -196,8 +196,8 @@ bool SettingsForm::eventFilter(QObject* watched, QEvent* event) {
   return QDialog::eventFilter(watched, event);
 }
 
-void SettingsForm::cmdOk_Click() {
-  const auto outcome = logic_.cmdOk_Click(
+void SettingsForm::Confirm() {
+  const auto outcome = logic_.Confirm(
       {Text(DialogField::RefreshRate), Text(DialogField::TitlePattern), Text(DialogField::TimeFormat)});
   if (outcome.Close) {
     accept();
@@ -208,9 +208,9 @@ void SettingsForm::cmdOk_Click() {
 
 QLineEdit* SettingsForm::Field(DialogField field) const {
   switch (field) {
-    case DialogField::RefreshRate: return txtRefreshRate_;
-    case DialogField::TitlePattern: return txtTitlePattern_;
-    case DialogField::TimeFormat: return txtTimeFormat_;
+    case DialogField::RefreshRate: return refreshRateBox_;
+    case DialogField::TitlePattern: return titlePatternBox_;
+    case DialogField::TimeFormat: return timeFormatBox_;
     case DialogField::None: break;
   }
   return nullptr;

@@ -40,7 +40,7 @@ struct SettingsDialogServices {
   SettingsStoreFactory makeStore;
 };
 
-// One showing of the dialog. Its widgets carry the form's names (txtRefreshRate, cmdOk...) as
+// One showing of the dialog. Its widgets carry the form's names (refreshRateBox, okButton...) as
 // object names, so that tests and accessibility tools find them.
 class SettingsForm final : public QDialog {
  public:
@@ -54,8 +54,8 @@ class SettingsForm final : public QDialog {
 
  private:
   void CreateControls();
-  void Form_Load();
-  void cmdOk_Click();
+  void Load();
+  void Confirm();
   void FocusField(DialogField field);
   void OpenReadMe();
   std::u16string Text(DialogField field) const;
@@ -68,10 +68,10 @@ class SettingsForm final : public QDialog {
   ErrorReporter reporter_{messages_};
   TitleFormatter formatter_;
   SettingsDialogLogic logic_;
-  QLineEdit* txtRefreshRate_ = nullptr;
-  QLineEdit* txtTitlePattern_ = nullptr;
-  QLineEdit* txtTimeFormat_ = nullptr;
-  QRect shpBack_;
+  QLineEdit* refreshRateBox_ = nullptr;
+  QLineEdit* titlePatternBox_ = nullptr;
+  QLineEdit* timeFormatBox_ = nullptr;
+  QRect backPanel_;
 };
 
 // SettingsDialogPort: a fresh SettingsForm for each showing. Asked again while it is open (the

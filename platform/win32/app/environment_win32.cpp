@@ -13,7 +13,7 @@
 
 namespace lartsen::win32 {
 
-std::u16string EnvironmentWin32::ProgramFolder() { return asGetFilePath(RunningProgramPath()); }
+std::u16string EnvironmentWin32::ProgramFolder() { return FolderOfPath(RunningProgramPath()); }
 
 std::u16string EnvironmentWin32::GetSpecialFolder(int csidl) {
   wchar_t path[MAX_PATH] = {};

@@ -69,7 +69,7 @@ int RunProgram(HINSTANCE instance) {
         .TryTimeFormat = parts->TimeFormatCheck(),
         .Files = parts->Files()});
     window->SetForm(form.get());
-    form->Form_Load();
+    form->Load();
   } catch (const std::exception& error) {
     // A start-up that failed leaves nothing behind: no icon, no window, no claim.
     if (window) window->Abandon();

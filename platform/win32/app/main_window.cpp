@@ -66,7 +66,7 @@ void MainWindow::Close() {
   if (closed_) return;
   closed_ = true;
   timer_->Stop();
-  if (form_) form_->Form_QueryUnload();
+  if (form_) form_->Unload();
   tray_->Remove();
   DestroyWindow(hwnd_);
 }
@@ -130,7 +130,7 @@ LRESULT MainWindow::Handle(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam
       // no tick stamps again while the other programs are asked.
       if (form_ && !closed_) {
         timer_->Stop();
-        form_->Form_QueryUnload();
+        form_->Unload();
       }
       return TRUE;
     case WM_ENDSESSION:

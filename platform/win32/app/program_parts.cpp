@@ -82,7 +82,7 @@ struct ProgramParts::Parts {
   // an event would: the stamped window's title changes are followed only while the poll runs.
   ForegroundWatch watch{guard, windows, writer, [this] {
                           CheckRegionalSettings();
-                          cycle.tmrRefresh_Timer();
+                          cycle.Tick();
                           events.Follow(window.Timer().Polling() ? writer.StampedWindow : 0);
                         }};
   RefreshCycle cycle{watch, windows, processes, table, UserCharacterOrder(), writer};
@@ -158,7 +158,7 @@ ProgramParts::~ProgramParts() {
 
 void ProgramParts::LoadConditions() { parts_->loader.LoadConditions(); }
 const ConditionsTable& ProgramParts::Table() const { return parts_->table; }
-void ProgramParts::tmrRefresh_Timer() { parts_->watch.Tick(); }
+void ProgramParts::Tick() { parts_->watch.Tick(); }
 void ProgramParts::ApplyTitle(WindowHandle window) { parts_->writer.ApplyTitle(window); }
 
 void ProgramParts::RestoreLeftStamp() {

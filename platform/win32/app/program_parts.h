@@ -18,7 +18,7 @@ class ProgramParts : public RulesPort, public StampingPort, public SettingsDialo
 
   void LoadConditions() override;
   const ConditionsTable& Table() const override;
-  void tmrRefresh_Timer() override;
+  void Tick() override;
   void ApplyTitle(WindowHandle window) override;
   void RestoreLeftStamp() override;
   void ShowModal() override;

@@ -60,7 +60,7 @@ class HelperProcess {
 
 // The file-name part, compared without regard to letter case as Windows names files.
 std::u16string FileNameLower(const std::u16string& path) {
-  std::u16string name = asGetFileName(path);
+  std::u16string name = FileNameOfPath(path);
   for (char16_t& c : name) c = static_cast<char16_t>(std::towlower(c));
   return name;
 }

@@ -13,7 +13,7 @@ Random::Random() {
   engine_.seed(static_cast<std::uint32_t>(counter.QuadPart ^ GetTickCount() ^ GetCurrentProcessId()));
 }
 
-std::int32_t Random::GetRnd(std::int32_t lowest, std::int32_t highest) {
+std::int32_t Random::RandomBetween(std::int32_t lowest, std::int32_t highest) {
   if (lowest > highest) throw Error(status::kInvalidArgument, u"Неверный интервал случайного числа.");
   return std::uniform_int_distribution<std::int32_t>(lowest, highest)(engine_);
 }

@@ -10,7 +10,7 @@ namespace lartsen::win32 {
 class Random final : public RandomPort {
  public:
   Random();
-  std::int32_t GetRnd(std::int32_t lowest, std::int32_t highest) override;
+  std::int32_t RandomBetween(std::int32_t lowest, std::int32_t highest) override;
 
  private:
   std::mt19937 engine_;

@@ -1,4 +1,4 @@
-// The settings dialog frmSettings on Windows: a dialog built in code over the dialog logic.
+// The settings dialog SettingsDialogWindow on Windows: a dialog built in code over the dialog logic.
 #include "platform/win32/ui/settings_dialog_win32.h"
 
 #include <commctrl.h>
@@ -28,24 +28,24 @@ struct Placement {
 
 // In tab order: the order of creation is the order of the Tab key.
 constexpr Placement kControls[] = {
-    {kLblTag0, L"STATIC", L"Частота обновления (мс):", 180, 180, 2250, 210, SS_LEFT | SS_NOPREFIX},
-    {kTxtRefreshRate, L"EDIT", L"", 2580, 120, 4335, 375, ES_AUTOHSCROLL | WS_TABSTOP},
-    {kLblTag2, L"STATIC", L"Шаблон заголовка:", 180, 660, 1605, 210, SS_LEFT | SS_NOPREFIX},
-    {kTxtTitlePattern, L"EDIT", L"", 2580, 600, 3915, 375, ES_AUTOHSCROLL | WS_TABSTOP},
-    {kCmdPreviewTitlePattern, L"BUTTON", L"...", 6540, 600, 375, 375, BS_PUSHBUTTON | WS_TABSTOP},
-    {kLblTag1, L"STATIC", L"Формат времени:", 180, 1140, 1515, 210, SS_LEFT | SS_NOPREFIX},
-    {kTxtTimeFormat, L"EDIT", L"", 2580, 1080, 3915, 375, ES_AUTOHSCROLL | WS_TABSTOP},
-    {kCmdPreviewTimeFormat, L"BUTTON", L"...", 6540, 1080, 375, 375, BS_PUSHBUTTON | WS_TABSTOP},
-    {kCmdOk, L"BUTTON", L"Ok", 4020, 1560, 1395, 435, BS_DEFPUSHBUTTON | WS_TABSTOP},
-    {kCmdCancel, L"BUTTON", L"Отмена", 5520, 1560, 1395, 435, BS_PUSHBUTTON | WS_TABSTOP},
+    {kRefreshRateLabel, L"STATIC", L"Частота обновления (мс):", 180, 180, 2250, 210, SS_LEFT | SS_NOPREFIX},
+    {kRefreshRateBox, L"EDIT", L"", 2580, 120, 4335, 375, ES_AUTOHSCROLL | WS_TABSTOP},
+    {kTitlePatternLabel, L"STATIC", L"Шаблон заголовка:", 180, 660, 1605, 210, SS_LEFT | SS_NOPREFIX},
+    {kTitlePatternBox, L"EDIT", L"", 2580, 600, 3915, 375, ES_AUTOHSCROLL | WS_TABSTOP},
+    {kPreviewTitlePatternButton, L"BUTTON", L"...", 6540, 600, 375, 375, BS_PUSHBUTTON | WS_TABSTOP},
+    {kTimeFormatLabel, L"STATIC", L"Формат времени:", 180, 1140, 1515, 210, SS_LEFT | SS_NOPREFIX},
+    {kTimeFormatBox, L"EDIT", L"", 2580, 1080, 3915, 375, ES_AUTOHSCROLL | WS_TABSTOP},
+    {kPreviewTimeFormatButton, L"BUTTON", L"...", 6540, 1080, 375, 375, BS_PUSHBUTTON | WS_TABSTOP},
+    {kOkButton, L"BUTTON", L"Ok", 4020, 1560, 1395, 435, BS_DEFPUSHBUTTON | WS_TABSTOP},
+    {kCancelButton, L"BUTTON", L"Отмена", 5520, 1560, 1395, 435, BS_PUSHBUTTON | WS_TABSTOP},
 };
 
 constexpr int kClientWidth = 7035;
 constexpr int kClientHeight = 2115;
-// shpBack: the button-face panel behind the labels, reaching past the top, left and bottom.
-constexpr RECT kShpBackTwips{-60, -600, -60 + 2955, -600 + 3975};
+// The back panel: the button-face panel behind the labels, reaching past the top, left and bottom.
+constexpr RECT kBackPanelTwips{-60, -600, -60 + 2955, -600 + 3975};
 
-bool IsEdit(int id) { return id == kTxtRefreshRate || id == kTxtTitlePattern || id == kTxtTimeFormat; }
+bool IsEdit(int id) { return id == kRefreshRateBox || id == kTitlePatternBox || id == kTimeFormatBox; }
 
 // The windows of this thread that the modal dialog keeps from input while it is open.
 struct DisabledWindows {
@@ -65,11 +65,11 @@ BOOL CALLBACK DisableOne(HWND window, LPARAM state) {
 
 }  // namespace
 
-void frmSettings::DialogMessages::ShowMessage(std::u16string_view text, unsigned style) {
+void SettingsDialogWindow::DialogMessages::ShowMessage(std::u16string_view text, unsigned style) {
   MessageBoxW(owner, Wide(text).c_str(), Wide(ApplicationTitle).c_str(), style | MB_OK);
 }
 
-frmSettings::frmSettings(SettingsDialogServices& services, HINSTANCE instance)
+SettingsDialogWindow::SettingsDialogWindow(SettingsDialogServices& services, HINSTANCE instance)
     : services_(services),
       instance_(instance),
       formatter_(services.settings.TitlePattern, services.settings.TimeFormat, services.locale, services.clock, services.memory),
@@ -82,11 +82,11 @@ frmSettings::frmSettings(SettingsDialogServices& services, HINSTANCE instance)
              },
              [&makeStore = services.makeStore](const Settings& settings) { SaveSettings(settings, makeStore); }) {}
 
-frmSettings::~frmSettings() {
+SettingsDialogWindow::~SettingsDialogWindow() {
   if (hwnd_ != nullptr) DestroyWindow(hwnd_);  // before its font and brush go
 }
 
-void frmSettings::ShowModal() {
+void SettingsDialogWindow::ShowModal() {
   EnsureCommonControls();
   const auto dialogTemplate =
       EmptyDialogTemplate(WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | WS_CLIPCHILDREN,
@@ -123,7 +123,7 @@ void frmSettings::ShowModal() {
 }
 
 // F1 without Shift, Ctrl or Alt opens the read-me file wherever the focus is in the dialog.
-bool frmSettings::PreTranslate(MSG& message) {
+bool SettingsDialogWindow::PreTranslate(MSG& message) {
   if (message.message != WM_KEYDOWN || message.wParam != VK_F1) return false;
   if (message.hwnd != hwnd_ && !IsChild(hwnd_, message.hwnd)) return false;
   if (GetKeyState(VK_SHIFT) < 0 || GetKeyState(VK_CONTROL) < 0 || GetKeyState(VK_MENU) < 0) return false;
@@ -131,14 +131,14 @@ bool frmSettings::PreTranslate(MSG& message) {
   return true;
 }
 
-INT_PTR CALLBACK frmSettings::DialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-  frmSettings* self = nullptr;
+INT_PTR CALLBACK SettingsDialogWindow::DialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+  SettingsDialogWindow* self = nullptr;
   if (message == WM_INITDIALOG) {
-    self = reinterpret_cast<frmSettings*>(lParam);
+    self = reinterpret_cast<SettingsDialogWindow*>(lParam);
     SetWindowLongPtrW(dialog, DWLP_USER, lParam);
     self->hwnd_ = dialog;
   } else {
-    self = reinterpret_cast<frmSettings*>(GetWindowLongPtrW(dialog, DWLP_USER));
+    self = reinterpret_cast<SettingsDialogWindow*>(GetWindowLongPtrW(dialog, DWLP_USER));
   }
   if (self == nullptr) return FALSE;
   // Nothing thrown may leave a window procedure.
@@ -149,17 +149,17 @@ INT_PTR CALLBACK frmSettings::DialogProc(HWND dialog, UINT message, WPARAM wPara
   }
 }
 
-INT_PTR frmSettings::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
+INT_PTR SettingsDialogWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_INITDIALOG:
-      Form_Load();
+      Load();
       return FALSE;  // the focus is set already
     case WM_ERASEBKGND:
-      Form_Paint(reinterpret_cast<HDC>(wParam));
+      Paint(reinterpret_cast<HDC>(wParam));
       SetWindowLongPtrW(hwnd_, DWLP_MSGRESULT, TRUE);
       return TRUE;
     case WM_CTLCOLORSTATIC: {
-      // The labels stand on shpBack.
+      // The labels stand on the back panel.
       HDC dc = reinterpret_cast<HDC>(wParam);
       SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
       SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
@@ -172,33 +172,33 @@ INT_PTR frmSettings::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
       return TRUE;
     case WM_CLOSE:
-      cmdCancel_Click();
+      Cancel();
       return TRUE;
     default:
       return FALSE;
   }
 }
 
-void frmSettings::Form_Load() {
+void SettingsDialogWindow::Load() {
   messages_.owner = hwnd_;
   dpi_ = WindowDpi(hwnd_);
   font_.reset(CreateDialogFont(dpi_));
   faceBrush_.reset(CreateSolidBrush(GetSysColor(COLOR_BTNFACE)));
-  shpBack_ = RECT{TwipsToPixels(kShpBackTwips.left, dpi_), TwipsToPixels(kShpBackTwips.top, dpi_),
-                  TwipsToPixels(kShpBackTwips.right, dpi_), TwipsToPixels(kShpBackTwips.bottom, dpi_)};
+  backPanel_ = RECT{TwipsToPixels(kBackPanelTwips.left, dpi_), TwipsToPixels(kBackPanelTwips.top, dpi_),
+                  TwipsToPixels(kBackPanelTwips.right, dpi_), TwipsToPixels(kBackPanelTwips.bottom, dpi_)};
   SetClientSize(hwnd_, TwipsToPixels(kClientWidth, dpi_), TwipsToPixels(kClientHeight, dpi_));
   CreateControls();
   CenterOnScreen(hwnd_);
   SendMessageW(hwnd_, WM_SETICON, ICON_SMALL, 0);
   SendMessageW(hwnd_, WM_SETICON, ICON_BIG, 0);
   const SettingsDialogTexts texts = logic_.InitialTexts();
-  SetDlgItemTextW(hwnd_, kTxtRefreshRate, Wide(texts.RefreshRate).c_str());
-  SetDlgItemTextW(hwnd_, kTxtTitlePattern, Wide(texts.TitlePattern).c_str());
-  SetDlgItemTextW(hwnd_, kTxtTimeFormat, Wide(texts.TimeFormat).c_str());
+  SetDlgItemTextW(hwnd_, kRefreshRateBox, Wide(texts.RefreshRate).c_str());
+  SetDlgItemTextW(hwnd_, kTitlePatternBox, Wide(texts.TitlePattern).c_str());
+  SetDlgItemTextW(hwnd_, kTimeFormatBox, Wide(texts.TimeFormat).c_str());
   FocusField(DialogField::RefreshRate);
 }
 
-void frmSettings::CreateControls() {
+void SettingsDialogWindow::CreateControls() {
   // Where Tahoma is missing the substitute may be wider: the labels must still show whole.
   std::vector<std::pair<std::wstring, int>> labels;
   for (const Placement& p : kControls) {
@@ -216,7 +216,7 @@ void frmSettings::CreateControls() {
   tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP,
                              CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr,
                              instance_, nullptr);
-  for (int id : {kCmdPreviewTitlePattern, kCmdPreviewTimeFormat}) {
+  for (int id : {kPreviewTitlePatternButton, kPreviewTimeFormatButton}) {
     TTTOOLINFOW tool{};
     tool.cbSize = TTTOOLINFOW_V2_SIZE;  // understood by every common-controls version
     tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
@@ -227,16 +227,16 @@ void frmSettings::CreateControls() {
   }
 }
 
-void frmSettings::Form_Paint(HDC dc) {
+void SettingsDialogWindow::Paint(HDC dc) {
   RECT client{};
   GetClientRect(hwnd_, &client);
   if (!PaintDesktop(dc)) FillRect(dc, &client, GetSysColorBrush(COLOR_DESKTOP));
-  RECT back = shpBack_;
+  RECT back = backPanel_;
   IntersectRect(&back, &back, &client);
   FillRect(dc, &back, faceBrush_.get());
 }
 
-void frmSettings::OnCommand(int id, int notification, HWND) {
+void SettingsDialogWindow::OnCommand(int id, int notification, HWND) {
   if (IsEdit(id)) {
     // Typing replaces the whole content of a field that has just got the focus.
     if (notification == EN_SETFOCUS) SendDlgItemMessageW(hwnd_, id, EM_SETSEL, 0, -1);
@@ -244,26 +244,26 @@ void frmSettings::OnCommand(int id, int notification, HWND) {
   }
   if (notification != BN_CLICKED) return;
   switch (id) {
-    case kCmdOk:
-      cmdOk_Click();
+    case kOkButton:
+      Confirm();
       break;
-    case kCmdCancel:
-      cmdCancel_Click();
+    case kCancelButton:
+      Cancel();
       break;
-    case kCmdPreviewTimeFormat:
-      FocusField(logic_.cmdPreviewTimeFormat_Click(Text(kTxtTimeFormat)));
+    case kPreviewTimeFormatButton:
+      FocusField(logic_.ShowTimeFormatPreview(Text(kTimeFormatBox)));
       break;
-    case kCmdPreviewTitlePattern:
-      FocusField(logic_.cmdPreviewTitlePattern_Click(Text(kTxtTitlePattern), Text(kTxtTimeFormat)));
+    case kPreviewTitlePatternButton:
+      FocusField(logic_.ShowTitlePatternPreview(Text(kTitlePatternBox), Text(kTimeFormatBox)));
       break;
     default:
       break;
   }
 }
 
-void frmSettings::cmdOk_Click() {
+void SettingsDialogWindow::Confirm() {
   const auto outcome =
-      logic_.cmdOk_Click({Text(kTxtRefreshRate), Text(kTxtTitlePattern), Text(kTxtTimeFormat)});
+      logic_.Confirm({Text(kRefreshRateBox), Text(kTitlePatternBox), Text(kTimeFormatBox)});
   if (outcome.Close) {
     Close();
   } else {
@@ -271,16 +271,16 @@ void frmSettings::cmdOk_Click() {
   }
 }
 
-void frmSettings::cmdCancel_Click() { Close(); }
+void SettingsDialogWindow::Cancel() { Close(); }
 
-void frmSettings::Close() { done_ = true; }
+void SettingsDialogWindow::Close() { done_ = true; }
 
-void frmSettings::FocusField(DialogField field) {
+void SettingsDialogWindow::FocusField(DialogField field) {
   int id = 0;
   switch (field) {
-    case DialogField::RefreshRate: id = kTxtRefreshRate; break;
-    case DialogField::TitlePattern: id = kTxtTitlePattern; break;
-    case DialogField::TimeFormat: id = kTxtTimeFormat; break;
+    case DialogField::RefreshRate: id = kRefreshRateBox; break;
+    case DialogField::TitlePattern: id = kTitlePatternBox; break;
+    case DialogField::TimeFormat: id = kTimeFormatBox; break;
     case DialogField::None: return;
   }
   HWND control = GetDlgItem(hwnd_, id);
@@ -288,7 +288,7 @@ void frmSettings::FocusField(DialogField field) {
   SendMessageW(control, EM_SETSEL, 0, -1);
 }
 
-std::u16string frmSettings::Text(int id) const {
+std::u16string SettingsDialogWindow::Text(int id) const {
   HWND control = GetDlgItem(hwnd_, id);
   const int length = GetWindowTextLengthW(control);
   std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
@@ -296,7 +296,7 @@ std::u16string frmSettings::Text(int id) const {
   return std::u16string(text.begin(), text.end());
 }
 
-void frmSettings::OpenReadMe() {
+void SettingsDialogWindow::OpenReadMe() {
   OpenReadMeFile(reinterpret_cast<WindowHandle>(hwnd_), services_.environment, services_.shell, messages_);
 }
 
@@ -308,7 +308,7 @@ void SettingsDialog::ShowModal() {
     if (open_->Handle() != nullptr) SetForegroundWindow(open_->Handle());
     return;
   }
-  frmSettings form(services_, instance_);
+  SettingsDialogWindow form(services_, instance_);
   open_ = &form;
   try {
     form.ShowModal();

@@ -1,4 +1,4 @@
-// The settings dialog frmSettings on Windows: a dialog built in code over the dialog logic.
+// The settings dialog SettingsDialogWindow on Windows: a dialog built in code over the dialog logic.
 #pragma once
 
 #include <windows.h>
@@ -26,16 +26,16 @@ inline constexpr wchar_t kSettingsCaption[] = L"Настройки";
 
 // Control ids of the dialog (tests drive it through them).
 enum SettingsControl : int {
-  kTxtRefreshRate = 101,
-  kTxtTitlePattern = 102,
-  kTxtTimeFormat = 103,
-  kCmdPreviewTitlePattern = 104,
-  kCmdPreviewTimeFormat = 105,
-  kLblTag0 = 110,
-  kLblTag1 = 111,
-  kLblTag2 = 112,
-  kCmdOk = IDOK,
-  kCmdCancel = IDCANCEL,
+  kRefreshRateBox = 101,
+  kTitlePatternBox = 102,
+  kTimeFormatBox = 103,
+  kPreviewTitlePatternButton = 104,
+  kPreviewTimeFormatButton = 105,
+  kRefreshRateLabel = 110,
+  kTimeFormatLabel = 111,
+  kTitlePatternLabel = 112,
+  kOkButton = IDOK,
+  kCancelButton = IDCANCEL,
 };
 
 // What the dialog works with; every reference must outlive the dialog.
@@ -51,12 +51,12 @@ struct SettingsDialogServices {
 };
 
 // One showing of the dialog: created, run modally, destroyed.
-class frmSettings {
+class SettingsDialogWindow {
  public:
-  frmSettings(SettingsDialogServices& services, HINSTANCE instance);
-  ~frmSettings();
-  frmSettings(const frmSettings&) = delete;
-  frmSettings& operator=(const frmSettings&) = delete;
+  SettingsDialogWindow(SettingsDialogServices& services, HINSTANCE instance);
+  ~SettingsDialogWindow();
+  SettingsDialogWindow(const SettingsDialogWindow&) = delete;
+  SettingsDialogWindow& operator=(const SettingsDialogWindow&) = delete;
 
   // Runs until Ok or Cancel closes the dialog. Other windows of the thread are disabled
   // meanwhile (their timers go on); a WM_QUIT ends the dialog and is posted again.
@@ -72,12 +72,12 @@ class frmSettings {
 
   static INT_PTR CALLBACK DialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
   INT_PTR Handle(UINT message, WPARAM wParam, LPARAM lParam);
-  void Form_Load();
+  void Load();
   void CreateControls();
-  void Form_Paint(HDC dc);
+  void Paint(HDC dc);
   void OnCommand(int id, int notification, HWND control);
-  void cmdOk_Click();
-  void cmdCancel_Click();
+  void Confirm();
+  void Cancel();
   void FocusField(DialogField field);
   std::u16string Text(int id) const;
   void OpenReadMe();
@@ -94,12 +94,12 @@ class frmSettings {
   HWND tooltip_ = nullptr;
   OwnedFont font_;
   OwnedBrush faceBrush_;
-  RECT shpBack_{};
+  RECT backPanel_{};
   int dpi_ = 96;
   bool done_ = false;
 };
 
-// SettingsDialogPort: a fresh frmSettings for each showing. Asked again while it is open (the
+// SettingsDialogPort: a fresh SettingsDialogWindow for each showing. Asked again while it is open (the
 // tray menu still works during the dialog), it brings the open dialog to the front instead of
 // stacking a second one on the first.
 class SettingsDialog final : public SettingsDialogPort {
@@ -110,7 +110,7 @@ class SettingsDialog final : public SettingsDialogPort {
  private:
   SettingsDialogServices services_;
   HINSTANCE instance_;
-  frmSettings* open_ = nullptr;
+  SettingsDialogWindow* open_ = nullptr;
 };
 
 }  // namespace lartsen::win32

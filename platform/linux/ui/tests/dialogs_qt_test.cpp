@@ -37,7 +37,7 @@ class FixedClock : public ClockPort {
 
 class SteadyRandom : public RandomPort {
  public:
-  std::int32_t GetRnd(std::int32_t lowest, std::int32_t) override { return lowest; }
+  std::int32_t RandomBetween(std::int32_t lowest, std::int32_t) override { return lowest; }
 };
 
 class NoMemory : public MemoryPort {
@@ -158,26 +158,26 @@ TEST_F(SettingsDialogOnScreen, LayoutCaptionsFocusAndTabOrder) {
   Run([&](QDialog* form) {
     Screenshot(form, "settings-dialog");
     EXPECT_EQ(form->windowTitle(), QStringLiteral("Настройки"));
-    EXPECT_EQ(Child<QLineEdit>(form, "txtRefreshRate")->text(), QStringLiteral("1000"));
-    EXPECT_EQ(Child<QLineEdit>(form, "txtTitlePattern")->text(), QStringLiteral("[%time%]"));
-    EXPECT_EQ(Child<QLineEdit>(form, "txtTimeFormat")->text(), QStringLiteral("hh:nn"));
-    EXPECT_EQ(Child<QLabel>(form, "lblTag0")->text(), QStringLiteral("Частота обновления (мс):"));
-    EXPECT_EQ(Child<QLabel>(form, "lblTag1")->text(), QStringLiteral("Формат времени:"));
-    EXPECT_EQ(Child<QLabel>(form, "lblTag2")->text(), QStringLiteral("Шаблон заголовка:"));
-    EXPECT_EQ(Child<QPushButton>(form, "cmdCancel")->text(), QStringLiteral("Отмена"));
-    EXPECT_TRUE(Child<QPushButton>(form, "cmdOk")->isDefault());
-    for (const char* preview : {"cmdPreviewTitlePattern", "cmdPreviewTimeFormat"}) {
+    EXPECT_EQ(Child<QLineEdit>(form, "refreshRateBox")->text(), QStringLiteral("1000"));
+    EXPECT_EQ(Child<QLineEdit>(form, "titlePatternBox")->text(), QStringLiteral("[%time%]"));
+    EXPECT_EQ(Child<QLineEdit>(form, "timeFormatBox")->text(), QStringLiteral("hh:nn"));
+    EXPECT_EQ(Child<QLabel>(form, "refreshRateLabel")->text(), QStringLiteral("Частота обновления (мс):"));
+    EXPECT_EQ(Child<QLabel>(form, "timeFormatLabel")->text(), QStringLiteral("Формат времени:"));
+    EXPECT_EQ(Child<QLabel>(form, "titlePatternLabel")->text(), QStringLiteral("Шаблон заголовка:"));
+    EXPECT_EQ(Child<QPushButton>(form, "cancelButton")->text(), QStringLiteral("Отмена"));
+    EXPECT_TRUE(Child<QPushButton>(form, "okButton")->isDefault());
+    for (const char* preview : {"previewTitlePatternButton", "previewTimeFormatButton"}) {
       EXPECT_EQ(Child<QPushButton>(form, preview)->text(), QStringLiteral("..."));
       EXPECT_EQ(Child<QPushButton>(form, preview)->toolTip(), QStringLiteral(" Предпросмотр "));
     }
     // Every label shows whole, left of the fields, whatever the desktop's font.
-    for (const char* label : {"lblTag0", "lblTag1", "lblTag2"}) {
+    for (const char* label : {"refreshRateLabel", "timeFormatLabel", "titlePatternLabel"}) {
       auto* l = Child<QLabel>(form, label);
       EXPECT_GE(l->width(), l->sizeHint().width()) << label;
-      EXPECT_LE(l->geometry().right(), Child<QWidget>(form, "txtRefreshRate")->x()) << label;
+      EXPECT_LE(l->geometry().right(), Child<QWidget>(form, "refreshRateBox")->x()) << label;
     }
     // The rate has the focus first, its whole text selected, so typing replaces it.
-    auto* rate = Child<QLineEdit>(form, "txtRefreshRate");
+    auto* rate = Child<QLineEdit>(form, "refreshRateBox");
     EXPECT_EQ(QApplication::focusWidget(), rate);
     EXPECT_EQ(rate->selectedText(), QStringLiteral("1000"));
     std::vector<std::string> order;
@@ -186,11 +186,11 @@ TEST_F(SettingsDialogOnScreen, LayoutCaptionsFocusAndTabOrder) {
       while (!(item->focusPolicy() & Qt::TabFocus)) item = item->nextInFocusChain();
       order.push_back(item->objectName().toStdString());
     }
-    EXPECT_EQ(order, (std::vector<std::string>{"txtRefreshRate", "txtTitlePattern", "cmdPreviewTitlePattern",
-                                               "txtTimeFormat", "cmdPreviewTimeFormat", "cmdOk", "cmdCancel"}));
+    EXPECT_EQ(order, (std::vector<std::string>{"refreshRateBox", "titlePatternBox", "previewTitlePatternButton",
+                                               "timeFormatBox", "previewTimeFormatButton", "okButton", "cancelButton"}));
     // Tabbing into a field selects its whole content.
     QTest::keyClick(rate, Qt::Key_Tab);
-    EXPECT_EQ(Child<QLineEdit>(form, "txtTitlePattern")->selectedText(), QStringLiteral("[%time%]"));
+    EXPECT_EQ(Child<QLineEdit>(form, "titlePatternBox")->selectedText(), QStringLiteral("[%time%]"));
     form->reject();
   });
 }
@@ -198,24 +198,24 @@ TEST_F(SettingsDialogOnScreen, LayoutCaptionsFocusAndTabOrder) {
 TEST_F(SettingsDialogOnScreen, RejectedValuesKeepItOpenUntilValidOnesAreSaved) {
   std::vector<QString> boxes;
   Run([&](QDialog* form) {
-    auto* ok = Child<QPushButton>(form, "cmdOk");
+    auto* ok = Child<QPushButton>(form, "okButton");
     for (const char* rate : {"", "abc", "0", "60001", "99999999999"}) {
-      Type(form, "txtRefreshRate", QString::fromLatin1(rate));
+      Type(form, "refreshRateBox", QString::fromLatin1(rate));
       boxes.push_back(TakeMessageBox([&] { ok->click(); }, boxes.empty() ? "settings-invalid-rate" : nullptr));
       // The offending field has the focus back, its text selected.
-      EXPECT_EQ(QApplication::focusWidget(), Child<QWidget>(form, "txtRefreshRate")) << rate;
+      EXPECT_EQ(QApplication::focusWidget(), Child<QWidget>(form, "refreshRateBox")) << rate;
     }
     // Under the Russian locale the decimal separator is a comma; halves round to even.
-    Type(form, "txtRefreshRate", QStringLiteral(" 250,5 "));
-    Type(form, "txtTimeFormat", QStringLiteral("0.00"));  // a number format is no time format
+    Type(form, "refreshRateBox", QStringLiteral(" 250,5 "));
+    Type(form, "timeFormatBox", QStringLiteral("0.00"));  // a number format is no time format
     boxes.push_back(TakeMessageBox([&] { ok->click(); }));
-    EXPECT_EQ(QApplication::focusWidget(), Child<QWidget>(form, "txtTimeFormat"));
+    EXPECT_EQ(QApplication::focusWidget(), Child<QWidget>(form, "timeFormatBox"));
     EXPECT_TRUE(form->isVisible());
     EXPECT_TRUE(writes.empty());
-    Type(form, "txtTimeFormat", QStringLiteral("hh:nn:ss"));
-    Type(form, "txtTitlePattern", QStringLiteral("<%time%>"));
+    Type(form, "timeFormatBox", QStringLiteral("hh:nn:ss"));
+    Type(form, "titlePatternBox", QStringLiteral("<%time%>"));
     // Enter in a text box is Ok, the default button.
-    QTest::keyClick(Child<QWidget>(form, "txtTitlePattern"), Qt::Key_Return);
+    QTest::keyClick(Child<QWidget>(form, "titlePatternBox"), Qt::Key_Return);
   });
   const QString invalid = QStringLiteral("Вы ввели неправильное значение частоты обновления.");
   const QString range = QStringLiteral("Частота обновления должна лежать в интервале от 1 до 60000.");
@@ -230,12 +230,12 @@ TEST_F(SettingsDialogOnScreen, RejectedValuesKeepItOpenUntilValidOnesAreSaved) {
 TEST_F(SettingsDialogOnScreen, CancelAndEscChangeNothing) {
   for (bool escape : {false, true}) {
     Run([&](QDialog* form) {
-      Type(form, "txtRefreshRate", QStringLiteral("5"));
-      Type(form, "txtTimeFormat", QStringLiteral("yyyy"));
+      Type(form, "refreshRateBox", QStringLiteral("5"));
+      Type(form, "timeFormatBox", QStringLiteral("yyyy"));
       if (escape) {
-        QTest::keyClick(Child<QWidget>(form, "txtTimeFormat"), Qt::Key_Escape);
+        QTest::keyClick(Child<QWidget>(form, "timeFormatBox"), Qt::Key_Escape);
       } else {
-        Child<QPushButton>(form, "cmdCancel")->click();
+        Child<QPushButton>(form, "cancelButton")->click();
       }
     });
   }
@@ -247,16 +247,16 @@ TEST_F(SettingsDialogOnScreen, CancelAndEscChangeNothing) {
 TEST_F(SettingsDialogOnScreen, PreviewsShowFiveSamplesOrTheirErrorHeading) {
   std::vector<QString> boxes;
   Run([&](QDialog* form) {
-    Type(form, "txtTimeFormat", QStringLiteral("yyyy"));
-    boxes.push_back(TakeMessageBox([&] { Child<QPushButton>(form, "cmdPreviewTimeFormat")->click(); },
+    Type(form, "timeFormatBox", QStringLiteral("yyyy"));
+    boxes.push_back(TakeMessageBox([&] { Child<QPushButton>(form, "previewTimeFormatButton")->click(); },
                                    "settings-preview"));
-    EXPECT_EQ(QApplication::focusWidget(), Child<QWidget>(form, "txtTimeFormat"));
-    Type(form, "txtTitlePattern", QStringLiteral("<%time%>"));
-    boxes.push_back(TakeMessageBox([&] { Child<QPushButton>(form, "cmdPreviewTitlePattern")->click(); }));
-    EXPECT_EQ(QApplication::focusWidget(), Child<QWidget>(form, "txtTitlePattern"));
-    Type(form, "txtTimeFormat", QStringLiteral("0.00"));
-    boxes.push_back(TakeMessageBox([&] { Child<QPushButton>(form, "cmdPreviewTitlePattern")->click(); }));
-    boxes.push_back(TakeMessageBox([&] { Child<QPushButton>(form, "cmdPreviewTimeFormat")->click(); }));
+    EXPECT_EQ(QApplication::focusWidget(), Child<QWidget>(form, "timeFormatBox"));
+    Type(form, "titlePatternBox", QStringLiteral("<%time%>"));
+    boxes.push_back(TakeMessageBox([&] { Child<QPushButton>(form, "previewTitlePatternButton")->click(); }));
+    EXPECT_EQ(QApplication::focusWidget(), Child<QWidget>(form, "titlePatternBox"));
+    Type(form, "timeFormatBox", QStringLiteral("0.00"));
+    boxes.push_back(TakeMessageBox([&] { Child<QPushButton>(form, "previewTitlePatternButton")->click(); }));
+    boxes.push_back(TakeMessageBox([&] { Child<QPushButton>(form, "previewTimeFormatButton")->click(); }));
     form->reject();
   });
   ASSERT_EQ(boxes.size(), 4u);
@@ -272,7 +272,7 @@ TEST_F(SettingsDialogOnScreen, PreviewsShowFiveSamplesOrTheirErrorHeading) {
 TEST_F(SettingsDialogOnScreen, F1OpensTheReadMeButNotWithAModifier) {
   QString box;
   Run([&](QDialog* form) {
-    auto* edit = Child<QWidget>(form, "txtTimeFormat");
+    auto* edit = Child<QWidget>(form, "timeFormatBox");
     edit->setFocus();
     QTest::keyClick(edit, Qt::Key_F1, Qt::ShiftModifier);
     box = TakeMessageBox([&] { QTest::keyClick(edit, Qt::Key_F1); });
@@ -287,7 +287,7 @@ TEST_F(SettingsDialogOnScreen, AskedAgainWhileOpenItDoesNotStackASecondDialog) {
   Run([&](QDialog* form) {
     dialog.ShowModal();  // returns at once
     for (QWidget* window : QApplication::topLevelWidgets()) {
-      if (window->isVisible() && window->objectName() == QStringLiteral("frmSettings")) ++forms;
+      if (window->isVisible() && window->objectName() == QStringLiteral("SettingsDialogWindow")) ++forms;
     }
     form->reject();
   });
@@ -303,10 +303,10 @@ TEST(AboutDialogOnScreen, ShowsIconTitleAndCreditAndClosesWithOk) {
     QApplication::setActiveWindow(about);
     EXPECT_EQ(about->windowTitle(), QStringLiteral("О программе"));
     Screenshot(about, "about");
-    title = Child<QLabel>(about, "lblTitle")->text();
-    credit = Child<QLabel>(about, "lblCredit")->text();
+    title = Child<QLabel>(about, "titleLabel")->text();
+    credit = Child<QLabel>(about, "creditLabel")->text();
     hasIcon = !Child<QLabel>(about, "imgIcon")->pixmap().isNull();
-    QTest::keyClick(Child<QWidget>(about, "cmdOk"), Qt::Key_Return);
+    QTest::keyClick(Child<QWidget>(about, "okButton"), Qt::Key_Return);
   });
   QPixmap picture(32, 32);
   picture.fill(Qt::blue);

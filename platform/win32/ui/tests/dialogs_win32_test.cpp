@@ -29,7 +29,7 @@ class FixedClock : public ClockPort {
 
 class SteadyRandom : public RandomPort {
  public:
-  std::int32_t GetRnd(std::int32_t lowest, std::int32_t) override { return lowest; }
+  std::int32_t RandomBetween(std::int32_t lowest, std::int32_t) override { return lowest; }
 };
 
 class NoMemory : public MemoryPort {
@@ -213,20 +213,20 @@ TEST_F(SettingsDialogOnScreen, AskedAgainWhileOpenItDoesNotStackASecondDialog) {
 TEST_F(SettingsDialogOnScreen, LayoutCaptionsAndTabOrder) {
   Run([&](HWND dialog) {
     Screenshot("settings-dialog");
-    EXPECT_EQ(ItemText(dialog, kTxtRefreshRate), L"1000");
-    EXPECT_EQ(ItemText(dialog, kTxtTitlePattern), L"[%time%]");
-    EXPECT_EQ(ItemText(dialog, kTxtTimeFormat), L"hh:nn");
-    EXPECT_EQ(ItemText(dialog, kLblTag0), L"Частота обновления (мс):");
-    EXPECT_EQ(ItemText(dialog, kLblTag1), L"Формат времени:");
-    EXPECT_EQ(ItemText(dialog, kLblTag2), L"Шаблон заголовка:");
-    EXPECT_EQ(ItemText(dialog, kCmdCancel), L"Отмена");
+    EXPECT_EQ(ItemText(dialog, kRefreshRateBox), L"1000");
+    EXPECT_EQ(ItemText(dialog, kTitlePatternBox), L"[%time%]");
+    EXPECT_EQ(ItemText(dialog, kTimeFormatBox), L"hh:nn");
+    EXPECT_EQ(ItemText(dialog, kRefreshRateLabel), L"Частота обновления (мс):");
+    EXPECT_EQ(ItemText(dialog, kTimeFormatLabel), L"Формат времени:");
+    EXPECT_EQ(ItemText(dialog, kTitlePatternLabel), L"Шаблон заголовка:");
+    EXPECT_EQ(ItemText(dialog, kCancelButton), L"Отмена");
     // The refresh rate has the focus first, its whole text selected.
     GUITHREADINFO gui{};
     gui.cbSize = sizeof gui;
     ASSERT_TRUE(GetGUIThreadInfo(GetWindowThreadProcessId(dialog, nullptr), &gui));
-    EXPECT_EQ(gui.hwndFocus, GetDlgItem(dialog, kTxtRefreshRate));
+    EXPECT_EQ(gui.hwndFocus, GetDlgItem(dialog, kRefreshRateBox));
     DWORD start = 1, end = 0;
-    SendDlgItemMessageW(dialog, kTxtRefreshRate, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+    SendDlgItemMessageW(dialog, kRefreshRateBox, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
                         reinterpret_cast<LPARAM>(&end));
     EXPECT_EQ(start, 0u);
     EXPECT_EQ(end, 4u);
@@ -245,7 +245,7 @@ TEST_F(SettingsDialogOnScreen, LayoutCaptionsAndTabOrder) {
     ASSERT_NE(tooltip, nullptr);
     EXPECT_TRUE(IsWindowEnabled(tooltip));
     EXPECT_EQ(SendMessageW(tooltip, TTM_GETTOOLCOUNT, 0, 0), 2);
-    for (int id : {kCmdPreviewTitlePattern, kCmdPreviewTimeFormat}) {
+    for (int id : {kPreviewTitlePatternButton, kPreviewTimeFormatButton}) {
       wchar_t tip[64] = {};
       TTTOOLINFOW tool{};
       tool.cbSize = TTTOOLINFOW_V2_SIZE;
@@ -256,13 +256,13 @@ TEST_F(SettingsDialogOnScreen, LayoutCaptionsAndTabOrder) {
       EXPECT_EQ(std::wstring(tip), L" Предпросмотр ");
     }
     std::vector<int> order;
-    HWND item = GetDlgItem(dialog, kTxtRefreshRate);
+    HWND item = GetDlgItem(dialog, kRefreshRateBox);
     for (int i = 0; i < 7; ++i) {
       order.push_back(GetDlgCtrlID(item));
       item = GetNextDlgTabItem(dialog, item, FALSE);
     }
-    EXPECT_EQ(order, (std::vector<int>{kTxtRefreshRate, kTxtTitlePattern, kCmdPreviewTitlePattern, kTxtTimeFormat,
-                                       kCmdPreviewTimeFormat, IDOK, IDCANCEL}));
+    EXPECT_EQ(order, (std::vector<int>{kRefreshRateBox, kTitlePatternBox, kPreviewTitlePatternButton, kTimeFormatBox,
+                                       kPreviewTimeFormatButton, IDOK, IDCANCEL}));
     Click(dialog, IDCANCEL);
   });
 }
@@ -270,21 +270,21 @@ TEST_F(SettingsDialogOnScreen, LayoutCaptionsAndTabOrder) {
 TEST_F(SettingsDialogOnScreen, RejectedValuesKeepItOpenUntilValidOnesAreSaved) {
   std::vector<std::wstring> boxes;
   Run([&](HWND dialog) {
-    SetDlgItemTextW(dialog, kTxtRefreshRate, L"abc");
+    SetDlgItemTextW(dialog, kRefreshRateBox, L"abc");
     Click(dialog, IDOK);
     boxes.push_back(TakeMessageBox("settings-invalid-rate"));
-    SetDlgItemTextW(dialog, kTxtRefreshRate, L"60001");
+    SetDlgItemTextW(dialog, kRefreshRateBox, L"60001");
     Click(dialog, IDOK);
     boxes.push_back(TakeMessageBox());
-    SetDlgItemTextW(dialog, kTxtRefreshRate, L" 250 ");
-    SetDlgItemTextW(dialog, kTxtTimeFormat, L"0.00");  // a number format is no time format
+    SetDlgItemTextW(dialog, kRefreshRateBox, L" 250 ");
+    SetDlgItemTextW(dialog, kTimeFormatBox, L"0.00");  // a number format is no time format
     Click(dialog, IDOK);
     boxes.push_back(TakeMessageBox());
     EXPECT_TRUE(IsWindow(dialog));
-    SetDlgItemTextW(dialog, kTxtTimeFormat, L"hh:nn:ss");
-    SetDlgItemTextW(dialog, kTxtTitlePattern, L"<%time%>");
+    SetDlgItemTextW(dialog, kTimeFormatBox, L"hh:nn:ss");
+    SetDlgItemTextW(dialog, kTitlePatternBox, L"<%time%>");
     // Enter in a text box is Ok, the default button.
-    PostMessageW(GetDlgItem(dialog, kTxtTitlePattern), WM_KEYDOWN, VK_RETURN, 0x001C0001);
+    PostMessageW(GetDlgItem(dialog, kTitlePatternBox), WM_KEYDOWN, VK_RETURN, 0x001C0001);
   });
   EXPECT_EQ(boxes, (std::vector<std::wstring>{L"Вы ввели неправильное значение частоты обновления.",
                                               L"Частота обновления должна лежать в интервале от 1 до 60000.",
@@ -297,10 +297,10 @@ TEST_F(SettingsDialogOnScreen, RejectedValuesKeepItOpenUntilValidOnesAreSaved) {
 
 TEST_F(SettingsDialogOnScreen, CancelChangesNothing) {
   Run([&](HWND dialog) {
-    SetDlgItemTextW(dialog, kTxtRefreshRate, L"5");
-    SetDlgItemTextW(dialog, kTxtTimeFormat, L"yyyy");
+    SetDlgItemTextW(dialog, kRefreshRateBox, L"5");
+    SetDlgItemTextW(dialog, kTimeFormatBox, L"yyyy");
     // Esc in a text box is Cancel.
-    PostMessageW(GetDlgItem(dialog, kTxtTimeFormat), WM_KEYDOWN, VK_ESCAPE, 0x00010001);
+    PostMessageW(GetDlgItem(dialog, kTimeFormatBox), WM_KEYDOWN, VK_ESCAPE, 0x00010001);
   });
   EXPECT_EQ(settings.RefreshRate, 1000);
   EXPECT_EQ(settings.TimeFormat, u"hh:nn");
@@ -310,14 +310,14 @@ TEST_F(SettingsDialogOnScreen, CancelChangesNothing) {
 TEST_F(SettingsDialogOnScreen, PreviewsShowFiveSamplesOrTheirErrorHeading) {
   std::vector<std::wstring> boxes;
   Run([&](HWND dialog) {
-    SetDlgItemTextW(dialog, kTxtTimeFormat, L"yyyy");
-    Click(dialog, kCmdPreviewTimeFormat);
+    SetDlgItemTextW(dialog, kTimeFormatBox, L"yyyy");
+    Click(dialog, kPreviewTimeFormatButton);
     boxes.push_back(TakeMessageBox("settings-preview"));
-    SetDlgItemTextW(dialog, kTxtTitlePattern, L"<%time%>");
-    Click(dialog, kCmdPreviewTitlePattern);
+    SetDlgItemTextW(dialog, kTitlePatternBox, L"<%time%>");
+    Click(dialog, kPreviewTitlePatternButton);
     boxes.push_back(TakeMessageBox());
-    SetDlgItemTextW(dialog, kTxtTimeFormat, L"0.00");
-    Click(dialog, kCmdPreviewTitlePattern);
+    SetDlgItemTextW(dialog, kTimeFormatBox, L"0.00");
+    Click(dialog, kPreviewTitlePatternButton);
     boxes.push_back(TakeMessageBox());
     Click(dialog, IDCANCEL);
   });
@@ -331,7 +331,7 @@ TEST_F(SettingsDialogOnScreen, PreviewsShowFiveSamplesOrTheirErrorHeading) {
 TEST_F(SettingsDialogOnScreen, F1InATextBoxOpensTheReadMe) {
   std::wstring box;
   Run([&](HWND dialog) {
-    HWND edit = GetDlgItem(dialog, kTxtTimeFormat);
+    HWND edit = GetDlgItem(dialog, kTimeFormatBox);
     PostMessageW(edit, WM_KEYDOWN, VK_F1, 0x003B0001);
     box = TakeMessageBox();
     Click(dialog, IDCANCEL);

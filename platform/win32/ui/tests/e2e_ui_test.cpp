@@ -24,7 +24,7 @@ constexpr WPARAM kReadMeCommand = 2000;
 constexpr WPARAM kAboutCommand = 2002;
 constexpr int kAboutTitle = 202;
 // Control ids of the settings dialog.
-constexpr int kTxtRefreshRate = 101, kTxtTimeFormat = 103, kCmdPreviewTimeFormat = 105;
+constexpr int kRefreshRateBox = 101, kTimeFormatBox = 103, kPreviewTimeFormatButton = 105;
 
 bool WaitUntil(const std::function<bool()>& condition, int timeoutMs = 10000) {
   const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
@@ -172,27 +172,27 @@ TEST_F(MenuCommandsTest, SettingsDialogStoresValidValuesOnlyAndPreviewsFiveSampl
   };
   HWND dialog = openDialog();
   ASSERT_NE(dialog, nullptr);
-  SetDlgItemTextW(dialog, kTxtRefreshRate, L"0");
+  SetDlgItemTextW(dialog, kRefreshRateBox, L"0");
   Click(dialog, IDOK);
   EXPECT_EQ(TakeMessageBox(), L"Частота обновления должна лежать в интервале от 1 до 60000.");
   EXPECT_TRUE(IsWindow(dialog));
-  SetDlgItemTextW(dialog, kTxtTimeFormat, L"yyyy");
-  Click(dialog, kCmdPreviewTimeFormat);
+  SetDlgItemTextW(dialog, kTimeFormatBox, L"yyyy");
+  Click(dialog, kPreviewTimeFormatButton);
   const std::wstring preview = TakeMessageBox();
   int samples = 1;
   for (std::size_t at = preview.find(L"\r\n\r\n"); at != std::wstring::npos; at = preview.find(L"\r\n\r\n", at + 4)) {
     ++samples;
   }
   EXPECT_EQ(samples, 5) << preview.size();
-  SetDlgItemTextW(dialog, kTxtRefreshRate, L"777");
-  SetDlgItemTextW(dialog, kTxtTimeFormat, L"hh:nn");
+  SetDlgItemTextW(dialog, kRefreshRateBox, L"777");
+  SetDlgItemTextW(dialog, kTimeFormatBox, L"hh:nn");
   Click(dialog, IDCANCEL);
   ASSERT_TRUE(WaitUntil([&] { return !IsWindow(dialog); }));
   EXPECT_NE(StoredRate(), 777u);
 
   dialog = openDialog();
   ASSERT_NE(dialog, nullptr);
-  SetDlgItemTextW(dialog, kTxtRefreshRate, L"750");
+  SetDlgItemTextW(dialog, kRefreshRateBox, L"750");
   Click(dialog, IDOK);
   ASSERT_TRUE(WaitUntil([&] { return !IsWindow(dialog); }));
   EXPECT_EQ(StoredRate(), 750u);
