@@ -11,26 +11,13 @@
 #include "support/text.h"
 #include "support/testing/fake_clock.h"
 #include "support/testing/fake_messages.h"
+#include "support/testing/fake_random.h"
 
 namespace lartsen {
 namespace {
 
 
 // Hands out the lowest value of each range, plus a scripted offset, and records the bounds asked.
-class ScriptedRandom : public RandomPort {
- public:
-  std::vector<std::pair<int, int>> asked;
-  std::deque<int> offsets;
-  bool fail = false;
-  std::int32_t RandomBetween(std::int32_t lowest, std::int32_t highest) override {
-    if (fail) throw Error(status::kFail, u"no random numbers");
-    asked.emplace_back(lowest, highest);
-    int offset = 0;
-    if (!offsets.empty()) { offset = offsets.front(); offsets.pop_front(); }
-    return lowest + offset;
-  }
-};
-
 LocaleInfo LocaleWithDecimal(std::u16string separator) {
   LocaleInfo locale;
   locale.DecimalSeparator = std::move(separator);
@@ -42,7 +29,7 @@ class SettingsDialogLogicTest : public ::testing::Test {
   Settings settings{u"ttttt", u"[%time%]", 1000};
   LocaleInfo locale = LocaleWithDecimal(u".");
   testing::FakeClock clock;
-  ScriptedRandom random;
+  testing::FakeRandom random;
   FakeMessages messages;
   ErrorReporter reporter{messages};
   std::vector<Settings> saved;

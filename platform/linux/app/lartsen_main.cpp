@@ -80,7 +80,7 @@ int RunProgram(int argc, char** argv) {
     parts = std::make_unique<linux_app::ProgramParts>(settings, messages, *connection);
     // The dialogs: each is handed what it needs from the program's parts.
     const auto services = parts->DialogServices();
-    settingsDialog = std::make_unique<qt::SettingsDialog>(qt::SettingsDialogServices{
+    settingsDialog = std::make_unique<qt::SettingsDialog>(SettingsDialogServices{
         services.settings, services.locale, services.clock, random, services.memory, services.environment,
         services.shell, [] { return std::make_unique<IniSettingsStore>(DefaultSettingsPath()); }});
     about = std::make_unique<qt::AboutDialog>(QIcon(QStringLiteral(":/lartsen/icon.ico")));

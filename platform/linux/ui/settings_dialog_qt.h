@@ -11,6 +11,7 @@
 #include "settings/error_reporter.h"
 #include "settings/settings.h"
 #include "settings/settings_dialog_logic.h"
+#include "settings/settings_dialog_services.h"
 #include "settings/settings_store.h"
 #include "support/clock_port.h"
 #include "support/environment_port.h"
@@ -27,18 +28,6 @@ namespace lartsen::qt {
 
 inline constexpr char16_t kSettingsCaption[] = u"Настройки";
 inline constexpr char16_t kPreviewTip[] = u" Предпросмотр ";
-
-// What the dialog works with; every reference must outlive the dialog.
-struct SettingsDialogServices {
-  Settings& settings;
-  const LocaleInfo& locale;
-  ClockPort& clock;
-  RandomPort& random;
-  MemoryPort& memory;
-  EnvironmentPort& environment;
-  ShellPort& shell;
-  SettingsStoreFactory makeStore;
-};
 
 // One showing of the dialog. Its widgets carry the form's names (refreshRateBox, okButton...) as
 // object names, so that tests and accessibility tools find them.

@@ -11,6 +11,7 @@
 #include "settings/error_reporter.h"
 #include "settings/settings.h"
 #include "settings/settings_dialog_logic.h"
+#include "settings/settings_dialog_services.h"
 #include "settings/settings_store.h"
 #include "support/clock_port.h"
 #include "support/environment_port.h"
@@ -36,18 +37,6 @@ enum SettingsControl : int {
   kTitlePatternLabel = 112,
   kOkButton = IDOK,
   kCancelButton = IDCANCEL,
-};
-
-// What the dialog works with; every reference must outlive the dialog.
-struct SettingsDialogServices {
-  Settings& settings;
-  const LocaleInfo& locale;
-  ClockPort& clock;
-  RandomPort& random;
-  MemoryPort& memory;
-  EnvironmentPort& environment;
-  ShellPort& shell;
-  SettingsStoreFactory makeStore;
 };
 
 // One showing of the dialog: created, run modally, destroyed.

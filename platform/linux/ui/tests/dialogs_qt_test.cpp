@@ -23,6 +23,12 @@
 #include "platform/linux/ui/settings_dialog_qt.h"
 #include "support/types.h"
 #include "support/ole_date.h"
+#include "settings/testing/recording_store.h"
+#include "support/testing/fake_clock.h"
+#include "support/testing/fake_environment.h"
+#include "support/testing/fake_memory.h"
+#include "support/testing/fake_random.h"
+#include "support/testing/fake_shell.h"
 
 // Readable failures: QString printed as its text.
 inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
@@ -30,53 +36,17 @@ inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << tex
 namespace lartsen::qt {
 namespace {
 
-class FixedClock : public ClockPort {
- public:
-  double Now() override { return CivilToOleDate(2024, 5, 6, 7, 8, 9); }
-};
+testing::FakeClock At(int year, int month, int day, int hour, int minute, int second) {
+  testing::FakeClock clock;
+  clock.Moment = CivilToOleDate(year, month, day, hour, minute, second);
+  return clock;
+}
 
-class SteadyRandom : public RandomPort {
- public:
-  std::int32_t RandomBetween(std::int32_t lowest, std::int32_t) override { return lowest; }
-};
-
-class NoMemory : public MemoryPort {
- public:
-  MemoryStatus GlobalMemoryStatus() override { return {}; }
-  std::u16string FormatByteSize(double) override { return u"0 байт"; }
-};
-
-class Folder : public EnvironmentPort {
- public:
-  std::u16string ProgramFolder() override { return u"/no-such-folder-lartsen"; }
-  bool IsInIDE() override { return false; }
-  std::u16string GetSpecialFolder(int) override { return u""; }
-  std::u16string GetFullFileName(std::u16string_view path) override { return std::u16string(path); }
-};
-
-class RecordingShell : public ShellPort {
- public:
-  std::vector<std::u16string> opened;
-  WindowHandle GetActiveWindow() override { return 0; }
-  bool OpenDocument(WindowHandle, std::u16string_view path, std::u16string_view) override {
-    opened.emplace_back(path);
-    return false;
-  }
-};
-
-class RecordingStore : public SettingsStorePort {
- public:
-  explicit RecordingStore(std::vector<std::u16string>& writes) : writes_(writes) {}
-  SettingValue ReadSetting(std::u16string_view, std::u16string_view, SettingKind, const SettingValue& d) override {
-    return d;
-  }
-  void WriteSetting(std::u16string_view, std::u16string_view key, SettingKind, const SettingValue&) override {
-    writes_.emplace_back(key);
-  }
-
- private:
-  std::vector<std::u16string>& writes_;
-};
+FakeEnvironment ProgramIn(std::u16string folder) {
+  FakeEnvironment environment;
+  environment.programFolder = std::move(folder);
+  return environment;
+}
 
 // Keeps a picture of a window for a person to look at.
 void Screenshot(QWidget* window, const char* name) {
@@ -127,14 +97,14 @@ class SettingsDialogOnScreen : public ::testing::Test {
  protected:
   Settings settings{u"hh:nn", u"[%time%]", 1000};
   LocaleInfo locale = BuiltinLocale("ru-RU");
-  FixedClock clock;
-  SteadyRandom random;
-  NoMemory memory;
-  Folder folder;
-  RecordingShell shell;
+  testing::FakeClock clock = At(2024, 5, 6, 7, 8, 9);
+  testing::FakeRandom random;
+  testing::NoMemory memory;
+  FakeEnvironment folder = ProgramIn(u"/no-such-folder-lartsen");
+  FakeShell shell;
   std::vector<std::u16string> writes;
   SettingsDialog dialog{{settings, locale, clock, random, memory, folder, shell,
-                         [this] { return std::make_unique<RecordingStore>(writes); }}};
+                         [this] { return std::make_unique<testing::RecordingStore>(writes); }}};
 
   // Shows the dialog while `script` drives it from the dialog's own event loop. If the script
   // leaves the dialog open, it is cancelled and the test fails.
@@ -278,7 +248,8 @@ TEST_F(SettingsDialogOnScreen, F1OpensTheReadMeButNotWithAModifier) {
     box = TakeMessageBox([&] { QTest::keyClick(edit, Qt::Key_F1); });
     form->reject();
   });
-  EXPECT_EQ(shell.opened, (std::vector<std::u16string>{u"/no-such-folder-lartsen/ReadMe.TXT"}));
+  ASSERT_EQ(shell.opened.size(), 1u);
+  EXPECT_EQ(shell.opened[0].path, u"/no-such-folder-lartsen/ReadMe.TXT");
   EXPECT_EQ(box, QStringLiteral("Не удаётся открыть файл ReadMe.TXT"));
 }
 

@@ -16,35 +16,28 @@
 #include "platform/win32/ui/settings_dialog_win32.h"
 #include "platform/win32/ui/version_block.h"
 #include "support/ole_date.h"
+#include "settings/testing/recording_store.h"
+#include "support/testing/fake_clock.h"
+#include "support/testing/fake_environment.h"
+#include "support/testing/fake_memory.h"
+#include "support/testing/fake_random.h"
 
 namespace lartsen::win32 {
 namespace {
 
+testing::FakeClock At(int year, int month, int day, int hour, int minute, int second) {
+  testing::FakeClock clock;
+  clock.Moment = CivilToOleDate(year, month, day, hour, minute, second);
+  return clock;
+}
+
+FakeEnvironment ProgramIn(std::u16string folder) {
+  FakeEnvironment environment;
+  environment.programFolder = std::move(folder);
+  return environment;
+}
+
 const wchar_t kBoxCaption[] = L"Korvel - Ларцен";
-
-class FixedClock : public ClockPort {
- public:
-  double Now() override { return CivilToOleDate(2024, 5, 6, 7, 8, 9); }
-};
-
-class SteadyRandom : public RandomPort {
- public:
-  std::int32_t RandomBetween(std::int32_t lowest, std::int32_t) override { return lowest; }
-};
-
-class NoMemory : public MemoryPort {
- public:
-  MemoryStatus GlobalMemoryStatus() override { return {}; }
-  std::u16string FormatByteSize(double) override { return u"0 байт"; }
-};
-
-class Folder : public EnvironmentPort {
- public:
-  std::u16string ProgramFolder() override { return u"C:\\no-such-folder-lartsen"; }
-  bool IsInIDE() override { return false; }
-  std::u16string GetSpecialFolder(int) override { return u""; }
-  std::u16string GetFullFileName(std::u16string_view path) override { return std::u16string(path); }
-};
 
 class RecordingShell : public ShellPort {
  public:
@@ -54,20 +47,6 @@ class RecordingShell : public ShellPort {
     ++opens;
     return false;
   }
-};
-
-class RecordingStore : public SettingsStorePort {
- public:
-  explicit RecordingStore(std::vector<std::u16string>& writes) : writes_(writes) {}
-  SettingValue ReadSetting(std::u16string_view, std::u16string_view, SettingKind, const SettingValue& d) override {
-    return d;
-  }
-  void WriteSetting(std::u16string_view, std::u16string_view key, SettingKind, const SettingValue&) override {
-    writes_.emplace_back(key);
-  }
-
- private:
-  std::vector<std::u16string>& writes_;
 };
 
 // Polls for a top-level dialog-class window with the caption, up to five seconds.
@@ -149,14 +128,14 @@ std::wstring ItemText(HWND dialog, int id) {
 class SettingsDialogOnScreen : public ::testing::Test {
  protected:
   Settings settings{u"hh:nn", u"[%time%]", 1000};
-  FixedClock clock;
-  SteadyRandom random;
-  NoMemory memory;
-  Folder folder;
+  testing::FakeClock clock = At(2024, 5, 6, 7, 8, 9);
+  testing::FakeRandom random;
+  testing::NoMemory memory;
+  FakeEnvironment folder = ProgramIn(u"C:\\no-such-folder-lartsen");
   RecordingShell shell;
   std::vector<std::u16string> writes;
   SettingsDialogServices services{settings, BuiltinLocale("en-US"), clock, random, memory, folder, shell,
-                                  [this] { return std::make_unique<RecordingStore>(writes); }};
+                                  [this] { return std::make_unique<testing::RecordingStore>(writes); }};
 
   // Shows the dialog on this thread while `script` drives it from another; the script gets the
   // dialog's window. If the script leaves the dialog open, it is cancelled.
