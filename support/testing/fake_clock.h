@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "support/clock_port.h"
+#include "support/ole_date.h"
 
 namespace lartsen::testing {
 
@@ -21,5 +22,12 @@ class FakeClock : public ClockPort {
   std::int32_t Milliseconds = -1;  // time of day for the timer's placement; -1: cannot tell
   int Reads = 0;
 };
+
+// A clock standing at that calendar moment.
+inline FakeClock ClockAt(int year, int month, int day, int hour, int minute, int second) {
+  FakeClock clock;
+  clock.Moment = CivilToOleDate(year, month, day, hour, minute, second);
+  return clock;
+}
 
 }  // namespace lartsen::testing

@@ -3,6 +3,7 @@
 
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "support/environment_port.h"
 #include "support/error.h"
@@ -12,6 +13,9 @@ namespace lartsen {
 // Paths are taken as absolute already, as the real call leaves an absolute path.
 class FakeEnvironment : public EnvironmentPort {
  public:
+  FakeEnvironment() = default;
+  explicit FakeEnvironment(std::u16string folder) : programFolder(std::move(folder)) {}
+
   std::u16string programFolder = u"C:\\Prog";
   std::u16string appData = u"C:\\Users\\u\\AppData\\Roaming";
   bool inIde = false;

@@ -36,18 +36,6 @@ inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << tex
 namespace lartsen::qt {
 namespace {
 
-testing::FakeClock At(int year, int month, int day, int hour, int minute, int second) {
-  testing::FakeClock clock;
-  clock.Moment = CivilToOleDate(year, month, day, hour, minute, second);
-  return clock;
-}
-
-FakeEnvironment ProgramIn(std::u16string folder) {
-  FakeEnvironment environment;
-  environment.programFolder = std::move(folder);
-  return environment;
-}
-
 // Keeps a picture of a window for a person to look at.
 void Screenshot(QWidget* window, const char* name) {
   QApplication::processEvents();
@@ -97,10 +85,10 @@ class SettingsDialogOnScreen : public ::testing::Test {
  protected:
   Settings settings{u"hh:nn", u"[%time%]", 1000};
   LocaleInfo locale = BuiltinLocale("ru-RU");
-  testing::FakeClock clock = At(2024, 5, 6, 7, 8, 9);
+  testing::FakeClock clock = testing::ClockAt(2024, 5, 6, 7, 8, 9);
   testing::FakeRandom random;
   testing::NoMemory memory;
-  FakeEnvironment folder = ProgramIn(u"/no-such-folder-lartsen");
+  FakeEnvironment folder{u"/no-such-folder-lartsen"};
   FakeShell shell;
   std::vector<std::u16string> writes;
   SettingsDialog dialog{{settings, locale, clock, random, memory, folder, shell,

@@ -25,18 +25,6 @@
 namespace lartsen::win32 {
 namespace {
 
-testing::FakeClock At(int year, int month, int day, int hour, int minute, int second) {
-  testing::FakeClock clock;
-  clock.Moment = CivilToOleDate(year, month, day, hour, minute, second);
-  return clock;
-}
-
-FakeEnvironment ProgramIn(std::u16string folder) {
-  FakeEnvironment environment;
-  environment.programFolder = std::move(folder);
-  return environment;
-}
-
 const wchar_t kBoxCaption[] = L"Korvel - Ларцен";
 
 class RecordingShell : public ShellPort {
@@ -128,10 +116,10 @@ std::wstring ItemText(HWND dialog, int id) {
 class SettingsDialogOnScreen : public ::testing::Test {
  protected:
   Settings settings{u"hh:nn", u"[%time%]", 1000};
-  testing::FakeClock clock = At(2024, 5, 6, 7, 8, 9);
+  testing::FakeClock clock = testing::ClockAt(2024, 5, 6, 7, 8, 9);
   testing::FakeRandom random;
   testing::NoMemory memory;
-  FakeEnvironment folder = ProgramIn(u"C:\\no-such-folder-lartsen");
+  FakeEnvironment folder{u"C:\\no-such-folder-lartsen"};
   RecordingShell shell;
   std::vector<std::u16string> writes;
   SettingsDialogServices services{settings, BuiltinLocale("en-US"), clock, random, memory, folder, shell,
