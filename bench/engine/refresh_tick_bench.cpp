@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 
+#include "bench/hundred_rules.h"
 #include "engine/refresh_cycle.h"
 
 namespace lartsen {
@@ -31,29 +32,12 @@ class StillProcesses : public ProcessPathPort {
   }
 };
 
-// Rules shaped like real ones: most fail at once on the class, some only on the title or the
-// process, so every column is compared often.
-ConditionsTable HundredRules() {
-  ConditionsTable table;
-  for (int i = 0; i < 100; ++i) {
-    const std::u16string n = std::u16string(1, static_cast<char16_t>(u'A' + i % 26));
-    switch (i % 4) {
-      case 0: table.Conditions.push_back({u"Class" + n + u"*", u"*", u"*"}); break;
-      case 1: table.Conditions.push_back({u"Opus*", u"*[Пп]резентация" + n + u"*", u"*"}); break;
-      case 2: table.Conditions.push_back({u"*", u"*Word", u"app" + n + u"?.exe"}); break;
-      default: table.Conditions.push_back({u"O?usApp", u"*квартал*", u"[!W]*.EXE"}); break;
-    }
-  }
-  table.ConditionColumnsUsed = {true, true, true};
-  table.ConditionsLoaded = true;
-  return table;
-}
-
 void BM_RefreshTickHundredRulesNoMatch(benchmark::State& state) {
   StillGuard guard;
   StillWindows windows;
   StillProcesses processes;
-  const ConditionsTable table = HundredRules();
+  const ConditionsTable table =
+      bench::HundredRules({u"Opus", u"Word", u".exe", {u"O?usApp", u"*квартал*", u"[!W]*.EXE"}});
   WindowHandle chosen = 0;
   RefreshCycle cycle(guard, windows, processes, table, PortableCharacterOrder(),
                      [&chosen](WindowHandle w) { chosen = w; });

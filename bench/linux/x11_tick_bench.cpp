@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <memory>
 
+#include "bench/hundred_rules.h"
 #include "engine/refresh_cycle.h"
 #include "engine/title_writer.h"
 #include "platform/linux/system/collation_linux.h"
@@ -25,23 +26,6 @@
 namespace lartsen {
 namespace {
 
-// Most rules fail at once on the class, some only on the title or the executable.
-ConditionsTable HundredRules() {
-  ConditionsTable table;
-  for (int i = 0; i < 100; ++i) {
-    const std::u16string n(1, static_cast<char16_t>(u'A' + i % 26));
-    switch (i % 4) {
-      case 0: table.Conditions.push_back({u"Class" + n + u"*", u"*", u"*"}); break;
-      case 1: table.Conditions.push_back({u"Lartsen*", u"*[Пп]резентация" + n + u"*", u"*"}); break;
-      case 2: table.Conditions.push_back({u"*", u"*квартал", u"app" + n + u"?"}); break;
-      default: table.Conditions.push_back({u"L?rtsenTest", u"*квартал*", u"[!l]*"}); break;
-    }
-  }
-  table.ConditionColumnsUsed = {true, true, true};
-  table.ConditionsLoaded = true;
-  return table;
-}
-
 void BM_X11Tick100Rules(benchmark::State& state) {
   if (!std::getenv("DISPLAY")) {
     state.SkipWithError("needs an X11 session: scripts/with-x11");
@@ -55,7 +39,8 @@ void BM_X11Tick100Rules(benchmark::State& state) {
   x11::X11ProcessRoutes routes(windows);
   HostLinux host;
   WindowProcessPath processes(routes, host);
-  const ConditionsTable table = HundredRules();
+  const ConditionsTable table =
+      bench::HundredRules({u"Lartsen", u"квартал", u"", {u"L?rtsenTest", u"*квартал*", u"[!l]*"}});
   const LinuxCharacterOrder order;
   Settings settings{std::u16string(kDefaultTimeFormat), std::u16string(kDefaultTitlePattern), 1000};
   const LocaleInfo& locale = BuiltinLocale("ru-RU");
