@@ -6,33 +6,16 @@
 
 #include "settings/settings.h"
 #include "support/error.h"
+#include "support/testing/fake_clock.h"
 #include "template/locale_info.h"
 #include "template/number_text.h"
+#include "template/tests/placeholder_names.h"
+#include "template/tests/title_fakes.h"
 #include "template/title_format.h"
 
 namespace {
 
 using namespace lartsen;
-
-class Clock : public ClockPort {
- public:
-  double Now() override { return 45000.5; }
-};
-
-class Memory : public MemoryPort {
- public:
-  MemoryStatus GlobalMemoryStatus() override { return Status; }
-  std::u16string FormatByteSize(double bytes) override { return NumberText(bytes, u".") + u" B"; }
-  MemoryStatus Status;
-};
-
-const char16_t* const kNames[23] = {
-    u"%time%", u"%MemoryLoadPercent%", u"%MemoryAvailPercent%", u"%FreePhysical%",
-    u"%UsedPhysical%", u"%TotalPhysical%", u"%FreePageFile%", u"%UsedPageFile%",
-    u"%TotalPageFile%", u"%FreeVirtual%", u"%UsedVirtual%", u"%FreeExtendedVirtual%",
-    u"%TotalVirtual%", u"%FreePhysical_fb%", u"%UsedPhysical_fb%", u"%TotalPhysical_fb%",
-    u"%FreePageFile_fb%", u"%UsedPageFile_fb%", u"%TotalPageFile_fb%", u"%FreeVirtual_fb%",
-    u"%UsedVirtual_fb%", u"%FreeExtendedVirtual_fb%", u"%TotalVirtual_fb%"};
 
 char16_t Lower(char16_t c) { return c >= u'A' && c <= u'Z' ? c + 32 : c; }
 
@@ -59,7 +42,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   // Layout: 7 raw doubles of memory figures and a load byte, then the template as UTF-16.
   constexpr std::size_t kHead = 7 * sizeof(double) + 1;
   if (size < kHead) return 0;
-  Memory memory;
+  testing::FakeMemory memory;
   double d[7];
   std::memcpy(d, data, sizeof d);
   memory.Status = {static_cast<std::int32_t>(data[56] % 101), d[0], d[1], d[2], d[3], d[4], d[5], d[6]};
@@ -68,7 +51,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   static const LocaleInfo& locale = BuiltinLocale("ru-RU");
   Settings settings{u"hh:nn:ss", u"", 1000};
-  Clock clock;
+  testing::FakeClock clock;
   TitleFormatter formatter(settings.TitlePattern, settings.TimeFormat, locale, clock, memory);
   const std::u16string ours = formatter.FormatTitle(pattern, 0.5, u"\"%TotalVirtual%\"");
 
@@ -84,7 +67,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   for (int i = 0; i < 10; ++i) values[3 + i] = NumberText(f[i], locale.DecimalSeparator);
   for (int i = 0; i < 10; ++i) values[13 + i] = memory.FormatByteSize(f[i]);
   std::u16string reference = pattern;
-  for (int i = 0; i < 23; ++i) reference = NaiveReplace(reference, kNames[i], values[i]);
+  for (int i = 0; i < 23; ++i) reference = NaiveReplace(reference, testing::kPlaceholderNames[i], values[i]);
   if (ours != reference) __builtin_trap();
   return 0;
 }

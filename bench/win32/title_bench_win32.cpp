@@ -12,19 +12,20 @@
 #include "platform/win32/clock_win32.h"
 #include "platform/win32/locale_win32.h"
 #include "platform/win32/memory_win32.h"
+#include "platform/win32/win_text.h"
 #include "settings/settings.h"
 #include "template/time_format.h"
+#include "template/tests/placeholder_names.h"
 #include "template/title_format.h"
 
 namespace {
 
-constexpr std::array<const wchar_t*, 23> kNames = {
-    L"%time%", L"%MemoryLoadPercent%", L"%MemoryAvailPercent%", L"%FreePhysical%",
-    L"%UsedPhysical%", L"%TotalPhysical%", L"%FreePageFile%", L"%UsedPageFile%",
-    L"%TotalPageFile%", L"%FreeVirtual%", L"%UsedVirtual%", L"%FreeExtendedVirtual%",
-    L"%TotalVirtual%", L"%FreePhysical_fb%", L"%UsedPhysical_fb%", L"%TotalPhysical_fb%",
-    L"%FreePageFile_fb%", L"%UsedPageFile_fb%", L"%TotalPageFile_fb%", L"%FreeVirtual_fb%",
-    L"%UsedVirtual_fb%", L"%FreeExtendedVirtual_fb%", L"%TotalVirtual_fb%"};
+// The template's placeholders in the platform's wide text.
+const std::array<std::wstring, 23> kNames = [] {
+  std::array<std::wstring, 23> names;
+  for (size_t i = 0; i < names.size(); ++i) names[i] = lartsen::win32::Wide(lartsen::testing::kPlaceholderNames[i]);
+  return names;
+}();
 
 std::wstring FromBstr(BSTR b) {
   std::wstring s(b, SysStringLen(b));
@@ -80,7 +81,7 @@ std::wstring PlatformExpand(const std::wstring& pattern, const std::wstring& for
     values[13 + i] = size;
   }
   std::wstring text = pattern;
-  for (size_t i = 0; i < kNames.size(); ++i) ReplaceAllNoCase(text, kNames[i], values[i]);
+  for (size_t i = 0; i < kNames.size(); ++i) ReplaceAllNoCase(text, kNames[i].c_str(), values[i]);
   return text;
 }
 
@@ -125,7 +126,7 @@ int main() {
         MicrosecondsPerCall(200, [&] { sink += lartsen::win32::UserDefaultLocaleInfo().Name.size(); }));
   }
   std::wstring all;
-  for (const wchar_t* name : kNames) all += std::wstring(name) + L" ";
+  for (const std::wstring& name : kNames) all += name + L" ";
   const std::array<std::wstring, 2> patterns = {L"[%time%]", all};
   const int calls = 3000;
   bool faster = true;
