@@ -4,8 +4,9 @@
 #include <string>
 
 #include "fsutil/complex_directory.h"
-#include "support/text.h"
+#include "support/testing/fake_environment.h"
 #include "support/testing/fake_host.h"
+#include "support/text.h"
 
 namespace {
 
@@ -33,25 +34,14 @@ class CheckingFileSystem : public FileSystemPort {
   }
 };
 
-class Environment : public EnvironmentPort {
- public:
-  std::u16string ProgramFolder() override { return u"C:\\P"; }
-  bool IsInIDE() override { return false; }
-  std::u16string GetSpecialFolder(int) override { return u"C:\\A"; }
-  // Absolute forms may keep trailing separators; relative paths resolve below C:\Work.
-  std::u16string GetFullFileName(std::u16string_view path) override {
-    if (path.starts_with(u"\\\\") || (path.size() >= 2 && path[1] == u':')) return std::u16string(path);
-    return u"C:\\Work\\" + std::u16string(path);
-  }
-};
-
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::u16string path = FromUtf8(std::string_view(reinterpret_cast<const char*>(data), size));
   CheckingFileSystem fs;
   FakeHost host;
-  Environment env;
+  FakeEnvironment env;
+  env.currentFolder = u"C:\\Work";  // absolute forms may keep trailing separators
   ComplexDirectory dirs(fs, host, env);
   dirs.CreateComplexDirectory(path, true);
   dirs.CreateComplexDirectory(path, false);

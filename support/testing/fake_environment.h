@@ -10,7 +10,8 @@
 
 namespace lartsen {
 
-// Paths are taken as absolute already, as the real call leaves an absolute path.
+// Paths are taken as absolute already, as the real call leaves an absolute path, unless the test
+// names a current folder for relative ones.
 class FakeEnvironment : public EnvironmentPort {
  public:
   FakeEnvironment() = default;
@@ -20,6 +21,7 @@ class FakeEnvironment : public EnvironmentPort {
   std::u16string appData = u"C:\\Users\\u\\AppData\\Roaming";
   bool inIde = false;
   bool failSpecialFolder = false;
+  std::u16string currentFolder;  // where a relative path resolves; empty: every path as given
 
   std::u16string ProgramFolder() override { return programFolder; }
   bool IsInIDE() override { return inIde; }
@@ -27,7 +29,11 @@ class FakeEnvironment : public EnvironmentPort {
     if (failSpecialFolder || csidl != kCsidlAppData) throw Error(status::kFail, u"no such folder");
     return appData;
   }
-  std::u16string GetFullFileName(std::u16string_view path) override { return std::u16string(path); }
+  std::u16string GetFullFileName(std::u16string_view path) override {
+    const bool absolute = path.starts_with(u"\\\\") || (path.size() >= 2 && path[1] == u':');
+    if (currentFolder.empty() || absolute) return std::u16string(path);
+    return currentFolder + u"\\" + std::u16string(path);
+  }
 };
 
 }  // namespace lartsen
