@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/win32/tests/plain_window.h"
+
 namespace {
 
 constexpr wchar_t kAppGuid[] = L"{7D6F2105-7E08-4565-ABFE-7C4F127C890A}";
@@ -66,25 +68,21 @@ LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
 int Switch(HINSTANCE instance, int count, const wchar_t* countFile) {
   Switcher state;
   state.countFile = countFile;
-  WNDCLASSW windowClass{};
-  windowClass.lpfnWndProc = WindowProc;
-  windowClass.hInstance = instance;
-  windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
-  windowClass.lpszClassName = L"LartsenSoakWindow";
-  RegisterClassW(&windowClass);
+  using namespace lartsen::win32::helper;
   for (int i = 0; i < count; ++i) {
-    std::wstring title = L"Soak window " + std::to_wstring(i);
-    HWND hwnd = CreateWindowExW(0, windowClass.lpszClassName, title.c_str(),
-                                WS_OVERLAPPEDWINDOW | WS_VISIBLE, 60 + 40 * i, 60 + 40 * i, 360,
-                                160, nullptr, nullptr, instance, &state);
+    const std::wstring title = L"Soak window " + std::to_wstring(i);
+    HWND hwnd = CreatePlainWindow(instance, WindowProc,
+                                  {.className = L"LartsenSoakWindow", .title = title.c_str(),
+                                   .style = WS_OVERLAPPEDWINDOW | WS_VISIBLE, .x = 60 + 40 * i, .y = 60 + 40 * i,
+                                   .width = 360, .height = 160,
+                                   .background = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1), .parameter = &state});
     if (!hwnd) return 1;
     state.windows.push_back(hwnd);
   }
   SetForegroundWindow(state.windows[0]);
   SetTimer(state.windows[0], kSwitchTimer, 100, nullptr);
   SetTimer(state.windows[0], kRetitleTimer, 1000, nullptr);
-  MSG message;
-  while (GetMessageW(&message, nullptr, 0, 0) > 0) DispatchMessageW(&message);
+  RunMessageLoop();
   return 0;
 }
 

@@ -5,6 +5,8 @@
 
 #include <string>
 
+#include "plain_window.h"
+
 namespace {
 
 constexpr UINT_PTR kLifetimeTimer = 1;
@@ -30,20 +32,12 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   const std::wstring title = (args && count > 1) ? args[1] : L"engine helper";
   LocalFree(args);
 
-  WNDCLASSW windowClass{};
-  windowClass.lpfnWndProc = HelperProc;
-  windowClass.hInstance = instance;
-  windowClass.lpszClassName = L"LartsenEngineHelper";
-  RegisterClassW(&windowClass);
-  HWND window = CreateWindowExW(0, windowClass.lpszClassName, title.c_str(), WS_OVERLAPPEDWINDOW,
-                                10, 10, 200, 100, nullptr, nullptr, instance, nullptr);
+  using namespace lartsen::win32::helper;
+  HWND window = CreatePlainWindow(instance, HelperProc,
+                                  {.className = L"LartsenEngineHelper", .title = title.c_str(), .x = 10, .y = 10,
+                                   .width = 200, .height = 100});
   if (!window) return 1;
   SetTimer(window, kLifetimeTimer, 60000, nullptr);
-
-  MSG message;
-  while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-    TranslateMessage(&message);
-    DispatchMessageW(&message);
-  }
+  RunMessageLoop();
   return 0;
 }

@@ -8,6 +8,8 @@
 
 #include <string>
 
+#include "plain_window.h"
+
 namespace {
 
 LRESULT CALLBACK HelperProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -34,20 +36,13 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   int argc = 0;
   wchar_t** argv = CommandLineToArgvW(GetCommandLineW(), &argc);
   if (argv == nullptr || argc < 3) return 2;
-  WNDCLASSW wc{};
-  wc.lpfnWndProc = HelperProc;
-  wc.hInstance = instance;
-  wc.lpszClassName = argv[1];
-  if (!RegisterClassW(&wc)) return 3;
-  HWND hwnd = CreateWindowExW(0, argv[1], argv[2], WS_OVERLAPPEDWINDOW, 10, 10, 300, 200, nullptr,
-                              nullptr, instance, nullptr);
+  using namespace lartsen::win32::helper;
+  const PlainWindow shape{.className = argv[1], .title = argv[2], .x = 10, .y = 10, .width = 300, .height = 200};
+  if (!RegisterPlainClass(instance, HelperProc, shape)) return 3;
+  HWND hwnd = CreatePlainWindow(instance, HelperProc, shape);
   if (hwnd == nullptr) return 4;
   ShowWindow(hwnd, SW_SHOWNOACTIVATE);
-  MSG msg;
-  while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
-    TranslateMessage(&msg);
-    DispatchMessageW(&msg);
-  }
+  RunMessageLoop();
   LocalFree(argv);
   return 0;
 }

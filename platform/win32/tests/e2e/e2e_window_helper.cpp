@@ -8,6 +8,8 @@
 #include <cstdio>
 #include <string>
 
+#include "../plain_window.h"
+
 namespace {
 
 constexpr UINT_PTR kCountTimer = 1;
@@ -44,32 +46,22 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   bool fullScreen = count > 2 && std::wstring(args[2]) == L"fullscreen";
   LocalFree(args);
 
-  WNDCLASSW windowClass{};
-  windowClass.lpfnWndProc = HelperProc;
-  windowClass.hInstance = instance;
-  windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
-  windowClass.lpszClassName = L"LartsenE2EHelper";
-  RegisterClassW(&windowClass);
-
-  HWND hwnd;
+  using namespace lartsen::win32::helper;
+  PlainWindow shape{.className = L"LartsenE2EHelper", .title = title.c_str(),
+                    .style = WS_OVERLAPPEDWINDOW | WS_VISIBLE, .x = 100, .y = 100, .width = 400, .height = 200,
+                    .background = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1)};
   if (fullScreen) {
-    hwnd = CreateWindowExW(0, windowClass.lpszClassName, title.c_str(), WS_POPUP | WS_VISIBLE, 0, 0,
-                           GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), nullptr,
-                           nullptr, instance, nullptr);
-  } else {
-    hwnd = CreateWindowExW(0, windowClass.lpszClassName, title.c_str(),
-                           WS_OVERLAPPEDWINDOW | WS_VISIBLE, 100, 100, 400, 200, nullptr, nullptr,
-                           instance, nullptr);
+    shape.style = WS_POPUP | WS_VISIBLE;
+    shape.x = shape.y = 0;
+    shape.width = GetSystemMetrics(SM_CXSCREEN);
+    shape.height = GetSystemMetrics(SM_CYSCREEN);
   }
+  HWND hwnd = CreatePlainWindow(instance, HelperProc, shape);
   if (!hwnd) return 1;
   SetForegroundWindow(hwnd);
   if (GetEnvironmentVariableW(L"LARTSEN_HELPER_COUNT_FILE", countFile, MAX_PATH) - 1u < MAX_PATH - 1u) {
     SetTimer(hwnd, kCountTimer, 100, nullptr);
   }
-  MSG message;
-  while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-    TranslateMessage(&message);
-    DispatchMessageW(&message);
-  }
+  RunMessageLoop();
   return 0;
 }
