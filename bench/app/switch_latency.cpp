@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "wall_clock.h"
+
 namespace {
 
 struct Helper {
@@ -40,16 +42,7 @@ BOOL CALLBACK FindHelper(HWND hwnd, LPARAM data) {
   return TRUE;
 }
 
-double NowMs() {
-  static LARGE_INTEGER frequency = [] {
-    LARGE_INTEGER f;
-    QueryPerformanceFrequency(&f);
-    return f;
-  }();
-  LARGE_INTEGER counter;
-  QueryPerformanceCounter(&counter);
-  return static_cast<double>(counter.QuadPart) * 1000.0 / static_cast<double>(frequency.QuadPart);
-}
+double NowMs() { return WallMicroseconds() / 1000.0; }
 
 // Seconds since midnight shown by a stamp "[h:mm:ss]", "[hh:mm:ss]" or "[h:mm:ss AM]", on a
 // twelve-hour dial (so that both clocks compare); -1 when the stamp shows no time.

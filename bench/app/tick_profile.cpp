@@ -10,6 +10,7 @@
 #include "engine/full_screen_guard.h"
 #include "engine/refresh_cycle.h"
 #include "engine/title_writer.h"
+#include "platform/win32/tests/plain_window.h"
 #include "platform/win32/clock_win32.h"
 #include "platform/win32/collation_win32.h"
 #include "platform/win32/full_screen_win32.h"
@@ -22,6 +23,7 @@
 #include "rules/conditions_table.h"
 #include "settings/settings.h"
 #include "template/title_format.h"
+#include "wall_clock.h"
 
 namespace {
 
@@ -36,17 +38,6 @@ double ProcessCpuMicroseconds() {
   return (count(kernel) + count(user)) / 10.0;
 }
 
-double WallMicroseconds() {
-  static LARGE_INTEGER frequency = [] {
-    LARGE_INTEGER f;
-    QueryPerformanceFrequency(&f);
-    return f;
-  }();
-  LARGE_INTEGER now;
-  QueryPerformanceCounter(&now);
-  return static_cast<double>(now.QuadPart) * 1e6 / static_cast<double>(frequency.QuadPart);
-}
-
 void Time(const char* name, int repeats, const std::function<void()>& step) {
   step();
   const double cpu0 = ProcessCpuMicroseconds(), wall0 = WallMicroseconds();
@@ -59,14 +50,10 @@ void Time(const char* name, int repeats, const std::function<void()>& step) {
 
 // Ticks as the resident program gets them: a hidden window's timer at 1 ms, for some seconds.
 void RunTimerLoop(const char* name, int seconds, const std::function<void()>& tick) {
-  WNDCLASSW windowClass{};
-  windowClass.lpfnWndProc = DefWindowProcW;
-  windowClass.hInstance = GetModuleHandleW(nullptr);
-  windowClass.lpszClassName = L"LartsenTickProfile";
-  RegisterClassW(&windowClass);
-  HWND window = CreateWindowExW(WS_EX_TOOLWINDOW, windowClass.lpszClassName, L"profile",
-                                WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT, 320, 200,
-                                nullptr, nullptr, windowClass.hInstance, nullptr);
+  HWND window = win32::helper::CreatePlainWindow(
+      GetModuleHandleW(nullptr), DefWindowProcW,
+      {.className = L"LartsenTickProfile", .title = L"profile", .width = 320, .height = 200,
+       .extendedStyle = WS_EX_TOOLWINDOW});
   SetTimer(window, 1, 1, nullptr);
   long ticks = 0;
   const double cpu0 = ProcessCpuMicroseconds(), wall0 = WallMicroseconds();
@@ -134,21 +121,18 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   Time("TrySetWindowText", repeats, [&] { windows.TrySetWindowText(front, title); });
   Time("ApplyTitle", repeats, [&] { writer.ApplyTitle(front); });
   Time("whole tick", repeats, [&] { cycle.Tick(); });
-  Time("minimal stamper's tick", repeats, [&] {
+  // The minimal stamper's tick: the foreground's title read and written back with a stamp.
+  const auto minimalTick = [] {
     HWND window = GetForegroundWindow();
     wchar_t text[512] = {};
     GetWindowTextW(window, text, 512);
     SetWindowTextW(window, (std::wstring(text) + L" [stamp]").c_str());
-  });
+  };
+  Time("minimal stamper's tick", repeats, minimalTick);
   if (seconds > 0) {
     RunTimerLoop("timer loop, empty tick", seconds, [] {});
     RunTimerLoop("timer loop, whole tick", seconds, [&] { cycle.Tick(); });
-    RunTimerLoop("timer loop, minimal stamper's tick", seconds, [&] {
-      HWND window = GetForegroundWindow();
-      wchar_t text[512] = {};
-      GetWindowTextW(window, text, 512);
-      SetWindowTextW(window, (std::wstring(text) + L" [stamp]").c_str());
-    });
+    RunTimerLoop("timer loop, minimal stamper's tick", seconds, minimalTick);
   }
   writer.ApplyTitle(0);
   return 0;
