@@ -11,6 +11,7 @@
 #include "platform/win32/process_win32.h"
 #include "process/window_process_path.h"
 #include "support/paths.h"
+#include "support/testing/fake_host.h"
 
 namespace lartsen::win32 {
 namespace {
@@ -65,24 +66,15 @@ std::u16string FileNameLower(const std::u16string& path) {
   return name;
 }
 
-// A host that reports the 9x family, to drive the snapshot route on an NT host.
-class Forced9xHost : public HostPort {
- public:
-  bool IsHostWin9x() override { return true; }
-  bool IsHostWinNT() override { return false; }
-  bool IsHostWin95() override { return false; }
-  bool IsHostWinNT40() override { return false; }
-  bool IsHostWinNT351() override { return false; }
-};
-
 class ProcessWin32Test : public ::testing::Test {
  protected:
   void SetUp() override {
+    forced9x.win9x = true;
     ASSERT_NE(helper.window(), 0u) << "helper program did not show its window";
   }
   HelperProcess helper;
   HostWin32 realHost;
-  Forced9xHost forced9x;
+  FakeHost forced9x;  // reports the 9x family, to drive the snapshot route on an NT host
 };
 
 TEST_F(ProcessWin32Test, EachRouteNamesTheHelpersExecutable) {

@@ -4,12 +4,13 @@
 #include <windows.h>
 
 #include <string>
-#include <utility>
 
 #include "platform/win32/collation_win32.h"
 #include "platform/win32/list_reader_win32.h"
 #include "rules/conditions.h"
 #include "rules/like_text.h"
+#include "support/testing/fake_environment.h"
+#include "support/testing/fake_messages.h"
 
 namespace lartsen::win32 {
 namespace {
@@ -28,23 +29,6 @@ TEST(Win32Collation, RangesFollowTheUserLocale) {
   EXPECT_LT(order.Compare(u'-', u'a'), 0);  // string sort: the hyphen is not ignored
   EXPECT_EQ(order.Compare(u'Я', u'я'), 0);
 }
-
-class FolderEnvironment final : public EnvironmentPort {
- public:
-  explicit FolderEnvironment(std::u16string folder) : folder_(std::move(folder)) {}
-  std::u16string ProgramFolder() override { return folder_; }
-  bool IsInIDE() override { return false; }
-  std::u16string GetSpecialFolder(int) override { return folder_ + u"\\appdata"; }
-  std::u16string GetFullFileName(std::u16string_view path) override { return std::u16string(path); }
-
- private:
-  std::u16string folder_;
-};
-
-class NoMessages final : public MessagePort {
- public:
-  void ShowMessage(std::u16string_view text, unsigned) override { ADD_FAILURE() << "unexpected message of " << text.size(); }
-};
 
 std::u16string TempFolder() {
   wchar_t buffer[MAX_PATH + 1] = {};
@@ -84,10 +68,12 @@ TEST(Win32RulesFiles, Utf16AndAnsiFilesGiveCyrillicPatterns) {
   Win32FileReader files;
   Win32AnsiDecoder ansi;
   ListReader reader(files, ansi);
-  FolderEnvironment environment(folder);
-  NoMessages messages;
+  FakeEnvironment environment(folder);
+  environment.appData = folder + u"\\appdata";
+  FakeMessages messages;
   ConditionsTable table;
   ConditionsLoader(table, environment, reader, messages).LoadConditions();
+  EXPECT_TRUE(messages.shown.empty());
 
   ASSERT_EQ(table.Conditions.size(), 2u);
   const CharacterOrder& order = UserCharacterOrder();

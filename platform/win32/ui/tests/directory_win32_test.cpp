@@ -10,32 +10,11 @@
 #include "platform/win32/ui/ansi_text.h"
 #include "platform/win32/ui/file_system_win32.h"
 #include "platform/win32/ui/shell_win32.h"
+#include "support/testing/fake_host.h"
 #include "support/text.h"
 
 namespace lartsen::win32 {
 namespace {
-
-class NtHost : public HostPort {
- public:
-  bool IsHostWin9x() override { return false; }
-  bool IsHostWinNT() override { return true; }
-  bool IsHostWin95() override { return false; }
-  bool IsHostWinNT40() override { return false; }
-  bool IsHostWinNT351() override { return false; }
-};
-
-class FullPaths : public EnvironmentPort {
- public:
-  std::u16string ProgramFolder() override { return u""; }
-  bool IsInIDE() override { return false; }
-  std::u16string GetSpecialFolder(int) override { return u""; }
-  std::u16string GetFullFileName(std::u16string_view path) override {
-    const std::wstring in(path.begin(), path.end());
-    wchar_t buffer[32768];
-    const DWORD length = GetFullPathNameW(in.c_str(), 32768, buffer, nullptr);
-    return std::u16string(buffer, buffer + length);
-  }
-};
 
 std::u16string U16(const std::wstring& text) { return std::u16string(text.begin(), text.end()); }
 
@@ -77,9 +56,9 @@ class DirectoryOnDisk : public ::testing::Test {
   }
 
   FileSystem fs;
-  NtHost host;
-  FullPaths env;
-  ComplexDirectory dirs{fs, host, env};
+  FakeHost host;  // an NT host: the wide route unless a call asks for the single-byte one
+  EnvironmentWin32 environment;  // the program's own absolute forms (GetFullPathNameW)
+  ComplexDirectory dirs{fs, host, environment};
   std::wstring root;
 };
 
@@ -118,14 +97,7 @@ TEST_F(DirectoryOnDisk, SingleByteRouteRefusesNamesTheCodePageCannotHold) {
   EXPECT_EQ(IsDirectory(root + L"\\???"), false);
 }
 
-// The program's own absolute forms (GetFullPathNameW), not a stand-in.
-class DirectoryThroughTheProgramsEnvironment : public DirectoryOnDisk {
- protected:
-  EnvironmentWin32 programEnvironment;
-  ComplexDirectory programDirs{fs, host, programEnvironment};
-};
-
-TEST_F(DirectoryThroughTheProgramsEnvironment, NothingAndDriveRootsAreRefusedWithoutAnError) {
+TEST_F(DirectoryOnDisk, NothingAndDriveRootsAreRefusedWithoutAnError) {
   wchar_t current[MAX_PATH];
   ASSERT_GT(GetCurrentDirectoryW(MAX_PATH, current), 2u);
   const std::u16string drive(current, current + 2);  // "C:"
@@ -133,16 +105,16 @@ TEST_F(DirectoryThroughTheProgramsEnvironment, NothingAndDriveRootsAreRefusedWit
                                      drive + u"\\\\", drive + u"\\..", std::u16string(u"\\"),
                                      std::u16string(u"/")}) {
     bool created = true;
-    EXPECT_NO_THROW(created = programDirs.CreateComplexDirectory(path, true)) << ToUtf8(path);
+    EXPECT_NO_THROW(created = dirs.CreateComplexDirectory(path, true)) << ToUtf8(path);
     EXPECT_FALSE(created) << ToUtf8(path);
   }
 }
 
-TEST_F(DirectoryThroughTheProgramsEnvironment, RelativePathsResolveAgainstTheCurrentFolder) {
+TEST_F(DirectoryOnDisk, RelativePathsResolveAgainstTheCurrentFolder) {
   wchar_t previous[MAX_PATH];
   ASSERT_GT(GetCurrentDirectoryW(MAX_PATH, previous), 0u);
   ASSERT_TRUE(SetCurrentDirectoryW(root.c_str()));
-  const bool created = programDirs.CreateComplexDirectory(u"rel/sub/", true);
+  const bool created = dirs.CreateComplexDirectory(u"rel/sub/", true);
   SetCurrentDirectoryW(previous);
   EXPECT_TRUE(created);
   EXPECT_TRUE(IsDirectory(root + L"\\rel\\sub"));
