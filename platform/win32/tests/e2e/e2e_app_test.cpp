@@ -88,12 +88,9 @@ class ResidentProgramTest : public testing::Test {
   std::vector<Process> helpers;
 
   void SetUp() override {
-    wchar_t temp[MAX_PATH];
-    GetTempPathW(MAX_PATH, temp);
-    folder = std::wstring(temp) + L"lartsen-e2e-" + std::to_wstring(GetCurrentProcessId());
-    CreateDirectoryW(folder.c_str(), nullptr);
-    program = folder + L"\\Lartsen.exe";
-    ASSERT_TRUE(CopyFileW((OwnFolder() + L"\\Lartsen.exe").c_str(), program.c_str(), FALSE));
+    const bool copied = CopyProgramToOwnFolder(L"lartsen-e2e-", program);
+    folder = lartsen::e2e::Folder(program);
+    ASSERT_TRUE(copied);
     HANDLE file = CreateFileW((folder + L"\\Conditions.INI").c_str(), GENERIC_WRITE, 0, nullptr,
                               CREATE_ALWAYS, 0, nullptr);
     ASSERT_NE(file, INVALID_HANDLE_VALUE);

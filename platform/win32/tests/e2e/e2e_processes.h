@@ -32,6 +32,18 @@ inline std::wstring OwnFolder() {
   return Folder(path);
 }
 
+// Copies Lartsen.exe, as built beside the test, alone into a new folder of the temporary folder
+// named with that prefix and the test's process id; `program` is the copy's path. False when the
+// copy failed.
+inline bool CopyProgramToOwnFolder(const wchar_t* prefix, std::wstring& program) {
+  wchar_t temp[MAX_PATH];
+  GetTempPathW(MAX_PATH, temp);
+  const std::wstring folder = std::wstring(temp) + prefix + std::to_wstring(GetCurrentProcessId());
+  CreateDirectoryW(folder.c_str(), nullptr);
+  program = folder + L"\\Lartsen.exe";
+  return CopyFileW((OwnFolder() + L"\\Lartsen.exe").c_str(), program.c_str(), FALSE) != FALSE;
+}
+
 // The title as another process sees it; a hung window does not hang the test.
 inline std::wstring Title(HWND hwnd) {
   wchar_t text[512] = {};

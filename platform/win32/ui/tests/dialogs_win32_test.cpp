@@ -7,12 +7,15 @@
 #include <atomic>
 #include <cstdlib>
 #include <functional>
+#include <initializer_list>
 #include <string>
 #include <thread>
+#include <utility>
 #include <vector>
 
 #include "platform/win32/ui/about_dialog_win32.h"
 #include "platform/win32/ui/dialog_layout.h"
+#include "platform/win32/ui/tests/dialog_driving.h"
 #include "platform/win32/ui/settings_dialog_win32.h"
 #include "platform/win32/ui/version_block.h"
 #include "support/ole_date.h"
@@ -21,45 +24,12 @@
 #include "support/testing/fake_environment.h"
 #include "support/testing/fake_memory.h"
 #include "support/testing/fake_random.h"
+#include "support/testing/fake_shell.h"
 
 namespace lartsen::win32 {
 namespace {
 
-const wchar_t kBoxCaption[] = L"Korvel - Ларцен";
-
-class RecordingShell : public ShellPort {
- public:
-  std::atomic<int> opens{0};
-  WindowHandle GetActiveWindow() override { return 0; }
-  bool OpenDocument(WindowHandle, std::u16string_view, std::u16string_view) override {
-    ++opens;
-    return false;
-  }
-};
-
-// Polls for a top-level dialog-class window with the caption, up to five seconds.
-HWND WaitForWindow(const wchar_t* caption) {
-  for (int i = 0; i < 500; ++i) {
-    HWND w = FindWindowW(L"#32770", caption);
-    if (w != nullptr && IsWindowVisible(w)) return w;
-    Sleep(10);
-  }
-  return nullptr;
-}
-
-BOOL CALLBACK CollectStaticText(HWND child, LPARAM out) {
-  wchar_t kind[32] = {};
-  GetClassNameW(child, kind, 32);
-  if (_wcsicmp(kind, L"Static") != 0) return TRUE;
-  wchar_t text[2048] = {};
-  GetWindowTextW(child, text, 2048);
-  auto* collected = reinterpret_cast<std::wstring*>(out);
-  if (wcslen(text) > collected->size()) *collected = text;
-  return TRUE;
-}
-
-// Reads the text of the next message box and closes it with its OK button.
-std::wstring TakeMessageBox(const char* screenshot = nullptr);
+using namespace driving;
 
 // Saves the screen as a BMP when LARTSEN_SCREENSHOTS names a folder (for a person to look at).
 void Screenshot(const char* name) {
@@ -92,25 +62,13 @@ void Screenshot(const char* name) {
   ReleaseDC(nullptr, screen);
 }
 
-std::wstring TakeMessageBox(const char* screenshot) {
-  HWND box = WaitForWindow(kBoxCaption);
-  if (box == nullptr) return L"<no message box>";
-  Screenshot(screenshot);
-  std::wstring text;
-  EnumChildWindows(box, CollectStaticText, reinterpret_cast<LPARAM>(&text));
-  PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
-  for (int i = 0; i < 500 && IsWindow(box); ++i) Sleep(10);
-  return text;
-}
-
-void Click(HWND dialog, int id) {
-  PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
-}
-
-std::wstring ItemText(HWND dialog, int id) {
-  wchar_t text[512] = {};
-  GetDlgItemTextW(dialog, id, text, 512);
-  return text;
+// Types each text into its box, presses the button and gives back the text of the message box
+// that answers (with a screenshot of it under that name).
+std::wstring Answer(HWND dialog, std::initializer_list<std::pair<int, const wchar_t*>> texts, int button,
+                    const char* screenshot = nullptr) {
+  for (auto [id, text] : texts) SetDlgItemTextW(dialog, id, text);
+  Click(dialog, button);
+  return TakeMessageBox([=] { Screenshot(screenshot); });
 }
 
 class SettingsDialogOnScreen : public ::testing::Test {
@@ -120,7 +78,7 @@ class SettingsDialogOnScreen : public ::testing::Test {
   testing::FakeRandom random;
   testing::NoMemory memory;
   FakeEnvironment folder{u"C:\\no-such-folder-lartsen"};
-  RecordingShell shell;
+  FakeShell shell;
   std::vector<std::u16string> writes;
   SettingsDialogServices services{settings, BuiltinLocale("en-US"), clock, random, memory, folder, shell,
                                   [this] { return std::make_unique<testing::RecordingStore>(writes); }};
@@ -129,7 +87,7 @@ class SettingsDialogOnScreen : public ::testing::Test {
   // dialog's window. If the script leaves the dialog open, it is cancelled.
   void Run(const std::function<void(HWND)>& script) {
     std::thread watcher([&] {
-      HWND dialog = WaitForWindow(kSettingsCaption);
+      HWND dialog = WaitForDialog(kSettingsCaption);
       if (dialog == nullptr) return;
       script(dialog);
       for (int i = 0; i < 300 && IsWindow(dialog); ++i) Sleep(10);
@@ -164,7 +122,7 @@ TEST_F(SettingsDialogOnScreen, AskedAgainWhileOpenItDoesNotStackASecondDialog) {
   nestedDialog = &dialog;
   int windows = 0;
   std::thread watcher([&] {
-    HWND open = WaitForWindow(kSettingsCaption);
+    HWND open = WaitForDialog(kSettingsCaption);
     if (open == nullptr) return;
     for (int i = 0; i < 300 && nestedReturns.load() == 0; ++i) Sleep(10);
     EnumWindows(CountSettingsWindows, reinterpret_cast<LPARAM>(&windows));
@@ -237,16 +195,10 @@ TEST_F(SettingsDialogOnScreen, LayoutCaptionsAndTabOrder) {
 TEST_F(SettingsDialogOnScreen, RejectedValuesKeepItOpenUntilValidOnesAreSaved) {
   std::vector<std::wstring> boxes;
   Run([&](HWND dialog) {
-    SetDlgItemTextW(dialog, kRefreshRateBox, L"abc");
-    Click(dialog, IDOK);
-    boxes.push_back(TakeMessageBox("settings-invalid-rate"));
-    SetDlgItemTextW(dialog, kRefreshRateBox, L"60001");
-    Click(dialog, IDOK);
-    boxes.push_back(TakeMessageBox());
-    SetDlgItemTextW(dialog, kRefreshRateBox, L" 250 ");
-    SetDlgItemTextW(dialog, kTimeFormatBox, L"0.00");  // a number format is no time format
-    Click(dialog, IDOK);
-    boxes.push_back(TakeMessageBox());
+    boxes.push_back(Answer(dialog, {{kRefreshRateBox, L"abc"}}, IDOK, "settings-invalid-rate"));
+    boxes.push_back(Answer(dialog, {{kRefreshRateBox, L"60001"}}, IDOK));
+    // A number format is no time format.
+    boxes.push_back(Answer(dialog, {{kRefreshRateBox, L" 250 "}, {kTimeFormatBox, L"0.00"}}, IDOK));
     EXPECT_TRUE(IsWindow(dialog));
     SetDlgItemTextW(dialog, kTimeFormatBox, L"hh:nn:ss");
     SetDlgItemTextW(dialog, kTitlePatternBox, L"<%time%>");
@@ -277,15 +229,9 @@ TEST_F(SettingsDialogOnScreen, CancelChangesNothing) {
 TEST_F(SettingsDialogOnScreen, PreviewsShowFiveSamplesOrTheirErrorHeading) {
   std::vector<std::wstring> boxes;
   Run([&](HWND dialog) {
-    SetDlgItemTextW(dialog, kTimeFormatBox, L"yyyy");
-    Click(dialog, kPreviewTimeFormatButton);
-    boxes.push_back(TakeMessageBox("settings-preview"));
-    SetDlgItemTextW(dialog, kTitlePatternBox, L"<%time%>");
-    Click(dialog, kPreviewTitlePatternButton);
-    boxes.push_back(TakeMessageBox());
-    SetDlgItemTextW(dialog, kTimeFormatBox, L"0.00");
-    Click(dialog, kPreviewTitlePatternButton);
-    boxes.push_back(TakeMessageBox());
+    boxes.push_back(Answer(dialog, {{kTimeFormatBox, L"yyyy"}}, kPreviewTimeFormatButton, "settings-preview"));
+    boxes.push_back(Answer(dialog, {{kTitlePatternBox, L"<%time%>"}}, kPreviewTitlePatternButton));
+    boxes.push_back(Answer(dialog, {{kTimeFormatBox, L"0.00"}}, kPreviewTitlePatternButton));
     Click(dialog, IDCANCEL);
   });
   ASSERT_EQ(boxes.size(), 3u);
@@ -303,14 +249,14 @@ TEST_F(SettingsDialogOnScreen, F1InATextBoxOpensTheReadMe) {
     box = TakeMessageBox();
     Click(dialog, IDCANCEL);
   });
-  EXPECT_EQ(shell.opens.load(), 1);
+  EXPECT_EQ(shell.opened.size(), 1u);
   EXPECT_EQ(box, L"Не удаётся открыть файл ReadMe.TXT");
 }
 
 TEST(AboutDialogOnScreen, ShowsTitleAndCreditAndClosesWithOk) {
   std::wstring title, credit;
   std::thread watcher([&] {
-    HWND dialog = WaitForWindow(kAboutCaption);
+    HWND dialog = WaitForDialog(kAboutCaption);
     if (dialog == nullptr) return;
     Screenshot("about");
     title = ItemText(dialog, kAboutTitle);
