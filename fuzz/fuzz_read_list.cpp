@@ -7,22 +7,13 @@
 
 #include "rules/list_reader.h"
 #include "rules/portable_ansi.h"
-
-namespace {
-
-class OneFile final : public lartsen::FileReadPort {
- public:
-  std::optional<std::string> ReadFileBytes(std::u16string_view) override { return bytes; }
-  std::string bytes;
-};
-
-}  // namespace
+#include "rules/tests/fake_files.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  OneFile file;
-  file.bytes.assign(reinterpret_cast<const char*>(data), size);
+  lartsen::FakeFiles files;
+  files.files[u"rules.ini"].assign(reinterpret_cast<const char*>(data), size);
   lartsen::PortableAnsiDecoder ansi;
-  lartsen::ListReader reader(file, ansi);
+  lartsen::ListReader reader(files, ansi);
   const auto lines = reader.ReadList(u"rules.ini", u";", true, true, 0, 0);
   if (!lines) std::abort();
   for (const std::u16string& line : *lines) {
