@@ -12,16 +12,11 @@ namespace {
 constexpr UINT_PTR kLifetimeTimer = 1;
 
 LRESULT CALLBACK HelperProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  switch (message) {
-    case WM_TIMER:
-      DestroyWindow(window);
-      return 0;
-    case WM_DESTROY:
-      PostQuitMessage(0);
-      return 0;
-    default:
-      return DefWindowProcW(window, message, wParam, lParam);
+  if (message == WM_TIMER) {
+    DestroyWindow(window);
+    return 0;
   }
+  return lartsen::win32::helper::EndWithWindow(window, message, wParam, lParam);
 }
 
 }  // namespace

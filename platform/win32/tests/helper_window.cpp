@@ -22,11 +22,8 @@ LRESULT CALLBACK HelperProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
     case WM_APP + 2:
       Sleep(static_cast<DWORD>(wParam));
       return 0;
-    case WM_DESTROY:
-      PostQuitMessage(0);
-      return 0;
     default:
-      return DefWindowProcW(hwnd, message, wParam, lParam);
+      return lartsen::win32::helper::EndWithWindow(hwnd, message, wParam, lParam);
   }
 }
 

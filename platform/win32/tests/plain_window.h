@@ -34,6 +34,15 @@ inline HWND CreatePlainWindow(HINSTANCE instance, WNDPROC procedure, const Plain
                          window.width, window.height, nullptr, nullptr, instance, window.parameter);
 }
 
+// What a helper's procedure leaves to the system, but for the quit message when its window goes.
+inline LRESULT EndWithWindow(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_DESTROY) {
+    PostQuitMessage(0);
+    return 0;
+  }
+  return DefWindowProcW(window, message, wParam, lParam);
+}
+
 // Translates and dispatches this thread's messages until the helper posts its quit message.
 inline void RunMessageLoop() {
   MSG message;

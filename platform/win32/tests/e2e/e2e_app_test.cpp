@@ -18,14 +18,6 @@ namespace {
 
 using namespace lartsen::e2e;
 
-constexpr wchar_t kAppGuid[] = L"{7D6F2105-7E08-4565-ABFE-7C4F127C890A}";
-constexpr wchar_t kSettingsKey[] = L"Software\\Nerrowind\\Ларцен";
-constexpr wchar_t kRunKey[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Run";
-constexpr WPARAM kExitCommand = 1099;
-constexpr WPARAM kAutoStartCommand = 1014;
-constexpr WPARAM kSettingsCommand = 1011;
-constexpr WPARAM kAboutCommand = 2002;
-
 // The rules: no window of the helper's class is left alone unless its title says so.
 constexpr char kConditions[] =
     "; rules of the end-to-end runs\r\n"

@@ -14,6 +14,14 @@
 
 namespace lartsen::e2e {
 
+// The resident program as other processes meet it: the title of its hidden main window, its
+// settings key, the list of programs the system starts at logon, and its menu's commands.
+inline constexpr wchar_t kAppGuid[] = L"{7D6F2105-7E08-4565-ABFE-7C4F127C890A}";
+inline constexpr wchar_t kSettingsKey[] = L"Software\\Nerrowind\\Ларцен";
+inline constexpr wchar_t kRunKey[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+inline constexpr WPARAM kSettingsCommand = 1011, kOptionalCommand = 1012, kSamplesCommand = 1013,
+                        kAutoStartCommand = 1014, kExitCommand = 1099, kReadMeCommand = 2000, kAboutCommand = 2002;
+
 inline bool WaitUntil(const std::function<bool()>& condition, int timeoutMs = 10000) {
   auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
   while (std::chrono::steady_clock::now() < end) {

@@ -29,11 +29,7 @@ LRESULT CALLBACK HelperProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
     SaveCount();
     return 0;
   }
-  if (message == WM_DESTROY) {
-    PostQuitMessage(0);
-    return 0;
-  }
-  return DefWindowProcW(hwnd, message, wParam, lParam);
+  return lartsen::win32::helper::EndWithWindow(hwnd, message, wParam, lParam);
 }
 
 }  // namespace

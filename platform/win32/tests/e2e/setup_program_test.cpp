@@ -14,10 +14,7 @@
 namespace lartsen::e2e {
 namespace {
 
-constexpr wchar_t kAppGuid[] = L"{7D6F2105-7E08-4565-ABFE-7C4F127C890A}";
 constexpr wchar_t kUninstallKey[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Lartsen";
-constexpr wchar_t kRunKey[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Run";
-constexpr wchar_t kSettingsKey[] = L"Software\\Nerrowind\\Ларцен";
 constexpr const wchar_t* kInstalledFiles[] = {L"Lartsen.exe", L"ReadMe.TXT", L"Conditions.INI",
                                               L"Conditions.Optional.INI", L"Uninstall.exe"};
 // The user's own rules: nothing the test shows is left alone.

@@ -16,14 +16,6 @@ namespace {
 using namespace lartsen::e2e;
 using namespace lartsen::win32::driving;
 
-constexpr wchar_t kAppGuid[] = L"{7D6F2105-7E08-4565-ABFE-7C4F127C890A}";
-constexpr wchar_t kSettingsKey[] = L"Software\\Nerrowind\\Ларцен";
-constexpr WPARAM kSettingsCommand = 1011;
-constexpr WPARAM kOptionalCommand = 1012;
-constexpr WPARAM kSamplesCommand = 1013;
-constexpr WPARAM kExitCommand = 1099;
-constexpr WPARAM kReadMeCommand = 2000;
-constexpr WPARAM kAboutCommand = 2002;
 constexpr int kAboutTitle = 202;
 // Control ids of the settings dialog.
 constexpr int kRefreshRateBox = 101, kTimeFormatBox = 103, kPreviewTimeFormatButton = 105;
