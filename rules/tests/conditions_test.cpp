@@ -7,7 +7,7 @@
 
 #include "rules/conditions.h"
 #include "rules/portable_ansi.h"
-#include "rules/tests/fake_files.h"
+#include "rules/testing/fake_files.h"
 #include "support/testing/fake_environment.h"
 #include "support/testing/fake_messages.h"
 
