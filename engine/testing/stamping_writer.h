@@ -1,4 +1,4 @@
-// A title writer with its formatter and fake surroundings, for tests that stamp real windows.
+// A title writer with its formatter and fake surroundings, for tests that stamp windows.
 #pragma once
 
 #include <string>
