@@ -30,9 +30,7 @@ class FakeFileSystem : public FileSystemPort {
   // The creation calls alone, in order.
   std::vector<std::string> Created() const {
     std::vector<std::string> made;
-    for (const auto& c : calls) {
-      if (c.starts_with("mkdir")) made.push_back(c);
-    }
+    for (const auto& c : calls) if (c.starts_with("mkdir")) made.push_back(c);
     return made;
   }
 
