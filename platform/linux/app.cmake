@@ -3,7 +3,7 @@ find_package(Qt6 REQUIRED COMPONENTS Widgets)
 
 add_library(lartsen_linux_app STATIC)
 lartsen_sources(lartsen_linux_app app tray_window message_boxes_qt shell_qt signal_pipe x11_watch
-  program_parts placeholder_dialogs)
+  program_parts placeholder_dialogs refresh_timer_qt)
 target_link_libraries(lartsen_linux_app PUBLIC lartsen_linux Qt6::Widgets)
 target_compile_definitions(lartsen_linux_app PRIVATE LARTSEN_VERSION="${PROJECT_VERSION}")
 lartsen_warnings(lartsen_linux_app)
@@ -45,3 +45,6 @@ add_test(NAME lartsen_needs_x11
   COMMAND sh -c "env -u DISPLAY WAYLAND_DISPLAY=wayland-0 \"$0\"; echo \"status=$?\"" $<TARGET_FILE:lartsen>)
 set_tests_properties(lartsen_needs_x11 PROPERTIES LABELS native
   PASS_REGULAR_EXPRESSION "^lartsen: [^\n]*X11[^\n]*\nstatus=1\n$")
+
+lartsen_add_gtest(linux_app_tests SOURCES ${CMAKE_CURRENT_LIST_DIR}/tests/refresh_timer_qt_test.cpp
+  LIBS lartsen_linux_app NO_MAIN LABELS linux)
