@@ -1,4 +1,4 @@
-// Ports of the main form to its window, the rules and the stamping engine.
+// Ports of the main form: its window, the rules, the stamping engine, the dialogs and autostart.
 #pragma once
 
 #include <string_view>
@@ -40,6 +40,29 @@ class StampingPort {
   // At start, before the first refresh: gives back its own title to a window that a process
   // ended without warning left stamped. Ports that keep no journal have nothing to do.
   virtual void RestoreLeftStamp() {}
+};
+
+// The settings dialog: a fresh dialog for each showing, modal, returns when it has closed.
+class SettingsDialogPort {
+ public:
+  virtual ~SettingsDialogPort() = default;
+  virtual void ShowModal() = 0;
+};
+
+// The About dialog.
+class AboutPort {
+ public:
+  virtual ~AboutPort() = default;
+  virtual void ShowAbout() = 0;
+};
+
+// Starting the program when the user logs on, kept under the program's identifier.
+class AutoStartPort {
+ public:
+  virtual ~AutoStartPort() = default;
+  virtual bool IsAutoStartEnabled(std::u16string_view key) = 0;
+  virtual void EnableAutoStart(std::u16string_view key) = 0;
+  virtual void DisableAutoStart(std::u16string_view key) = 0;
 };
 
 }  // namespace lartsen

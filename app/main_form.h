@@ -5,7 +5,6 @@
 
 #include "app/app_ports.h"
 #include "app/menu_model.h"
-#include "app/ui_ports.h"
 #include "settings/settings.h"
 #include "settings/settings_store.h"
 #include "support/message_port.h"

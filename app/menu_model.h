@@ -18,17 +18,12 @@ struct MenuItem {
   MenuItemKind Kind;
 };
 
-// Item indices of the two state lines and of the commands the program handles itself.
-inline constexpr int kReloadIndex = 1;
-inline constexpr int kRuleCountIndex = 2;
-inline constexpr int kSettingsIndex = 11;
-inline constexpr int kOptionalConditionsIndex = 12;
-inline constexpr int kOptionalSamplesIndex = 13;
-inline constexpr int kAutoStartIndex = 14;
-inline constexpr int kHelpSubmenuIndex = 21;
-inline constexpr int kExitIndex = 99;
-inline constexpr int kReadMeIndex = 0;
-inline constexpr int kAboutIndex = 2;
+// Item indices in the context menu and in the help submenu: the two state lines and the commands
+// the program handles itself.
+enum ContextItemIndex : int {
+  kReloadIndex = 1, kRuleCountIndex = 2, kSettingsIndex = 11, kOptionalConditionsIndex = 12,
+  kOptionalSamplesIndex = 13, kAutoStartIndex = 14, kHelpSubmenuIndex = 21, kExitIndex = 99 };
+enum HelpItemIndex : int { kReadMeIndex = 0, kAboutIndex = 2 };
 
 // Command ids of the platform menu: the item array's base plus the item's index.
 inline constexpr int kContextCommandBase = 1000;

@@ -20,6 +20,32 @@ function(lartsen_windows_static target)
   endif()
 endfunction()
 
+# lartsen_add_program(name [GUI] [WIDE_MAIN] SOURCES ... [LIBS ...]): a program or helper with the
+# project's warnings; on Windows linked statically, GUI for the windows subsystem, WIDE_MAIN for a
+# wWinMain or wmain entry point.
+function(lartsen_add_program name)
+  cmake_parse_arguments(P "GUI;WIDE_MAIN" "" "SOURCES;LIBS" ${ARGN})
+  if(P_GUI AND WIN32)
+    add_executable(${name} WIN32 ${P_SOURCES})
+  else()
+    add_executable(${name} ${P_SOURCES})
+  endif()
+  target_link_libraries(${name} PRIVATE ${P_LIBS})
+  lartsen_warnings(${name})
+  lartsen_windows_static(${name})
+  if(P_WIDE_MAIN AND WIN32)
+    target_link_options(${name} PRIVATE -municode)
+  endif()
+endfunction()
+
+# lartsen_sources(target folder name...): adds folder/name.cpp, beside the calling list file, to
+# a platform library.
+function(lartsen_sources target folder)
+  foreach(name IN LISTS ARGN)
+    target_sources(${target} PRIVATE ${CMAKE_CURRENT_LIST_DIR}/${folder}/${name}.cpp)
+  endforeach()
+endfunction()
+
 # lartsen_core_layer(name lower...): the static library lartsen_<name> of one core folder,
 # linked to the libraries of the rows below it.
 function(lartsen_core_layer name)

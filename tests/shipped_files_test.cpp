@@ -9,10 +9,11 @@
 #include <string>
 #include <vector>
 
-#include "rules/conditions.h"
-#include "rules/like_text.h"
 #include "rules/list_reader.h"
 #include "rules/portable_ansi.h"
+#include "rules/testing/fake_files.h"
+#include "rules/testing/loaded_rules.h"
+#include "support/testing/fake_environment.h"
 #include "support/text.h"
 
 namespace lartsen {
@@ -25,57 +26,25 @@ std::string ReadShipped(const std::string& name) {
   return bytes.str();
 }
 
-// The program folder holds the shipped Conditions.INI; no debug or per-user file exists.
-class ShippedFolder : public EnvironmentPort, public FileReadPort {
- public:
-  std::u16string ProgramFolder() override { return u"C:\\Lartsen"; }
-  bool IsInIDE() override { return false; }
-  std::u16string GetSpecialFolder(int) override { return u"C:\\AppData"; }
-  std::u16string GetFullFileName(std::u16string_view path) override { return std::u16string(path); }
-  std::optional<std::string> ReadFileBytes(std::u16string_view path) override {
-    if (path == u"C:\\Lartsen\\Conditions.INI") return mainFile ? *mainFile : ReadShipped("Conditions.INI");
-    return std::nullopt;
-  }
-  std::optional<std::string> mainFile;  // in place of the shipped one
-};
-
-class NoMessages : public MessagePort {
- public:
-  int shown = 0;
-  void ShowMessage(std::u16string_view, unsigned) override { ++shown; }
-};
-
-bool Matches(const ConditionsTable& table, std::u16string_view className, std::u16string_view title,
-             std::u16string_view exe) {
-  const std::u16string_view facts[3] = {className, title, exe};
-  for (const auto& rule : table.Conditions) {
-    bool all = true;
-    for (int c = 0; c < 3 && all; ++c) {
-      if (rule[c] != u"*") all = LikeText(facts[c], rule[c]);
-    }
-    if (all) return true;
-  }
-  return false;
-}
+// The program folder holds the main rules file; no debug or per-user file exists.
+const std::u16string kMainFile = u"C:\\Lartsen\\Conditions.INI";
 
 TEST(ShippedFiles, DefaultRulesLeaveTheShellAloneAndStampOrdinaryWindows) {
-  ShippedFolder folder;
-  PortableAnsiDecoder ansi;
-  ListReader reader(folder, ansi);
-  NoMessages messages;
-  ConditionsTable table;
-  ConditionsLoader(table, folder, reader, messages).LoadConditions();
-  EXPECT_EQ(messages.shown, 0);  // the value count is a multiple of three
-  ASSERT_TRUE(table.ConditionsLoaded);
+  FakeEnvironment environment(u"C:\\Lartsen");
+  FakeFiles files;
+  files.files[kMainFile] = ReadShipped("Conditions.INI");
+  const LoadedRules rules(environment, files);
+  EXPECT_TRUE(rules.messages.shown.empty());  // the value count is a multiple of three
+  ASSERT_TRUE(rules.table.ConditionsLoaded);
   // Looking up the owning process on every tick costs; the defaults never need it.
-  EXPECT_FALSE(table.ConditionColumnsUsed[2]);
+  EXPECT_FALSE(rules.table.ConditionColumnsUsed[2]);
   for (const auto* shell : {u"Progman", u"WorkerW", u"Shell_TrayWnd", u"Shell_SecondaryTrayWnd",
                             u"NotifyIconOverflowWindow", u"Ghost", u"#32768"}) {
-    EXPECT_TRUE(Matches(table, shell, u"", u"explorer.exe")) << ToUtf8(shell);
+    EXPECT_TRUE(rules.Matches(shell, u"", u"explorer.exe")) << ToUtf8(shell);
   }
-  EXPECT_TRUE(Matches(table, u"Button", u"Пуск", u"explorer.exe"));
+  EXPECT_TRUE(rules.Matches(u"Button", u"Пуск", u"explorer.exe"));
   for (const auto* ordinary : {u"Notepad", u"MozillaWindowClass", u"132768", u"Button"}) {
-    EXPECT_FALSE(Matches(table, ordinary, u"Документ - Блокнот", u"notepad.exe")) << ToUtf8(ordinary);
+    EXPECT_FALSE(rules.Matches(ordinary, u"Документ - Блокнот", u"notepad.exe")) << ToUtf8(ordinary);
   }
 }
 
@@ -133,52 +102,43 @@ std::vector<std::array<std::u16string, 3>> ExampleRules() {
   return rules;
 }
 
-struct Facts {
-  std::u16string className, title, exe;
-};
-struct Claims {
-  std::vector<Facts> matches, misses;
-};
+// Splits "class|title|exe" into its three values.
+std::array<std::u16string, 3> Fields(const std::u16string& window) {
+  const std::size_t first = window.find(u'|'), second = window.find(u'|', first + 1);
+  return {window.substr(0, first), window.substr(first + 1, second - first - 1), window.substr(second + 1)};
+}
 
 TEST(ShippedFiles, EveryExampleRuleMatchesWhatItsDescriptionSays) {
-  // What each example says it matches, and windows close to it that it must not match.
+  // What each example says it matches, and windows close to it that it must not match, all
+  // written as class|title|exe.
+  struct Claims {
+    std::vector<std::u16string> matches, misses;
+  };
   const std::map<std::u16string, Claims> claims = {
       {u"*|*|notepad.exe",
-       {{{u"Notepad", u"Безымянный - Блокнот", u"notepad.exe"}, {u"Edit", u"", u"NOTEPAD.EXE"}},
-        {{u"Notepad", u"Безымянный - Блокнот", u"notepad++.exe"}, {u"Notepad", u"", u"mynotepad.exe"}}}},
-      {u"Notepad|*|*",
-       {{{u"Notepad", u"x", u"notepad.exe"}, {u"NOTEPAD", u"", u""}},
-        {{u"Notepad++", u"x", u"notepad++.exe"}, {u"MyNotepad", u"", u""}}}},
+       {{u"Notepad|Безымянный - Блокнот|notepad.exe", u"Edit||NOTEPAD.EXE"},
+        {u"Notepad|Безымянный - Блокнот|notepad++.exe", u"Notepad||mynotepad.exe"}}},
+      {u"Notepad|*|*", {{u"Notepad|x|notepad.exe", u"NOTEPAD||"}, {u"Notepad++|x|notepad++.exe", u"MyNotepad||"}}},
       {u"ConsoleWindowClass|*|*",
-       {{{u"ConsoleWindowClass", u"Командная строка", u"conhost.exe"}},
-        {{u"ConsoleWindowClass2", u"", u""}, {u"CASCADIA_HOSTING_WINDOW_CLASS", u"", u""}}}},
-      {u"Afx:*|*|*",
-       {{{u"Afx:00400000:8:00010003:00000000:00000000", u"", u""}, {u"afx:", u"", u""}},
-        {{u"MyAfx:1", u"", u""}, {u"Afx", u"", u""}}}},
+       {{u"ConsoleWindowClass|Командная строка|conhost.exe"},
+        {u"ConsoleWindowClass2||", u"CASCADIA_HOSTING_WINDOW_CLASS||"}}},
+      {u"Afx:*|*|*", {{u"Afx:00400000:8:00010003:00000000:00000000||", u"afx:||"}, {u"MyAfx:1||", u"Afx||"}}},
       {u"*|*Презентация*|*",
-       {{{u"x", u"Презентация1 - PowerPoint", u""}, {u"x", u"Годовая ПРЕЗЕНТАЦИЯ", u""}},
-        {{u"x", u"Презентации - PowerPoint", u""}, {u"x", u"", u""}}}},
+       {{u"x|Презентация1 - PowerPoint|", u"x|Годовая ПРЕЗЕНТАЦИЯ|"}, {u"x|Презентации - PowerPoint|", u"x||"}}},
       {u"*|* - youtube*|*",
-       {{{u"x", u"Котики - YouTube", u""}, {u"x", u"Котики - YouTube — Mozilla Firefox", u""},
-         {u"x", u"Котики - youtube - Google Chrome", u""}},
-        {{u"x", u"YouTube", u""}, {u"x", u"Котики — YouTube", u""}, {u"x", u"Котики -YouTube", u""}}}},
-      {u"*|[]|*", {{{u"x", u"", u""}}, {{u"x", u" ", u""}, {u"x", u"Окно", u""}}}},
+       {{u"x|Котики - YouTube|", u"x|Котики - YouTube — Mozilla Firefox|", u"x|Котики - youtube - Google Chrome|"},
+        {u"x|YouTube|", u"x|Котики — YouTube|", u"x|Котики -YouTube|"}}},
+      {u"*|[]|*", {{u"x||"}, {u"x| |", u"x|Окно|"}}},
       {u"*|Отчёт ####|*",
-       {{{u"x", u"Отчёт 2024", u""}, {u"x", u"отчёт 2025", u""}},
-        {{u"x", u"Отчёт 24", u""}, {u"x", u"Отчёт 20245", u""}, {u"x", u"Отчёт 2024 - Word", u""}}}},
-      {u"*|*|winword.exe",
-       {{{u"OpusApp", u"Документ1 - Word", u"WINWORD.EXE"}}, {{u"OpusApp", u"", u"winword32.exe"}}}},
-      {u"*|*|firefox.exe",
-       {{{u"MozillaWindowClass", u"", u"firefox.exe"}}, {{u"MozillaWindowClass", u"", u"chrome.exe"}}}},
-      {u"*|*|chrome.exe",
-       {{{u"Chrome_WidgetWin_1", u"", u"chrome.exe"}}, {{u"Chrome_WidgetWin_1", u"", u"msedge.exe"}}}},
-      {u"*|*|game*.exe",
-       {{{u"x", u"", u"game.exe"}, {u"x", u"", u"GameLauncher.exe"}},
-        {{u"x", u"", u"mygame.exe"}, {u"x", u"", u"game.exe.bak"}}}},
+       {{u"x|Отчёт 2024|", u"x|отчёт 2025|"}, {u"x|Отчёт 24|", u"x|Отчёт 20245|", u"x|Отчёт 2024 - Word|"}}},
+      {u"*|*|winword.exe", {{u"OpusApp|Документ1 - Word|WINWORD.EXE"}, {u"OpusApp||winword32.exe"}}},
+      {u"*|*|firefox.exe", {{u"MozillaWindowClass||firefox.exe"}, {u"MozillaWindowClass||chrome.exe"}}},
+      {u"*|*|chrome.exe", {{u"Chrome_WidgetWin_1||chrome.exe"}, {u"Chrome_WidgetWin_1||msedge.exe"}}},
+      {u"*|*|game*.exe", {{u"x||game.exe", u"x||GameLauncher.exe"}, {u"x||mygame.exe", u"x||game.exe.bak"}}},
       {u"[#]32770|Свойства:*|explorer.exe",
-       {{{u"#32770", u"Свойства: Документы", u"explorer.exe"}},
-        {{u"#32770", u"Документы", u"explorer.exe"}, {u"132770", u"Свойства: Документы", u"explorer.exe"},
-         {u"#32770", u"Свойства: Документы", u"notepad.exe"}}}},
+       {{u"#32770|Свойства: Документы|explorer.exe"},
+        {u"#32770|Документы|explorer.exe", u"132770|Свойства: Документы|explorer.exe",
+         u"#32770|Свойства: Документы|notepad.exe"}}},
   };
   std::set<std::u16string> seen;
   for (const auto& rule : ExampleRules()) {
@@ -190,21 +150,18 @@ TEST(ShippedFiles, EveryExampleRuleMatchesWhatItsDescriptionSays) {
       continue;
     }
     // The rule as the program reads it from a rules file.
-    ShippedFolder folder;
-    folder.mainFile = ToUtf8(rule[0] + u"\r\n" + rule[1] + u"\r\n" + rule[2] + u"\r\n");
-    PortableAnsiDecoder ansi;
-    ListReader reader(folder, ansi);
-    NoMessages messages;
-    ConditionsTable table;
-    ConditionsLoader(table, folder, reader, messages).LoadConditions();
-    ASSERT_EQ(table.Conditions.size(), 1u) << ToUtf8(key);
-    for (const Facts& f : claim->second.matches) {
-      EXPECT_TRUE(Matches(table, f.className, f.title, f.exe))
-          << ToUtf8(key) << " should match " << ToUtf8(f.className + u"|" + f.title + u"|" + f.exe);
+    FakeEnvironment environment(u"C:\\Lartsen");
+    FakeFiles files;
+    files.files[kMainFile] = ToUtf8(rule[0] + u"\r\n" + rule[1] + u"\r\n" + rule[2] + u"\r\n");
+    const LoadedRules loaded(environment, files);
+    ASSERT_EQ(loaded.table.Conditions.size(), 1u) << ToUtf8(key);
+    for (const auto& window : claim->second.matches) {
+      const auto [className, title, exe] = Fields(window);
+      EXPECT_TRUE(loaded.Matches(className, title, exe)) << ToUtf8(key) << " should match " << ToUtf8(window);
     }
-    for (const Facts& f : claim->second.misses) {
-      EXPECT_FALSE(Matches(table, f.className, f.title, f.exe))
-          << ToUtf8(key) << " should not match " << ToUtf8(f.className + u"|" + f.title + u"|" + f.exe);
+    for (const auto& window : claim->second.misses) {
+      const auto [className, title, exe] = Fields(window);
+      EXPECT_FALSE(loaded.Matches(className, title, exe)) << ToUtf8(key) << " should not match " << ToUtf8(window);
     }
   }
   for (const auto& [key, unused] : claims) {

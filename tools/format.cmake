@@ -3,15 +3,9 @@ add_library(lartsen_format_cli STATIC ${CMAKE_CURRENT_LIST_DIR}/format_command.c
 target_link_libraries(lartsen_format_cli PUBLIC lartsen_core)
 lartsen_warnings(lartsen_format_cli)
 
-add_executable(lartsen-format ${CMAKE_CURRENT_LIST_DIR}/format_main.cpp)
-target_link_libraries(lartsen-format PRIVATE lartsen_format_cli)
+lartsen_add_program(lartsen-format WIDE_MAIN SOURCES ${CMAKE_CURRENT_LIST_DIR}/format_main.cpp
+  LIBS lartsen_format_cli $<$<BOOL:${WIN32}>:lartsen_win32>)
 target_compile_definitions(lartsen-format PRIVATE LARTSEN_VERSION="${PROJECT_VERSION}")
-lartsen_warnings(lartsen-format)
-if(WIN32)
-  target_link_libraries(lartsen-format PRIVATE lartsen_win32)
-  target_link_options(lartsen-format PRIVATE -municode)
-  lartsen_windows_static(lartsen-format)
-endif()
 
 lartsen_add_gtest(format_command_tests SOURCES ${CMAKE_CURRENT_LIST_DIR}/tests/format_command_test.cpp
   LIBS lartsen_format_cli)

@@ -4,9 +4,9 @@
 #include <gtest/gtest.h>
 
 #include "engine/refresh_cycle.h"
+#include "engine/testing/stamping_writer.h"
 #include "support/testing/fake_windows.h"
 #include "support/error.h"
-#include "template/tests/title_fakes.h"
 
 namespace lartsen {
 namespace {
@@ -44,27 +44,22 @@ class ForegroundWatchTest : public ::testing::Test {
     watch.Tick();  // the refresh at start
   }
   // Moves the clock on by a second (into it, clear of its edges), so that stamps differ.
-  void NextSecond() { clock.Moment = 45000.5 + (++seconds + 0.25) / 86400; }
+  void NextSecond() { stamp.clock.Moment = 45000.5 + (++seconds + 0.25) / 86400; }
 
-  Settings settings{u"hh:nn:ss", u"[%time%]", 1000};
-  LocaleInfo locale = testing::TestLocale();
-  testing::FakeClock clock;
-  testing::FakeMemory memory;
   testing::FakeWindows windows;
+  testing::StampingWriter stamp{windows, u"hh:nn:ss"};
   FakeGuard guard{windows};
   NoProcesses processes;
   ConditionsTable table;
-  TitleFormatter formatter{settings.TitlePattern, settings.TimeFormat, locale, clock, memory};
-  TitleWriter writer{windows, formatter};
   int seconds = 0;
   int ticks = 0;
   std::function<void()> duringTick;  // a message let through while a tick runs
-  ForegroundWatch watch{guard, windows, writer, [this] {
+  ForegroundWatch watch{guard, windows, stamp.writer, [this] {
                           ++ticks;
                           if (duringTick) duringTick();
                           cycle.Tick();
                         }};
-  RefreshCycle cycle{watch, windows, processes, table, PortableCharacterOrder(), writer};
+  RefreshCycle cycle{watch, windows, processes, table, PortableCharacterOrder(), stamp.writer};
 };
 
 TEST_F(ForegroundWatchTest, SwitchBetweenTimerTicksIsStampedByThePollOnce) {

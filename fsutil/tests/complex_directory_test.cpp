@@ -3,57 +3,24 @@
 
 #include <gtest/gtest.h>
 
-#include <map>
 #include <string>
 #include <vector>
 
+#include "fsutil/testing/fake_file_system.h"
 #include "support/error.h"
 #include "support/text.h"
+#include "support/testing/fake_environment.h"
 #include "support/testing/fake_host.h"
 
 namespace lartsen {
 namespace {
 
-class FakeFileSystem : public FileSystemPort {
- public:
-  std::map<std::u16string, std::uint32_t> entries;  // path as the calls see it -> attributes
-  std::vector<std::string> calls;                   // "attrW path", "mkdirA path", ...
-  bool refuseCreation = false;
-
-  std::uint32_t FileAttributesWide(std::u16string_view path) override { return Attributes("attrW", path); }
-  std::uint32_t FileAttributesAnsi(std::u16string_view path) override { return Attributes("attrA", path); }
-  bool CreateDirectoryWide(std::u16string_view path) override { return Create("mkdirW", path); }
-  bool CreateDirectoryAnsi(std::u16string_view path) override { return Create("mkdirA", path); }
-
-  std::vector<std::string> Created() const {
-    std::vector<std::string> made;
-    for (const auto& c : calls) if (c.starts_with("mkdir")) made.push_back(c);
-    return made;
-  }
-
- private:
-  std::uint32_t Attributes(const char* kind, std::u16string_view path) {
-    calls.push_back(std::string(kind) + " " + ToUtf8(path));
-    const auto it = entries.find(std::u16string(path));
-    return it == entries.end() ? kInvalidFileAttributes : it->second;
-  }
-  bool Create(const char* kind, std::u16string_view path) {
-    calls.push_back(std::string(kind) + " " + ToUtf8(path));
-    if (refuseCreation || entries.contains(std::u16string(path))) return false;
-    entries[std::u16string(path)] = kFileAttributeDirectory;
-    return true;
-  }
-};
-
 // Absolute forms as GetFullPathNameW gives them, with C:\Work the current folder of every
 // drive: an empty path fails, "C:" is the drive's current folder, "C:rel" and "\rel" resolve
 // against the current folder and drive, trailing separators stay.
-class FakeEnvironment : public EnvironmentPort {
+class WorkingFolderEnvironment : public FakeEnvironment {
  public:
   bool fail = false;
-  std::u16string ProgramFolder() override { return u"C:\\Program"; }
-  bool IsInIDE() override { return false; }
-  std::u16string GetSpecialFolder(int) override { return u"C:\\AppData"; }
   std::u16string GetFullFileName(std::u16string_view path) override {
     if (fail || path.empty()) throw Error(status::kFail, u"no absolute path");
     const std::u16string p(path);
@@ -72,7 +39,7 @@ class ComplexDirectoryTest : public ::testing::Test {
  protected:
   FakeFileSystem fs;
   FakeHost host;
-  FakeEnvironment env;
+  WorkingFolderEnvironment env;
   ComplexDirectory dirs{fs, host, env};
 };
 
@@ -96,7 +63,7 @@ TEST_F(ComplexDirectoryTest, LowerCaseDriveKeepsItsCaseAndRelativePathsResolve) 
 }
 
 TEST_F(ComplexDirectoryTest, ExistingDirectoriesAreOnlyTested) {
-  fs.entries[u"C:\\Data"] = kFileAttributeDirectory;
+  fs.AddDirectory(u"C:\\Data");
   fs.entries[u"C:\\Data\\Sub"] = kFileAttributeDirectory | 0x1;  // read-only bit too
   EXPECT_TRUE(dirs.CreateComplexDirectory(u"C:\\Data\\Sub", false));
   EXPECT_TRUE(fs.Created().empty());
@@ -121,7 +88,7 @@ TEST_F(ComplexDirectoryTest, PathsNamingNoCreatableDirectoryAreRefusedWithoutCal
 }
 
 TEST_F(ComplexDirectoryTest, AComponentThatIsAFileStopsTheWalk) {
-  fs.entries[u"C:\\Data"] = kFileAttributeDirectory;
+  fs.AddDirectory(u"C:\\Data");
   fs.entries[u"C:\\Data\\file"] = 0x20;  // archive, no directory bit
   EXPECT_FALSE(dirs.CreateComplexDirectory(u"C:\\Data\\file\\below", false));
   EXPECT_EQ(fs.calls, (Calls{"attrA C:\\Data", "attrA C:\\Data\\file", "mkdirA C:\\Data\\file"}));

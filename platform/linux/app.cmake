@@ -1,22 +1,16 @@
 # The program `lartsen`: Qt 6 Widgets for the tray icon, menu and message boxes.
 find_package(Qt6 REQUIRED COMPONENTS Widgets)
 
-add_library(lartsen_linux_app STATIC
-  ${CMAKE_CURRENT_LIST_DIR}/app/tray_window.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/app/message_boxes_qt.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/app/shell_qt.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/app/signal_pipe.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/app/x11_watch.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/app/program_parts.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/app/placeholder_dialogs.cpp)
+add_library(lartsen_linux_app STATIC)
+lartsen_sources(lartsen_linux_app app tray_window message_boxes_qt shell_qt signal_pipe x11_watch
+  program_parts placeholder_dialogs refresh_timer_qt)
 target_link_libraries(lartsen_linux_app PUBLIC lartsen_linux Qt6::Widgets)
 target_compile_definitions(lartsen_linux_app PRIVATE LARTSEN_VERSION="${PROJECT_VERSION}")
 lartsen_warnings(lartsen_linux_app)
 
-add_executable(lartsen ${CMAKE_CURRENT_LIST_DIR}/app/lartsen_main.cpp ${CMAKE_CURRENT_LIST_DIR}/app/lartsen.qrc)
+lartsen_add_program(lartsen SOURCES ${CMAKE_CURRENT_LIST_DIR}/app/lartsen_main.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/app/lartsen.qrc LIBS lartsen_linux_app)
 set_target_properties(lartsen PROPERTIES AUTORCC ON)
-target_link_libraries(lartsen PRIVATE lartsen_linux_app)
-lartsen_warnings(lartsen)
 
 # The data files beside the program in the build tree: its presence there tells the program
 # that it runs from a build tree.
@@ -38,9 +32,8 @@ add_custom_target(lartsen_linux_data ALL DEPENDS ${linux_data_outputs})
 add_dependencies(lartsen lartsen_linux_data)
 
 # A window the X11 tests open, drive and close.
-add_executable(lartsen-test-window ${CMAKE_CURRENT_LIST_DIR}/tests/test_window.cpp)
-target_link_libraries(lartsen-test-window PRIVATE PkgConfig::XCB)
-lartsen_warnings(lartsen-test-window)
+lartsen_add_program(lartsen-test-window SOURCES ${CMAKE_CURRENT_LIST_DIR}/tests/test_window.cpp
+  LIBS PkgConfig::XCB)
 
 # The program as a user drives it: tray, menu, rules, full screen, signals (label x11).
 add_test(NAME lartsen_e2e
@@ -52,3 +45,6 @@ add_test(NAME lartsen_needs_x11
   COMMAND sh -c "env -u DISPLAY WAYLAND_DISPLAY=wayland-0 \"$0\"; echo \"status=$?\"" $<TARGET_FILE:lartsen>)
 set_tests_properties(lartsen_needs_x11 PROPERTIES LABELS native
   PASS_REGULAR_EXPRESSION "^lartsen: [^\n]*X11[^\n]*\nstatus=1\n$")
+
+lartsen_add_gtest(linux_app_tests SOURCES ${CMAKE_CURRENT_LIST_DIR}/tests/refresh_timer_qt_test.cpp
+  LIBS lartsen_linux_app NO_MAIN LABELS linux)

@@ -1,27 +1,14 @@
 # The resident program Lartsen.exe: registry settings, autostart, single instance, tray window.
-target_sources(lartsen_win32 PRIVATE
-  ${CMAKE_CURRENT_LIST_DIR}/app/registry_settings_store.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/app/auto_start_win32.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/app/single_instance.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/app/message_boxes.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/app/environment_win32.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/app/crash_restore.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/app/window_events.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/app/tray_icon.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/app/popup_menu.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/app/refresh_timer.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/app/com_apartment.cpp)
+lartsen_sources(lartsen_win32 app registry_settings_store auto_start_win32 single_instance
+  message_boxes environment_win32 crash_restore window_events tray_icon popup_menu refresh_timer
+  com_apartment)
 target_link_libraries(lartsen_win32 PUBLIC ole32)
 
-add_executable(Lartsen WIN32
-  ${CMAKE_CURRENT_LIST_DIR}/app/lartsen_main.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/app/main_window.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/app/program_parts.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/app/runtime_imports.cpp)
-target_link_libraries(Lartsen PRIVATE lartsen_win32 lartsen_core lartsen_resources comctl32 shell32)
-lartsen_warnings(Lartsen)
-lartsen_windows_static(Lartsen)
-target_link_options(Lartsen PRIVATE -municode -mwindows)
+set(program_sources ${CMAKE_CURRENT_LIST_DIR}/app/lartsen_main.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/app/main_window.cpp ${CMAKE_CURRENT_LIST_DIR}/app/program_parts.cpp)
+set(program_libs lartsen_win32 lartsen_core lartsen_resources comctl32 shell32)
+lartsen_add_program(Lartsen GUI WIDE_MAIN
+  SOURCES ${program_sources} ${CMAKE_CURRENT_LIST_DIR}/app/runtime_imports.cpp LIBS ${program_libs})
 # The shipped program is small: no symbols, unused code dropped.
 target_compile_options(Lartsen PRIVATE -Os -ffunction-sections -fdata-sections)
 target_link_options(Lartsen PRIVATE -s -Wl,--gc-sections)
@@ -36,15 +23,8 @@ else()
 endif()
 
 # The same program with a test-only way to make it crash; never shipped.
-add_executable(lartsen_crash_probe WIN32
-  ${CMAKE_CURRENT_LIST_DIR}/app/lartsen_main.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/app/main_window.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/app/program_parts.cpp)
+lartsen_add_program(lartsen_crash_probe GUI WIDE_MAIN SOURCES ${program_sources} LIBS ${program_libs})
 target_compile_definitions(lartsen_crash_probe PRIVATE LARTSEN_CRASH_TRIGGER)
-target_link_libraries(lartsen_crash_probe PRIVATE lartsen_win32 lartsen_core lartsen_resources comctl32 shell32)
-lartsen_warnings(lartsen_crash_probe)
-lartsen_windows_static(lartsen_crash_probe)
-target_link_options(lartsen_crash_probe PRIVATE -municode -mwindows)
 set_target_properties(lartsen_crash_probe PROPERTIES EXCLUDE_FROM_ALL ON)
 
 lartsen_add_gtest(win32_app_tests
@@ -52,11 +32,8 @@ lartsen_add_gtest(win32_app_tests
   LIBS lartsen_win32)
 
 # End-to-end runs of the real program against helper windows in other processes.
-add_executable(e2e_window_helper WIN32 ${CMAKE_CURRENT_LIST_DIR}/tests/e2e/e2e_window_helper.cpp)
-target_link_libraries(e2e_window_helper PRIVATE shell32)
-target_link_options(e2e_window_helper PRIVATE -municode)
-lartsen_warnings(e2e_window_helper)
-lartsen_windows_static(e2e_window_helper)
+lartsen_add_program(e2e_window_helper GUI WIDE_MAIN
+  SOURCES ${CMAKE_CURRENT_LIST_DIR}/tests/e2e/e2e_window_helper.cpp LIBS shell32)
 
 lartsen_add_gtest(e2e_app_tests
   SOURCES ${CMAKE_CURRENT_LIST_DIR}/tests/e2e/e2e_app_test.cpp

@@ -21,15 +21,10 @@ std::u16string Info(const LocaleCalls& calls, LCTYPE type) {
 }
 
 SYSTEMTIME ToSystemTime(const CivilDateTime& c) {
-  SYSTEMTIME st{};
-  st.wYear = static_cast<WORD>(c.Year);
-  st.wMonth = static_cast<WORD>(c.Month);
-  st.wDay = static_cast<WORD>(c.Day);
-  st.wDayOfWeek = static_cast<WORD>(c.DayOfWeek);
-  st.wHour = static_cast<WORD>(c.Hour);
-  st.wMinute = static_cast<WORD>(c.Minute);
-  st.wSecond = static_cast<WORD>(c.Second);
-  return st;
+  const auto word = [](int field) { return static_cast<WORD>(field); };
+  return SYSTEMTIME{.wYear = word(c.Year), .wMonth = word(c.Month), .wDayOfWeek = word(c.DayOfWeek),
+                    .wDay = word(c.Day), .wHour = word(c.Hour), .wMinute = word(c.Minute),
+                    .wSecond = word(c.Second), .wMilliseconds = 0};
 }
 
 // The platform's formatter with a picture (null: the locale's own form chosen by `flags`); it

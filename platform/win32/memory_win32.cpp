@@ -17,16 +17,13 @@ MemoryStatus MemoryWin32::GlobalMemoryStatus() {
   raw.dwLength = sizeof raw;
   // The extended call: the plain one wraps above 4 GB.
   if (!GlobalMemoryStatusEx(&raw)) throw LastError(L"GlobalMemoryStatusEx");
-  MemoryStatus status;
-  status.MemoryLoad = static_cast<std::int32_t>(raw.dwMemoryLoad);
-  status.TotalPhys = static_cast<double>(raw.ullTotalPhys);
-  status.AvailPhys = static_cast<double>(raw.ullAvailPhys);
-  status.TotalPageFile = static_cast<double>(raw.ullTotalPageFile);
-  status.AvailPageFile = static_cast<double>(raw.ullAvailPageFile);
-  status.TotalVirtual = static_cast<double>(raw.ullTotalVirtual);
-  status.AvailVirtual = static_cast<double>(raw.ullAvailVirtual);
-  status.AvailExtendedVirtual = static_cast<double>(raw.ullAvailExtendedVirtual);
-  return status;
+  const auto bytes = [](DWORDLONG count) { return static_cast<double>(count); };
+  return MemoryStatus{.MemoryLoad = static_cast<std::int32_t>(raw.dwMemoryLoad),
+                      .TotalPhys = bytes(raw.ullTotalPhys), .AvailPhys = bytes(raw.ullAvailPhys),
+                      .TotalPageFile = bytes(raw.ullTotalPageFile),
+                      .AvailPageFile = bytes(raw.ullAvailPageFile),
+                      .TotalVirtual = bytes(raw.ullTotalVirtual), .AvailVirtual = bytes(raw.ullAvailVirtual),
+                      .AvailExtendedVirtual = bytes(raw.ullAvailExtendedVirtual)};
 }
 
 namespace {

@@ -5,6 +5,7 @@
 #include <tlhelp32.h>
 
 #include <cstring>
+#include <optional>
 #include <vector>
 
 #include "platform/win32/owned_win32.h"
@@ -25,8 +26,6 @@ constexpr DWORD kLimitedQueryAccess = 0x1000;  // PROCESS_QUERY_LIMITED_INFORMAT
 using ProcessEntryA = tagPROCESSENTRY32;
 
 using CreateSnapshotFunction = HANDLE(WINAPI*)(DWORD, DWORD);
-using ProcessWalkWFunction = BOOL(WINAPI*)(HANDLE, PROCESSENTRY32W*);
-using ProcessWalkAFunction = BOOL(WINAPI*)(HANDLE, ProcessEntryA*);
 using QueryImageNameFunction = BOOL(WINAPI*)(HANDLE, DWORD, LPWSTR, PDWORD);
 using EnumModulesFunction = BOOL(WINAPI*)(HANDLE, HMODULE*, DWORD, LPDWORD);
 using ModuleFileNameFunction = DWORD(WINAPI*)(HANDLE, HMODULE, LPWSTR, DWORD);
@@ -42,6 +41,23 @@ HMODULE Kernel32() { return GetModuleHandleW(L"kernel32.dll"); }
 HMODULE Psapi() {
   static const HMODULE psapi = LoadLibraryW(L"psapi.dll");
   return psapi;
+}
+
+// The snapshot's record of one process, walked with the pair of calls of the record's form (wide,
+// or single-byte on the 9x family); nothing when the pair is missing or the process is not there.
+template <typename Record>
+std::optional<Record> FindProcessRecord(void* snapshot, std::uint32_t processId, const char* firstName,
+                                        const char* nextName) {
+  using Walk = BOOL(WINAPI*)(HANDLE, Record*);
+  static const auto first = Entry<Walk>(Kernel32(), firstName);
+  static const auto next = Entry<Walk>(Kernel32(), nextName);
+  if (!first || !next) return std::nullopt;
+  Record record{};
+  record.dwSize = sizeof(record);
+  for (BOOL more = first(snapshot, &record); more; more = next(snapshot, &record)) {
+    if (record.th32ProcessID == processId) return record;
+  }
+  return std::nullopt;
 }
 
 // Single-byte text of the system code page, up to its first NUL, as Unicode.
@@ -96,30 +112,16 @@ std::u16string ProcessWin32::GetProcessPath9x(std::uint32_t ProcessId) {
 }
 
 std::u16string ProcessWin32::SnapshotPathWide(void* snapshot, std::uint32_t ProcessId) {
-  static const auto first = Entry<ProcessWalkWFunction>(Kernel32(), "Process32FirstW");
-  static const auto next = Entry<ProcessWalkWFunction>(Kernel32(), "Process32NextW");
-  if (!first || !next) return {};
-  PROCESSENTRY32W record{};
-  record.dwSize = sizeof(record);
-  for (BOOL more = first(snapshot, &record); more; more = next(snapshot, &record)) {
-    if (record.th32ProcessID == ProcessId) {
-      record.szExeFile[MAX_PATH - 1] = L'\0';
-      return Utf16(record.szExeFile);
-    }
-  }
-  return {};
+  const auto record = FindProcessRecord<PROCESSENTRY32W>(snapshot, ProcessId, "Process32FirstW", "Process32NextW");
+  if (!record) return {};
+  PROCESSENTRY32W entry = *record;
+  entry.szExeFile[MAX_PATH - 1] = L'\0';
+  return Utf16(entry.szExeFile);
 }
 
 std::u16string ProcessWin32::SnapshotPathSingleByte(void* snapshot, std::uint32_t ProcessId) {
-  static const auto first = Entry<ProcessWalkAFunction>(Kernel32(), "Process32First");
-  static const auto next = Entry<ProcessWalkAFunction>(Kernel32(), "Process32Next");
-  if (!first || !next) return {};
-  ProcessEntryA record{};
-  record.dwSize = sizeof(record);
-  for (BOOL more = first(snapshot, &record); more; more = next(snapshot, &record)) {
-    if (record.th32ProcessID == ProcessId) return FromAnsi(record.szExeFile, sizeof(record.szExeFile));
-  }
-  return {};
+  const auto record = FindProcessRecord<ProcessEntryA>(snapshot, ProcessId, "Process32First", "Process32Next");
+  return record ? FromAnsi(record->szExeFile, sizeof(record->szExeFile)) : std::u16string();
 }
 
 std::u16string ProcessWin32::QueryFullProcessPath(std::uint32_t ProcessId) {

@@ -1,14 +1,6 @@
 # The program's dialogs and shell on Windows: settings dialog, About, opening files, directory creation.
-target_sources(lartsen_win32 PRIVATE
-  ${CMAKE_CURRENT_LIST_DIR}/ui/ansi_text.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/ui/file_system_win32.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/ui/shell_win32.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/ui/random_win32.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/ui/dialog_layout.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/ui/version_block.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/ui/settings_dialog_win32.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/ui/about_dialog_win32.cpp
-)
+lartsen_sources(lartsen_win32 ui ansi_text file_system_win32 shell_win32 random_win32 dialog_layout
+  version_block settings_dialog_win32 about_dialog_win32)
 target_link_libraries(lartsen_win32 PUBLIC comctl32 shell32 version gdi32 user32)
 
 lartsen_add_gtest(win32_ui_tests

@@ -7,7 +7,7 @@
 
 #include "rules/conditions.h"
 #include "rules/portable_ansi.h"
-#include "rules/tests/fake_files.h"
+#include "rules/testing/fake_files.h"
 #include "support/testing/fake_environment.h"
 #include "support/testing/fake_messages.h"
 
@@ -27,6 +27,11 @@ class ConditionsTest : public ::testing::Test {
   FakeMessages messages_;
   ConditionsTable table_;
   ConditionsLoader loader_{table_, environment_, reader_, messages_};
+
+  void ExpectRules(const std::vector<ConditionRow>& rules, std::array<bool, 3> columnsUsed) {
+    EXPECT_EQ(table_.Conditions, rules);
+    EXPECT_EQ(table_.ConditionColumnsUsed, columnsUsed);
+  }
 };
 
 TEST_F(ConditionsTest, FileNamesFollowTheBuildKind) {
@@ -50,11 +55,7 @@ TEST_F(ConditionsTest, RulesKeepFileOrderAcrossFiles) {
   files_.files[kUser] = "*\n*\nfar.exe\n";
   loader_.LoadConditions();
   ASSERT_TRUE(table_.ConditionsLoaded);
-  ASSERT_EQ(table_.Conditions.size(), 3u);
-  EXPECT_EQ(table_.Conditions[0], (ConditionRow{u"Notepad", u"*", u"*"}));
-  EXPECT_EQ(table_.Conditions[1], (ConditionRow{u"*", u"Блокнот*", u"*"}));
-  EXPECT_EQ(table_.Conditions[2], (ConditionRow{u"*", u"*", u"far.exe"}));
-  EXPECT_EQ(table_.ConditionColumnsUsed, (std::array<bool, 3>{true, true, true}));
+  ExpectRules({{u"Notepad", u"*", u"*"}, {u"*", u"Блокнот*", u"*"}, {u"*", u"*", u"far.exe"}}, {true, true, true});
 }
 
 TEST_F(ConditionsTest, FileWithCountNotAMultipleOfThreeIsReportedAndSkippedWhole) {
@@ -74,11 +75,7 @@ TEST_F(ConditionsTest, QuotesEmptyValuesAndEmptyBrackets) {
       "[]\n\"*\"\n*\n"                  // class name must be empty
       "\"[]\"\n\" Блокнот \"\n\"x\n";   // quoted "[]" too; inner blanks kept; a lone quote stays
   loader_.LoadConditions();
-  ASSERT_EQ(table_.Conditions.size(), 3u);
-  EXPECT_EQ(table_.Conditions[0], (ConditionRow{u"*", u"*", u"*"}));
-  EXPECT_EQ(table_.Conditions[1], (ConditionRow{u"", u"*", u"*"}));
-  EXPECT_EQ(table_.Conditions[2], (ConditionRow{u"", u" Блокнот ", u"\"x"}));
-  EXPECT_EQ(table_.ConditionColumnsUsed, (std::array<bool, 3>{true, true, true}));
+  ExpectRules({{u"*", u"*", u"*"}, {u"", u"*", u"*"}, {u"", u" Блокнот ", u"\"x"}}, {true, true, true});
 }
 
 TEST_F(ConditionsTest, FlagsAreRecomputedOnEveryLoad) {
@@ -97,9 +94,7 @@ TEST_F(ConditionsTest, ReloadWithoutRulesKeepsThePreviousTable) {
   files_.files[kMain] = "; everything removed\n";
   loader_.LoadConditions();
   ASSERT_TRUE(table_.ConditionsLoaded);
-  ASSERT_EQ(table_.Conditions.size(), 1u);
-  EXPECT_EQ(table_.Conditions[0][0], u"Notepad");
-  EXPECT_TRUE(table_.ConditionColumnsUsed[0]);
+  ExpectRules({{u"Notepad", u"*", u"*"}}, {true, false, false});
 }
 
 TEST_F(ConditionsTest, FailurePartWayKeepsThePreviousTable) {
@@ -108,9 +103,7 @@ TEST_F(ConditionsTest, FailurePartWayKeepsThePreviousTable) {
   files_.files[kMain] = "Other\n*\n*\n*\n*\nx.exe\n";
   environment_.failSpecialFolder = true;
   EXPECT_THROW(loader_.LoadConditions(), Error);
-  ASSERT_EQ(table_.Conditions.size(), 1u);
-  EXPECT_EQ(table_.Conditions[0][0], u"Notepad");
-  EXPECT_EQ(table_.ConditionColumnsUsed, (std::array<bool, 3>{true, false, false}));
+  ExpectRules({{u"Notepad", u"*", u"*"}}, {true, false, false});
 }
 
 }  // namespace

@@ -8,7 +8,7 @@
 #include "rules/list_reader.h"
 #include "rules/portable_ansi.h"
 #include "rules/stdio_file_reader.h"
-#include "rules/tests/fake_files.h"
+#include "rules/testing/fake_files.h"
 #include "support/text.h"
 
 namespace lartsen {

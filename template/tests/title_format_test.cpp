@@ -51,12 +51,12 @@ TEST_F(TitleFormatTest, NumberTextUsesTheLocaleSeparatorAndExponentForm) {
 }
 
 TEST_F(TitleFormatTest, UnknownNamesLonePercentAndUnterminatedNamesStayUntouched) {
-  EXPECT_EQ(Format(u"%date% 100% %time %time"), u"%date% 100% %time %time");
-  EXPECT_EQ(Format(u""), u"");
-  EXPECT_EQ(Format(u"no placeholders"), u"no placeholders");
-  EXPECT_EQ(Format(u"%%time%%"), u"%06:00:00%");
   // Letters outside ASCII never fold onto a name (LONG S, KELVIN SIGN).
-  EXPECT_EQ(Format(u"%UUſedPhysical% %TotalPhyſical%"), u"%UUſedPhysical% %TotalPhyſical%");
+  for (const std::u16string text :
+       {u"%date% 100% %time %time", u"", u"no placeholders", u"%UUſedPhysical% %TotalPhyſical%"}) {
+    EXPECT_EQ(Format(text), text);
+  }
+  EXPECT_EQ(Format(u"%%time%%"), u"%06:00:00%");
 }
 
 TEST_F(TitleFormatTest, TextInsertedByAStepIsSearchedByLaterStepsOnly) {

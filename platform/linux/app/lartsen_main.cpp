@@ -13,6 +13,7 @@
 #include "platform/linux/ui/random_qt.h"
 #include "platform/linux/ui/settings_dialog_qt.h"
 #include "platform/linux/app/program_parts.h"
+#include "platform/linux/app/refresh_timer_qt.h"
 #include "platform/linux/app/signal_pipe.h"
 #include "platform/linux/app/tray_window.h"
 #include "platform/linux/system/auto_start_linux.h"
@@ -70,6 +71,7 @@ int RunProgram(int argc, char** argv) {
   Settings settings;
   std::unique_ptr<linux_app::TrayWindow> window;
   std::unique_ptr<linux_app::ProgramParts> parts;
+  std::unique_ptr<linux_app::RefreshTimerQt> timer;
   qt::Random random;
   std::unique_ptr<SettingsDialogPort> settingsDialog;
   std::unique_ptr<AboutPort> about;
@@ -80,6 +82,7 @@ int RunProgram(int argc, char** argv) {
     parts = std::make_unique<linux_app::ProgramParts>(settings, messages, *connection);
     // The dialogs: each is handed what it needs from the program's parts.
     const auto services = parts->DialogServices();
+    timer = std::make_unique<linux_app::RefreshTimerQt>(services.clock);
     settingsDialog = std::make_unique<qt::SettingsDialog>(SettingsDialogServices{
         services.settings, services.locale, services.clock, random, services.memory, services.environment,
         services.shell, [] { return std::make_unique<IniSettingsStore>(DefaultSettingsPath()); }});
@@ -92,12 +95,12 @@ int RunProgram(int argc, char** argv) {
         .Messages = messages,
         .SettingsDialog = *settingsDialog,
         .About = *about,
-        .Timer = *window,
+        .Timer = *timer,
         .MakeStore = [] { return std::make_unique<IniSettingsStore>(DefaultSettingsPath()); },
         .TryTimeFormat = parts->TimeFormatCheck(),
         .Files = parts->Files()});
     MainForm* f = form.get();
-    window->SetTickHandler([f] { f->OnTimer(); });
+    timer->SetTickHandler([f] { f->OnTimer(); });
     window->SetCommandHandler([f](int id) { f->OnCommand(id); });
     window->SetUnloadHandler([] { QApplication::quit(); });
     form->Load();

@@ -1,7 +1,7 @@
 // Stand-ins for the settings dialog and About until the Qt dialogs are wired in.
 #pragma once
 
-#include "app/ui_ports.h"
+#include "app/app_ports.h"
 #include "support/message_port.h"
 
 namespace lartsen::linux_app {

@@ -2,8 +2,7 @@
 #include "platform/linux/app/program_parts.h"
 
 #include "engine/refresh_cycle.h"
-#include "engine/stamp_journal.h"
-#include "engine/title_writer.h"
+#include "engine/rules_and_stamp.h"
 #include "platform/linux/system/rules_file_commands.h"
 #include "platform/linux/app/shell_qt.h"
 #include "platform/linux/app/x11_watch.h"
@@ -17,14 +16,11 @@
 #include "platform/linux/x11/x11_process_routes.h"
 #include "platform/linux/x11/x11_windows.h"
 #include "process/window_process_path.h"
-#include "rules/conditions.h"
-#include "rules/list_reader.h"
 #include "rules/portable_ansi.h"
 #include "settings/read_me_file.h"
 #include "support/error.h"
 #include "support/system_clock.h"
 #include "template/time_format.h"
-#include "template/title_format.h"
 #include "tools/proc_memory.h"
 
 namespace lartsen::linux_app {
@@ -48,16 +44,12 @@ struct ProgramParts::Parts {
 
   FileReaderLinux files;
   PortableAnsiDecoder ansi;
-  ListReader reader{files, ansi};
-  ConditionsTable table;
-  ConditionsLoader loader{table, environment, reader, messages};
-
-  TitleFormatter formatter{settings.TitlePattern, settings.TimeFormat, locale, clock, memory};
-  // The stamped window is written down in the settings file, so that a run that was killed
-  // (SIGKILL, a crash) has its stamp taken back at the next start.
-  StoredStampJournal journal{[] { return std::make_unique<IniSettingsStore>(DefaultSettingsPath()); }};
-  TitleWriter writer{windows, formatter, &journal};
-  RefreshCycle cycle{guard, windows, processes, table, order, writer};
+  // The journal lives in the settings file: a run that was killed (SIGKILL, a crash) has its
+  // stamp taken back at the next start.
+  RulesAndStamp core{settings, {environment, files, ansi, messages, windows, locale, clock, memory},
+                     [] { return std::make_unique<IniSettingsStore>(DefaultSettingsPath()); }};
+  TitleWriter& writer = core.writer;
+  RefreshCycle cycle{guard, windows, processes, core.table, order, writer};
 
   ShellQt shell;
   RulesFileCommands rulesFiles{environment, shell, messages};
@@ -75,8 +67,8 @@ ProgramParts::ProgramParts(Settings& settings, MessagePort& messages, x11::Conne
 
 ProgramParts::~ProgramParts() = default;
 
-void ProgramParts::LoadConditions() { parts_->loader.LoadConditions(); }
-const ConditionsTable& ProgramParts::Table() const { return parts_->table; }
+void ProgramParts::LoadConditions() { parts_->core.loader.LoadConditions(); }
+const ConditionsTable& ProgramParts::Table() const { return parts_->core.table; }
 
 void ProgramParts::Tick() {
   struct AfterTick {
@@ -96,7 +88,7 @@ void ProgramParts::ApplyTitle(WindowHandle window) {
 }
 
 void ProgramParts::RestoreLeftStamp() {
-  lartsen::RestoreLeftStamp(parts_->journal, parts_->windows, parts_->formatter);
+  lartsen::RestoreLeftStamp(parts_->core.journal, parts_->windows, parts_->core.formatter);
 }
 
 TimeFormatTrial ProgramParts::TimeFormatCheck() {

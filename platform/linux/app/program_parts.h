@@ -12,6 +12,7 @@
 #include "support/memory_port.h"
 #include "template/locale_info.h"
 #include "support/message_port.h"
+#include "support/shell_port.h"
 
 namespace lartsen::linux_app {
 

@@ -1,4 +1,4 @@
-// Builds the popup menu from the menu model and routes its choices, clicks and ticks.
+// Builds the popup menu from the menu model and routes its choices and clicks.
 #include "platform/linux/app/tray_window.h"
 
 #include <QCursor>
@@ -18,13 +18,6 @@ QString ToQ(std::u16string_view text) {
 }  // namespace
 
 TrayWindow::TrayWindow() : menu_(std::make_unique<QMenu>()) {
-  timer_.setTimerType(Qt::PreciseTimer);
-  // The interval stays 1000 ms until the settings are loaded.
-  timer_.setInterval(1000);
-  QObject::connect(&timer_, &QTimer::timeout, this, [this] {
-    if (tick_) tick_();
-  });
-
   auto addItems = [this](QMenu& menu, std::span<const MenuItem> items, int base, auto& self) -> void {
     for (const MenuItem& item : items) {
       const int id = base + item.Index;

@@ -1,29 +1,26 @@
-// The tray icon with its popup menu and the refresh timer: the main window of the Linux program.
+// The tray icon with its popup menu: the main window of the Linux program.
 #pragma once
 
 #include <QAction>
 #include <QMenu>
 #include <QObject>
 #include <QSystemTrayIcon>
-#include <QTimer>
 #include <functional>
 #include <map>
 #include <memory>
 
 #include "app/app_ports.h"
-#include "settings/settings_store.h"
 
 namespace lartsen::linux_app {
 
-// Menu choices and timer ticks go to the handlers set by the program; nothing thrown passes
-// back into Qt (the main form's boundaries catch it).
-class TrayWindow final : public QObject, public MainWindowPort, public RefreshTimerPort {
+// Menu choices go to the handlers set by the program; nothing thrown passes back into Qt (the
+// main form's boundaries catch it).
+class TrayWindow final : public QObject, public MainWindowPort {
  public:
   TrayWindow();
   ~TrayWindow() override;
 
   void SetCommandHandler(std::function<void(int commandId)> handler) { command_ = std::move(handler); }
-  void SetTickHandler(std::function<void()> handler) { tick_ = std::move(handler); }
   void SetUnloadHandler(std::function<void()> handler) { unload_ = std::move(handler); }
 
   // MainWindowPort
@@ -34,21 +31,14 @@ class TrayWindow final : public QObject, public MainWindowPort, public RefreshTi
   void SetAutoStartChecked(bool checked) override;
   void UnloadForm() override;
 
-  // RefreshTimerPort
-  void Disable() override { timer_.stop(); }
-  void SetInterval(std::int32_t milliseconds) override { timer_.setInterval(milliseconds); }
-  void Enable() override { timer_.start(); }
-
   QMenu& menu() { return *menu_; }
   QSystemTrayIcon& icon() { return icon_; }
 
  private:
   QSystemTrayIcon icon_;
   std::unique_ptr<QMenu> menu_;
-  QTimer timer_;
   std::map<int, QAction*> actions_;  // by command id
   std::function<void(int)> command_;
-  std::function<void()> tick_;
   std::function<void()> unload_;
 };
 

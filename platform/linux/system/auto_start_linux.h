@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "app/ui_ports.h"
+#include "app/app_ports.h"
 
 namespace lartsen {
 

@@ -6,6 +6,7 @@
 
 #include <cstdlib>
 #include <memory>
+#include <utility>
 
 #include "support/text.h"
 
@@ -56,6 +57,20 @@ const char* UserTimeLocaleName() {
   return "C";
 }
 
+// The picture that shows what a strftime conversion shows; null when there is none.
+const std::u16string_view* PictureOfConversion(char16_t conversion) {
+  static constexpr std::pair<char16_t, std::u16string_view> kPictures[] = {
+      {u'd', u"dd"},   {u'e', u"d"},    {u'm', u"MM"},   {u'b', u"MMM"},         {u'h', u"MMM"},
+      {u'B', u"MMMM"}, {u'Y', u"yyyy"}, {u'y', u"yy"},   {u'a', u"ddd"},         {u'A', u"dddd"},
+      {u'H', u"HH"},   {u'k', u"H"},    {u'I', u"hh"},   {u'l', u"h"},           {u'M', u"mm"},
+      {u'S', u"ss"},   {u'p', u"tt"},   {u'P', u"tt"},   {u'T', u"HH:mm:ss"},    {u'R', u"HH:mm"},
+      {u'r', u"hh:mm:ss tt"},           {u'D', u"MM/dd/yy"},                     {u'F', u"yyyy-MM-dd"}};
+  for (const auto& [letter, picture] : kPictures) {
+    if (letter == conversion) return &picture;
+  }
+  return nullptr;
+}
+
 }  // namespace
 
 std::u16string StrftimePicture(std::string_view pattern) {
@@ -93,32 +108,13 @@ std::u16string StrftimePicture(std::string_view pattern) {
     while ((conversion == u'E' || conversion == u'O' || conversion == u'-' || conversion == u'_' || conversion == u'0') && i + 1 < text.size()) {
       conversion = text[++i];
     }
-    switch (conversion) {
-      case u'd': field(u"dd"); break;
-      case u'e': field(u"d"); break;
-      case u'm': field(u"MM"); break;
-      case u'b': case u'h': field(u"MMM"); break;
-      case u'B': field(u"MMMM"); break;
-      case u'Y': field(u"yyyy"); break;
-      case u'y': field(u"yy"); break;
-      case u'a': field(u"ddd"); break;
-      case u'A': field(u"dddd"); break;
-      case u'H': field(u"HH"); break;
-      case u'k': field(u"H"); break;
-      case u'I': field(u"hh"); break;
-      case u'l': field(u"h"); break;
-      case u'M': field(u"mm"); break;
-      case u'S': field(u"ss"); break;
-      case u'p': case u'P': field(u"tt"); break;
-      case u'T': field(u"HH:mm:ss"); break;
-      case u'R': field(u"HH:mm"); break;
-      case u'r': field(u"hh:mm:ss tt"); break;
-      case u'D': field(u"MM/dd/yy"); break;
-      case u'F': field(u"yyyy-MM-dd"); break;
-      case u'%': literal += u'%'; break;
-      case u'n': case u't': literal += u' '; break;
-      default: break;  // zones, week numbers and the like have no picture letter
-    }
+    if (conversion == u'%') {
+      literal += u'%';
+    } else if (conversion == u'n' || conversion == u't') {
+      literal += u' ';
+    } else if (const std::u16string_view* shown = PictureOfConversion(conversion)) {
+      field(*shown);
+    }  // zones, week numbers and the like have no picture letter
   }
   flush();
   return picture;

@@ -19,8 +19,8 @@
 #include "platform/linux/x11/text_property.h"
 #include "rules/conditions.h"
 #include "rules/like_text.h"
-#include "rules/portable_ansi.h"
 #include "rules/optional_conditions.h"
+#include "rules/testing/loaded_rules.h"
 #include "settings/settings_store.h"
 #include "support/testing/fake_messages.h"
 #include "support/testing/fake_shell.h"
@@ -207,20 +207,12 @@ TEST(LinuxRulesFile, LeavesDesktopsPanelsAndNotificationsAloneAndStampsTheRest) 
   setenv("XDG_CONFIG_HOME", folder.path().c_str(), 1);  // no user rules
   EnvironmentLinux environment;  // the build tree: the Linux rules file lies beside this test
   FileReaderLinux files;
-  PortableAnsiDecoder ansi;
-  ListReader reader(files, ansi);
-  ConditionsTable table;
-  FakeMessages messages;
-  ConditionsLoader(table, environment, reader, messages).LoadConditions();
+  const LoadedRules rules(environment, files);
   unsetenv("XDG_CONFIG_HOME");
-  ASSERT_TRUE(table.ConditionsLoaded);
-  EXPECT_TRUE(messages.shown.empty());
-  auto leftAlone = [&](std::u16string_view klass, std::u16string_view title) {
-    for (const auto& rule : table.Conditions) {
-      if ((rule[0] == u"*" || LikeText(klass, rule[0])) && (rule[1] == u"*" || LikeText(title, rule[1]))) return true;
-    }
-    return false;
-  };
+  ASSERT_TRUE(rules.table.ConditionsLoaded);
+  EXPECT_TRUE(rules.messages.shown.empty());
+  EXPECT_FALSE(rules.table.ConditionColumnsUsed[kProcessColumn]);  // so no process is looked up
+  auto leftAlone = [&](std::u16string_view klass, std::u16string_view title) { return rules.Matches(klass, title, u""); };
   EXPECT_TRUE(leftAlone(u"Xfce4-panel", u"xfce4-panel"));
   EXPECT_TRUE(leftAlone(u"Xfdesktop", u"Рабочий стол"));
   EXPECT_TRUE(leftAlone(u"Caja", u"x-caja-desktop"));

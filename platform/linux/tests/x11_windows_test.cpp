@@ -4,20 +4,19 @@
 #include <cstdlib>
 #include <thread>
 
-#include "engine/title_writer.h"
+#include "engine/testing/stamping_writer.h"
 #include "platform/linux/system/host_linux.h"
 #include "platform/linux/tests/x11_test_windows.h"
 #include "platform/linux/x11/x11_full_screen.h"
 #include "platform/linux/x11/x11_process_routes.h"
 #include "platform/linux/x11/x11_windows.h"
 #include "process/window_process_path.h"
-#include "settings/settings.h"
-#include "template/tests/title_fakes.h"
 
 namespace lartsen::x11 {
 namespace {
 
 using lartsen::testing::Shell;
+using lartsen::testing::StampingWriter;
 using lartsen::testing::TestWindow;
 
 class X11Test : public ::testing::Test {
@@ -69,33 +68,23 @@ TEST_F(X11Test, TitlesAreWrittenToBothPropertiesAndReadBackWhole) {
 
 TEST_F(X11Test, WriterAdoptsTheApplicationsNewTitle) {
   TestWindow w({"--title", "Документ"});
-  Settings settings{u"hh", u"[%time%]", 1000};
-  const LocaleInfo locale = lartsen::testing::TestLocale();
-  lartsen::testing::FakeClock clock;
-  lartsen::testing::FakeMemory memory;
-  TitleFormatter formatter(settings.TitlePattern, settings.TimeFormat, locale, clock, memory);
-  TitleWriter writer(*windows_, formatter);
-  writer.ApplyTitle(w.id());
+  StampingWriter stamp(*windows_, u"hh");
+  stamp.writer.ApplyTitle(w.id());
   EXPECT_EQ(windows_->GetWindowText(w.id()), u"Документ [12]");
   ASSERT_EQ(Shell("xdotool set_window --name 'Новый' " + w.hex()), 0);
-  writer.ApplyTitle(w.id());
+  stamp.writer.ApplyTitle(w.id());
   EXPECT_EQ(windows_->GetWindowText(w.id()), u"Новый [12]");
-  writer.ApplyTitle(0);
+  stamp.writer.ApplyTitle(0);
   EXPECT_EQ(windows_->GetWindowText(w.id()), u"Новый");
 }
 
 TEST_F(X11Test, AWindowWithWmNameAloneKeepsItAlone) {
   TestWindow w({"--title", "Старое окно", "--wm-name-only", "--compound"});
   EXPECT_EQ(windows_->GetWindowText(w.id()), u"Старое окно");
-  Settings settings{u"hh", u"[%time%]", 1000};
-  const LocaleInfo locale = lartsen::testing::TestLocale();
-  lartsen::testing::FakeClock clock;
-  lartsen::testing::FakeMemory memory;
-  TitleFormatter formatter(settings.TitlePattern, settings.TimeFormat, locale, clock, memory);
-  TitleWriter writer(*windows_, formatter);
-  writer.ApplyTitle(w.id());
+  StampingWriter stamp(*windows_, u"hh");
+  stamp.writer.ApplyTitle(w.id());
   EXPECT_NE(RawProperty(w, "WM_NAME").find("Старое окно [12]"), std::string::npos);
-  writer.ApplyTitle(0);
+  stamp.writer.ApplyTitle(0);
   EXPECT_EQ(windows_->GetWindowText(w.id()), u"Старое окно");
   // A _NET_WM_NAME left behind would hide the application's later WM_NAME titles.
   EXPECT_NE(RawProperty(w, "_NET_WM_NAME").find("not found"), std::string::npos);

@@ -6,7 +6,7 @@
 #include <QString>
 #include <QWidget>
 
-#include "app/ui_ports.h"
+#include "app/app_ports.h"
 
 namespace lartsen::qt {
 

@@ -6,7 +6,7 @@
 
 #include <array>
 
-#include "app/ui_ports.h"
+#include "app/app_ports.h"
 #include "platform/linux/ui/message_box_qt.h"
 #include "settings/error_reporter.h"
 #include "settings/settings.h"

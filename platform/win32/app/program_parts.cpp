@@ -4,8 +4,7 @@
 #include "engine/foreground_watch.h"
 #include "engine/full_screen_guard.h"
 #include "engine/refresh_cycle.h"
-#include "engine/stamp_journal.h"
-#include "engine/title_writer.h"
+#include "engine/rules_and_stamp.h"
 #include "fsutil/complex_directory.h"
 #include "platform/win32/app/crash_restore.h"
 #include "platform/win32/app/environment_win32.h"
@@ -25,13 +24,10 @@
 #include "platform/win32/ui/shell_win32.h"
 #include "platform/win32/window_win32.h"
 #include "process/window_process_path.h"
-#include "rules/conditions.h"
-#include "rules/list_reader.h"
 #include "rules/optional_conditions.h"
 #include "settings/read_me_file.h"
 #include "support/error.h"
 #include "template/time_format.h"
-#include "template/title_format.h"
 
 #include "platform/win32/app/registry_settings_store.h"
 
@@ -67,15 +63,11 @@ struct ProgramParts::Parts {
 
   Win32FileReader files;
   Win32AnsiDecoder ansi;
-  ListReader reader{files, ansi};
-  ConditionsTable table;
-  ConditionsLoader loader{table, environment, reader, messages};
-
-  TitleFormatter formatter{settings.TitlePattern, settings.TimeFormat, locale, clock, memory};
-  // The stamped window is recorded in the settings key, so that a start after a process that
-  // did not end in order can give its title back; a crash gives it back at once.
-  StoredStampJournal journal{[] { return std::make_unique<RegistrySettingsStore>(); }};
-  TitleWriter writer{windows, formatter, &journal};
+  // The journal lives in the settings key: a start after a process that did not end in order
+  // gives its title back; a crash gives it back at once.
+  RulesAndStamp core{settings, {environment, files, ansi, messages, windows, locale, clock, memory},
+                     [] { return std::make_unique<RegistrySettingsStore>(); }};
+  TitleWriter& writer = core.writer;
   CrashRestore crashRestore{writer, window.Handle()};
   // Every tick, the timer's and the watch's, runs through the watch, and the cycle asks the
   // guard through it. A refresh timer at least as fast as the poll adopts a retitle as soon as
@@ -85,7 +77,7 @@ struct ProgramParts::Parts {
                           cycle.Tick();
                           events.Follow(window.Timer().Polling() ? writer.StampedWindow : 0);
                         }};
-  RefreshCycle cycle{watch, windows, processes, table, UserCharacterOrder(), writer};
+  RefreshCycle cycle{watch, windows, processes, core.table, UserCharacterOrder(), writer};
   // Unhooked before the watch and the cycle go.
   WindowEvents events{WindowEvents::Handlers{[this] { ForegroundChanged(); },
                                              [this](WindowHandle w) { TitleChanged(w); }}};
@@ -107,7 +99,7 @@ struct ProgramParts::Parts {
   // The record has changed in place: what was made from the old one is made again.
   void FollowRegionalSettings(bool changed) {
     if (!changed) return;
-    formatter.LocaleChanged();
+    core.formatter.LocaleChanged();
     memory.ForgetWords();
   }
   void CheckRegionalSettings() {
@@ -156,13 +148,13 @@ ProgramParts::~ProgramParts() {
   parts_->window.SetForegroundPoll(nullptr);
 }
 
-void ProgramParts::LoadConditions() { parts_->loader.LoadConditions(); }
-const ConditionsTable& ProgramParts::Table() const { return parts_->table; }
+void ProgramParts::LoadConditions() { parts_->core.loader.LoadConditions(); }
+const ConditionsTable& ProgramParts::Table() const { return parts_->core.table; }
 void ProgramParts::Tick() { parts_->watch.Tick(); }
 void ProgramParts::ApplyTitle(WindowHandle window) { parts_->writer.ApplyTitle(window); }
 
 void ProgramParts::RestoreLeftStamp() {
-  lartsen::RestoreLeftStamp(parts_->journal, parts_->windows, parts_->formatter);
+  lartsen::RestoreLeftStamp(parts_->core.journal, parts_->windows, parts_->core.formatter);
 }
 
 void ProgramParts::ShowModal() {

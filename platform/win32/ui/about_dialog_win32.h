@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "app/ui_ports.h"
+#include "app/app_ports.h"
 #include "platform/win32/owned_win32.h"
 
 namespace lartsen::win32 {

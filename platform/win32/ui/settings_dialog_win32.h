@@ -6,7 +6,7 @@
 #include <memory>
 #include <vector>
 
-#include "app/ui_ports.h"
+#include "app/app_ports.h"
 #include "platform/win32/owned_win32.h"
 #include "settings/error_reporter.h"
 #include "settings/settings.h"

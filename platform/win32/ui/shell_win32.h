@@ -1,7 +1,7 @@
 // Opening documents through the Windows shell, and the active window as the owner of what opens.
 #pragma once
 
-#include "app/ui_ports.h"
+#include "support/shell_port.h"
 
 namespace lartsen::win32 {
 

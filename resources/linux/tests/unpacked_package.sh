@@ -5,28 +5,17 @@
 set -uo pipefail
 deb=$1
 sample_program=$2
-if [ -z "${DISPLAY:-}" ]; then echo "SKIP: no DISPLAY (run through scripts/with-x11)"; exit 77; fi
+source "$(dirname "$0")/../../../platform/linux/tests/desktop_session.sh"
 [ -f "$deb" ] || { echo "SKIP: no package $deb (cmake --build --preset native --target lartsen_deb)"; exit 77; }
 
 unpacked=$(mktemp -d /tmp/lartsen-deb.XXXXXX)
+scratch=$unpacked
 # The default settings, whatever ran before on this display.
 XDG_CONFIG_HOME="$unpacked/config"
 export XDG_CONFIG_HOME
-trayer_pid= sample_pid= program_pid=
-cleanup() {
-  for pid in $program_pid $sample_pid $trayer_pid; do kill "$pid" 2>/dev/null; done
-  wait 2>/dev/null
-  rm -rf "$unpacked"
-}
-trap cleanup EXIT
-wait_for() {  # seconds 'condition'
-  for _ in $(seq 1 $(($1 * 10))); do eval "$2" && return 0; sleep 0.1; done
-  return 1
-}
 
 dpkg-deb -x "$deb" "$unpacked" || { echo "FAIL: dpkg-deb -x failed"; exit 1; }
-trayer --edge top --align right --widthtype request --height 24 >/dev/null 2>&1 &
-trayer_pid=$!
+start_trayer
 "$sample_program" "Образец пакета" >/dev/null 2>&1 &
 sample_pid=$!
 wait_for 10 'window=$(xdotool search --onlyvisible --name "^Образец пакета$" 2>/dev/null | head -1); test -n "$window"' ||

@@ -23,11 +23,7 @@
 #include "platform/linux/ui/settings_dialog_qt.h"
 #include "support/types.h"
 #include "support/ole_date.h"
-#include "settings/testing/recording_store.h"
-#include "support/testing/fake_clock.h"
-#include "support/testing/fake_environment.h"
-#include "support/testing/fake_memory.h"
-#include "support/testing/fake_random.h"
+#include "settings/testing/fake_dialog_services.h"
 #include "support/testing/fake_shell.h"
 
 // Readable failures: QString printed as its text.
@@ -83,16 +79,9 @@ void Type(QWidget* form, const char* field, const QString& text) {
 
 class SettingsDialogOnScreen : public ::testing::Test {
  protected:
-  Settings settings{u"hh:nn", u"[%time%]", 1000};
-  LocaleInfo locale = BuiltinLocale("ru-RU");
-  testing::FakeClock clock = testing::ClockAt(2024, 5, 6, 7, 8, 9);
-  testing::FakeRandom random;
-  testing::NoMemory memory;
-  FakeEnvironment folder{u"/no-such-folder-lartsen"};
   FakeShell shell;
-  std::vector<std::u16string> writes;
-  SettingsDialog dialog{{settings, locale, clock, random, memory, folder, shell,
-                         [this] { return std::make_unique<testing::RecordingStore>(writes); }}};
+  testing::FakeDialogServices fakes{BuiltinLocale("ru-RU"), u"/no-such-folder-lartsen", shell};
+  SettingsDialog dialog{fakes.services};
 
   // Shows the dialog while `script` drives it from the dialog's own event loop. If the script
   // leaves the dialog open, it is cancelled and the test fails.
@@ -169,7 +158,7 @@ TEST_F(SettingsDialogOnScreen, RejectedValuesKeepItOpenUntilValidOnesAreSaved) {
     boxes.push_back(TakeMessageBox([&] { ok->click(); }));
     EXPECT_EQ(QApplication::focusWidget(), Child<QWidget>(form, "timeFormatBox"));
     EXPECT_TRUE(form->isVisible());
-    EXPECT_TRUE(writes.empty());
+    EXPECT_TRUE(fakes.writes.empty());
     Type(form, "timeFormatBox", QStringLiteral("hh:nn:ss"));
     Type(form, "titlePatternBox", QStringLiteral("<%time%>"));
     // Enter in a text box is Ok, the default button.
@@ -179,10 +168,10 @@ TEST_F(SettingsDialogOnScreen, RejectedValuesKeepItOpenUntilValidOnesAreSaved) {
   const QString range = QStringLiteral("Частота обновления должна лежать в интервале от 1 до 60000.");
   EXPECT_EQ(boxes, (std::vector<QString>{invalid, invalid, range, range, invalid,
                                          QStringLiteral("Ошибка в формате времени!")}));
-  EXPECT_EQ(settings.RefreshRate, 250);
-  EXPECT_EQ(settings.TimeFormat, u"hh:nn:ss");
-  EXPECT_EQ(settings.TitlePattern, u"<%time%>");
-  EXPECT_EQ(writes, (std::vector<std::u16string>{u"Time Format", u"Refresh Rate", u"Tittle Pattern"}));
+  EXPECT_EQ(fakes.settings.RefreshRate, 250);
+  EXPECT_EQ(fakes.settings.TimeFormat, u"hh:nn:ss");
+  EXPECT_EQ(fakes.settings.TitlePattern, u"<%time%>");
+  EXPECT_EQ(fakes.writes, (std::vector<std::u16string>{u"Time Format", u"Refresh Rate", u"Tittle Pattern"}));
 }
 
 TEST_F(SettingsDialogOnScreen, CancelAndEscChangeNothing) {
@@ -197,9 +186,9 @@ TEST_F(SettingsDialogOnScreen, CancelAndEscChangeNothing) {
       }
     });
   }
-  EXPECT_EQ(settings.RefreshRate, 1000);
-  EXPECT_EQ(settings.TimeFormat, u"hh:nn");
-  EXPECT_TRUE(writes.empty());
+  EXPECT_EQ(fakes.settings.RefreshRate, 1000);
+  EXPECT_EQ(fakes.settings.TimeFormat, u"hh:nn");
+  EXPECT_TRUE(fakes.writes.empty());
 }
 
 TEST_F(SettingsDialogOnScreen, PreviewsShowFiveSamplesOrTheirErrorHeading) {
@@ -223,8 +212,8 @@ TEST_F(SettingsDialogOnScreen, PreviewsShowFiveSamplesOrTheirErrorHeading) {
   EXPECT_EQ(boxes[1], QStringLiteral("<2024>\n\n<1950>\n\n<1950>\n\n<1950>\n\n<1950>"));
   EXPECT_TRUE(boxes[2].startsWith(QStringLiteral("Ошибка в шаблоне!\n\n"))) << boxes[2].toStdString();
   EXPECT_TRUE(boxes[3].startsWith(QStringLiteral("Ошибка в формате времени!\n\n"))) << boxes[3].toStdString();
-  EXPECT_EQ(settings.TimeFormat, u"hh:nn");
-  EXPECT_TRUE(writes.empty());
+  EXPECT_EQ(fakes.settings.TimeFormat, u"hh:nn");
+  EXPECT_TRUE(fakes.writes.empty());
 }
 
 TEST_F(SettingsDialogOnScreen, F1OpensTheReadMeButNotWithAModifier) {

@@ -10,7 +10,7 @@ set -uo pipefail
 bin=$1
 shots=$2
 
-if [ -z "${DISPLAY:-}" ]; then echo "SKIP: no DISPLAY (run through scripts/with-x11)"; exit 77; fi
+source "$(dirname "$0")/../../tests/desktop_session.sh"
 for tool in trayer xdotool xclip import; do
   command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
 done
@@ -18,24 +18,12 @@ mkdir -p "$shots"
 # Settings of its own, starting empty, whatever ran before on this display.
 XDG_CONFIG_HOME=$(mktemp -d /tmp/lartsen-config.XXXXXX)
 export XDG_CONFIG_HOME
+scratch=$XDG_CONFIG_HOME
 settings_file="$XDG_CONFIG_HOME/Nerrowind/Ларцен/Settings.INI"
-
-trayer_pid= sample_pid= program_pid=
-cleanup() {
-  for pid in $program_pid $sample_pid $trayer_pid; do kill "$pid" 2>/dev/null; done
-  wait 2>/dev/null
-  rm -rf "$XDG_CONFIG_HOME"
-}
-trap cleanup EXIT
 
 failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 die() { echo "FAIL: $*"; xdotool search --onlyvisible --name . getwindowname %@ 2>/dev/null | head -20; exit 1; }
-wait_for() {  # seconds 'condition', evaluated anew on every try
-  local limit=$(($1 * 10))
-  for _ in $(seq 1 "$limit"); do eval "$2" && return 0; sleep 0.1; done
-  return 1
-}
 window_named() { xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1; }
 title_of() { xdotool getwindowname "$1" 2>/dev/null; }
 shot() { sleep 0.4; import -window root "$shots/$1.png" && echo "screenshot: $shots/$1.png"; }
@@ -76,8 +64,7 @@ open_menu() {
   sleep 0.4
 }
 
-trayer --edge top --align right --widthtype request --height 24 >/dev/null 2>&1 &
-trayer_pid=$!
+start_trayer
 wait_for 10 'test -n "$(panel)"' || die "the notification area did not appear"
 "$bin/sample_window" "Образец" >/dev/null 2>&1 &
 sample_pid=$!

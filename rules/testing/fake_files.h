@@ -1,4 +1,4 @@
-// In-memory files for the rules tests: a path-to-bytes map behind the file-reading port.
+// In-memory files for tests of the rules: a path-to-bytes map behind the file-reading port.
 #pragma once
 
 #include <map>
