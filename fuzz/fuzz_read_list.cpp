@@ -7,7 +7,7 @@
 
 #include "rules/list_reader.h"
 #include "rules/portable_ansi.h"
-#include "rules/tests/fake_files.h"
+#include "rules/testing/fake_files.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   lartsen::FakeFiles files;

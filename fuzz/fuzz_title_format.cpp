@@ -9,7 +9,7 @@
 #include "support/testing/fake_clock.h"
 #include "template/locale_info.h"
 #include "template/number_text.h"
-#include "template/tests/placeholder_names.h"
+#include "template/testing/placeholder_names.h"
 #include "template/tests/title_fakes.h"
 #include "template/title_format.h"
 

@@ -15,7 +15,7 @@
 #include "platform/win32/win_text.h"
 #include "settings/settings.h"
 #include "template/time_format.h"
-#include "template/tests/placeholder_names.h"
+#include "template/testing/placeholder_names.h"
 #include "template/title_format.h"
 
 namespace {
