@@ -6,11 +6,6 @@
 
 namespace lartsen {
 
-namespace {
-// A lone asterisk accepts any fact, even one that was not fetched; "**" is a pattern.
-constexpr std::u16string_view kAnyCell = u"*";
-}  // namespace
-
 RefreshCycle::RefreshCycle(FullScreenQuery& guard, WindowPort& windows, ProcessPathPort& processes,
                            const ConditionsTable& conditions, const CharacterOrder& order,
                            ApplyTitleFunction ApplyTitle)
@@ -45,20 +40,7 @@ WindowHandle RefreshCycle::ChooseWindow(WindowHandle foreground) {
     facts[kProcessColumn] = processes_.GetWindowProcessPath(foreground, processId);
   }
 
-  return AnyRuleMatches(facts) ? 0 : foreground;
-}
-
-bool RefreshCycle::AnyRuleMatches(const std::array<std::u16string, 3>& facts) const {
-  const auto& used = conditions_.ConditionColumnsUsed;
-  for (const ConditionRow& rule : conditions_.Conditions) {
-    bool matches = true;
-    for (std::size_t column = 0; column < rule.size() && matches; ++column) {
-      if (!used[column] || rule[column] == kAnyCell) continue;
-      matches = LikeText(facts[column], rule[column], order_);
-    }
-    if (matches) return true;
-  }
-  return false;
+  return AnyRuleMatches(conditions_, facts, order_) ? 0 : foreground;
 }
 
 }  // namespace lartsen

@@ -10,6 +10,7 @@
 #include "process/window_process_path.h"
 #include "rules/conditions_table.h"
 #include "rules/like_text.h"
+#include "rules/rule_match.h"
 #include "support/types.h"
 #include "support/window_port.h"
 
@@ -47,7 +48,6 @@ class RefreshCycle {
   // The window the rules leave to be stamped: `foreground` unless a rule matches it.
   WindowHandle ChooseWindow(WindowHandle foreground);
   // True when some rule's constrained cells all match the facts; the search stops there.
-  bool AnyRuleMatches(const std::array<std::u16string, 3>& facts) const;
 
   FullScreenQuery& guard_;
   WindowPort& windows_;

@@ -1,13 +1,14 @@
 // The rules files loaded as the program loads them, and which windows the rules leave alone.
 #pragma once
 
+#include <string>
 #include <string_view>
 
 #include "rules/conditions.h"
 #include "rules/file_read_port.h"
-#include "rules/like_text.h"
 #include "rules/list_reader.h"
 #include "rules/portable_ansi.h"
+#include "rules/rule_match.h"
 #include "support/environment_port.h"
 #include "support/testing/fake_messages.h"
 
@@ -24,17 +25,9 @@ struct LoadedRules {
     ConditionsLoader(table, environment, reader, messages).LoadConditions();
   }
 
-  // True when some rule matches the window; a lone "*" accepts any value.
+  // True when some rule matches the window, as the refresh cycle tries them.
   bool Matches(std::u16string_view className, std::u16string_view title, std::u16string_view exe) const {
-    const std::u16string_view facts[3] = {className, title, exe};
-    for (const auto& rule : table.Conditions) {
-      bool all = true;
-      for (int c = 0; c < 3 && all; ++c) {
-        if (rule[c] != u"*") all = LikeText(facts[c], rule[c]);
-      }
-      if (all) return true;
-    }
-    return false;
+    return AnyRuleMatches(table, {std::u16string(className), std::u16string(title), std::u16string(exe)});
   }
 };
 
