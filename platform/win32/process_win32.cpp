@@ -43,18 +43,28 @@ HMODULE Psapi() {
   return psapi;
 }
 
-// The snapshot's record of one process, walked with the pair of calls of the record's form (wide,
-// or single-byte on the 9x family); nothing when the pair is missing or the process is not there.
+// The pair of toolhelp calls that walks a snapshot's records of one form: wide, or single-byte
+// (the only form the 9x family has). Either is null where the host lacks it.
 template <typename Record>
-std::optional<Record> FindProcessRecord(void* snapshot, std::uint32_t processId, const char* firstName,
-                                        const char* nextName) {
-  using Walk = BOOL(WINAPI*)(HANDLE, Record*);
-  static const auto first = Entry<Walk>(Kernel32(), firstName);
-  static const auto next = Entry<Walk>(Kernel32(), nextName);
-  if (!first || !next) return std::nullopt;
+struct ProcessWalk {
+  using Step = BOOL(WINAPI*)(HANDLE, Record*);
+  Step first;
+  Step next;
+};
+
+template <typename Record>
+ProcessWalk<Record> FindProcessWalk(const char* firstName, const char* nextName) {
+  using Step = typename ProcessWalk<Record>::Step;
+  return {Entry<Step>(Kernel32(), firstName), Entry<Step>(Kernel32(), nextName)};
+}
+
+// The snapshot's record of one process; nothing when the walk is missing or the process is not there.
+template <typename Record>
+std::optional<Record> FindProcessRecord(const ProcessWalk<Record>& walk, void* snapshot, std::uint32_t processId) {
+  if (!walk.first || !walk.next) return std::nullopt;
   Record record{};
   record.dwSize = sizeof(record);
-  for (BOOL more = first(snapshot, &record); more; more = next(snapshot, &record)) {
+  for (BOOL more = walk.first(snapshot, &record); more; more = walk.next(snapshot, &record)) {
     if (record.th32ProcessID == processId) return record;
   }
   return std::nullopt;
@@ -112,7 +122,8 @@ std::u16string ProcessWin32::GetProcessPath9x(std::uint32_t ProcessId) {
 }
 
 std::u16string ProcessWin32::SnapshotPathWide(void* snapshot, std::uint32_t ProcessId) {
-  const auto record = FindProcessRecord<PROCESSENTRY32W>(snapshot, ProcessId, "Process32FirstW", "Process32NextW");
+  static const auto walk = FindProcessWalk<PROCESSENTRY32W>("Process32FirstW", "Process32NextW");
+  const auto record = FindProcessRecord(walk, snapshot, ProcessId);
   if (!record) return {};
   PROCESSENTRY32W entry = *record;
   entry.szExeFile[MAX_PATH - 1] = L'\0';
@@ -120,7 +131,8 @@ std::u16string ProcessWin32::SnapshotPathWide(void* snapshot, std::uint32_t Proc
 }
 
 std::u16string ProcessWin32::SnapshotPathSingleByte(void* snapshot, std::uint32_t ProcessId) {
-  const auto record = FindProcessRecord<ProcessEntryA>(snapshot, ProcessId, "Process32First", "Process32Next");
+  static const auto walk = FindProcessWalk<ProcessEntryA>("Process32First", "Process32Next");
+  const auto record = FindProcessRecord(walk, snapshot, ProcessId);
   return record ? FromAnsi(record->szExeFile, sizeof(record->szExeFile)) : std::u16string();
 }
 
