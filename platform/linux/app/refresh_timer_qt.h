@@ -5,6 +5,7 @@
 #include <QTimer>
 #include <cstdint>
 #include <functional>
+#include <utility>
 
 #include "app/refresh_placement.h"
 #include "settings/settings_store.h"
