@@ -10,7 +10,7 @@
 #include "template/locale_info.h"
 #include "template/number_text.h"
 #include "template/testing/placeholder_names.h"
-#include "template/tests/title_fakes.h"
+#include "template/testing/title_fakes.h"
 #include "template/title_format.h"
 
 namespace {

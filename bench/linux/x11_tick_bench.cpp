@@ -20,7 +20,7 @@
 #include "settings/settings.h"
 #include "support/system_clock.h"
 #include "template/locale_info.h"
-#include "template/tests/title_fakes.h"
+#include "template/testing/title_fakes.h"
 #include "template/title_format.h"
 
 namespace lartsen {

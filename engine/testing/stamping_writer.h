@@ -6,7 +6,7 @@
 
 #include "engine/title_writer.h"
 #include "settings/settings.h"
-#include "template/tests/title_fakes.h"
+#include "template/testing/title_fakes.h"
 #include "template/title_format.h"
 
 namespace lartsen::testing {

@@ -12,7 +12,7 @@
 #include "support/error.h"
 #include "support/text.h"
 #include "support/testing/fake_windows.h"
-#include "template/tests/title_fakes.h"
+#include "template/testing/title_fakes.h"
 
 namespace lartsen {
 namespace {

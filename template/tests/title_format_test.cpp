@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "support/error.h"
-#include "template/tests/title_fakes.h"
+#include "template/testing/title_fakes.h"
 #include "template/title_format.h"
 
 namespace lartsen {

@@ -5,7 +5,7 @@
 #include <fstream>
 
 #include "support/error.h"
-#include "template/tests/title_fakes.h"
+#include "template/testing/title_fakes.h"
 #include "tools/format_command.h"
 #include "tools/template_command.h"
 #ifndef _WIN32

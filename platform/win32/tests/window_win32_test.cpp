@@ -12,7 +12,7 @@
 #include "platform/win32/window_win32.h"
 #include "settings/settings.h"
 #include "support/error.h"
-#include "template/tests/title_fakes.h"
+#include "template/testing/title_fakes.h"
 
 namespace lartsen::win32 {
 namespace {
