@@ -120,12 +120,18 @@ SettingsDialogLogic::OkOutcome SettingsDialogLogic::Confirm(const SettingsDialog
     messages_.ShowMessage(kTimeFormatErrorHeading, message_style::kCritical);
     return {false, DialogField::TimeFormat};
   }
+  const Settings previous = settings_;
   settings_.TitlePattern = texts.TitlePattern;
   settings_.TimeFormat = texts.TimeFormat;
   settings_.RefreshRate = *rate;
-  // The globals already hold the new values; a store that cannot be written must not keep
-  // the dialog open.
-  Attempt([&] { save_(settings_); });
+  // Values that could not be stored would be lost at the next load: the user hears why, keeps
+  // the dialog with the texts, and the program keeps what it had.
+  if (const auto failure = Attempt([&] { save_(settings_); })) {
+    settings_ = previous;
+    messages_.ShowMessage(std::u16string(kSaveFailedHeading) + u"\r\n\r\n" + failure->description(),
+                          message_style::kCritical);
+    return {false, DialogField::None};
+  }
   return {true, DialogField::None};
 }
 

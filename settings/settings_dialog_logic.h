@@ -20,6 +20,7 @@ inline constexpr std::u16string_view kInvalidRefreshRateMessage =
     u"Вы ввели неправильное значение частоты обновления.";
 inline constexpr std::u16string_view kTimeFormatErrorHeading = u"Ошибка в формате времени!";
 inline constexpr std::u16string_view kTitlePatternErrorHeading = u"Ошибка в шаблоне!";
+inline constexpr std::u16string_view kSaveFailedHeading = u"Не удалось сохранить настройки.";
 inline constexpr std::u16string_view kPreviewSeparator = u"\r\n\r\n";
 inline constexpr int kSampleCount = 5;
 
@@ -62,7 +63,8 @@ class SettingsDialogLogic {
     bool Close = false;                      // the dialog closes
     DialogField Focus = DialogField::None;   // the field that gets the focus when it stays open
   };
-  // Validates; on success writes the globals, saves (a failure to save is absorbed) and closes.
+  // Validates; on success writes the globals, saves and closes. A failure to save is shown with
+  // the store's reason, the globals keep their previous values and the dialog stays open.
   OkOutcome Confirm(const SettingsDialogTexts& texts);
 
   // Both previews show five samples in an information box, or report the failure under their

@@ -120,11 +120,16 @@ TEST_F(SettingsDialogLogicTest, AcceptedValuesBecomeTheGlobalsAndAreSaved) {
   EXPECT_EQ(settings.TimeFormat, u"a plain word");
 }
 
-TEST_F(SettingsDialogLogicTest, AFailingStoreStillClosesWithTheNewValues) {
+TEST_F(SettingsDialogLogicTest, AFailingStoreIsToldAndKeepsTheDialogAndTheOldValues) {
   saveFails = true;
+  EXPECT_FALSE(logic.Confirm({u"250", u"<%time%>", u"hh"}).Close);
+  EXPECT_EQ(settings.RefreshRate, 1000);
+  EXPECT_EQ(settings.TitlePattern, u"[%time%]");
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_NE(messages.shown[0].text.find(u"store"), std::u16string::npos);
+  saveFails = false;
   EXPECT_TRUE(logic.Confirm({u"250", u"<%time%>", u"hh"}).Close);
   EXPECT_EQ(settings.RefreshRate, 250);
-  EXPECT_TRUE(messages.shown.empty());
 }
 
 TEST_F(SettingsDialogLogicTest, SampleMomentsDrawTheirPartsInOrder) {

@@ -11,6 +11,7 @@
 #include "platform/linux/system/file_reader_linux.h"
 #include "platform/linux/system/host_linux.h"
 #include "platform/linux/system/ini_settings_store.h"
+#include "platform/linux/system/journal_file_store.h"
 #include "platform/linux/system/locale_linux.h"
 #include "platform/linux/x11/x11_full_screen.h"
 #include "platform/linux/x11/x11_process_routes.h"
@@ -44,10 +45,12 @@ struct ProgramParts::Parts {
 
   FileReaderLinux files;
   PortableAnsiDecoder ansi;
-  // The journal lives in the settings file: a run that was killed (SIGKILL, a crash) has its
-  // stamp taken back at the next start.
+  // The journal lives with the login, beside the instance lock: a run that was killed (SIGKILL,
+  // a crash) has its stamp taken back at the next start, and the user's settings file is left
+  // alone on every switch.
+  std::string journalPath = DefaultJournalPath();
   RulesAndStamp core{settings, {environment, files, ansi, messages, windows, locale, clock, memory},
-                     [] { return std::make_unique<IniSettingsStore>(DefaultSettingsPath()); }};
+                     [path = journalPath] { return std::make_unique<JournalFileStore>(path); }};
   TitleWriter& writer = core.writer;
   RefreshCycle cycle{guard, windows, processes, core.table, order, writer};
 
@@ -88,6 +91,13 @@ void ProgramParts::ApplyTitle(WindowHandle window) {
 }
 
 void ProgramParts::RestoreLeftStamp() {
+  try {
+    IniSettingsStore settingsFile(DefaultSettingsPath());
+    JournalFileStore journalFile(parts_->journalPath);
+    MoveJournalOutOfSettings(settingsFile, journalFile);
+  } catch (const Error&) {
+    // An unreadable settings file keeps its old line; the journal file still counts.
+  }
   lartsen::RestoreLeftStamp(parts_->core.journal, parts_->windows, parts_->core.formatter);
 }
 

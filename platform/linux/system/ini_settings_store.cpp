@@ -1,15 +1,16 @@
-// Reading and rewriting the settings INI file line by line.
+// Reading the settings INI file line by line, and replacing it whole and safely.
 #include "platform/linux/system/ini_settings_store.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
-#include <filesystem>
-#include <fstream>
+#include <optional>
 #include <sstream>
 #include <system_error>
 #include <vector>
 
 #include "platform/linux/system/linux_paths.h"
+#include "platform/linux/system/safe_file.h"
 #include "support/error.h"
 #include "support/text.h"
 
@@ -24,11 +25,22 @@ std::string Trim(std::string_view s) {
 
 std::vector<std::string> ReadLines(const std::string& path) {
   std::vector<std::string> lines;
-  std::ifstream in(path, std::ios::binary);
-  std::string line;
-  while (std::getline(in, line)) lines.push_back(line);
+  const std::optional<std::string> text = ReadFileText(path);
+  if (!text) return lines;
+  for (std::size_t start = 0; start < text->size();) {
+    std::size_t end = text->find('\n', start);
+    if (end == std::string::npos) end = text->size();
+    lines.emplace_back(*text, start, end - start);
+    start = end + 1;
+  }
   if (!lines.empty() && lines.front().starts_with("\xEF\xBB\xBF")) lines.front().erase(0, 3);
   return lines;
+}
+
+std::string Joined(const std::vector<std::string>& lines) {
+  std::string text;
+  for (const auto& l : lines) text.append(l).append(1, '\n');
+  return text;
 }
 
 // The line index of `key` in `section`, or where a new key of that section belongs.
@@ -188,18 +200,16 @@ void IniSettingsStore::WriteSetting(std::u16string_view section, std::u16string_
     lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(place.insertAt), line);
   }
 
-  std::error_code error;
-  const std::filesystem::path file(path_);
-  std::filesystem::create_directories(file.parent_path(), error);
-  const std::string temporary = path_ + ".new";
-  {
-    std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-    for (const auto& l : lines) out << l << '\n';
-    out.flush();
-    if (!out) throw Error(status::kFail, u"Не удалось записать настройки в " + FromUtf8(path_));
-  }
-  std::filesystem::rename(temporary, file, error);
-  if (error) throw Error(status::kFail, u"Не удалось записать настройки в " + FromUtf8(path_));
+  ReplaceFileText(path_, Joined(lines));
+}
+
+bool IniSettingsStore::RemoveSetting(std::u16string_view section, std::u16string_view key) {
+  auto lines = ReadLines(path_);
+  const Place place = Find(lines, ToUtf8(section), ToUtf8(key));
+  if (place.keyLine < 0) return false;
+  lines.erase(lines.begin() + place.keyLine);
+  ReplaceFileText(path_, Joined(lines));
+  return true;
 }
 
 }  // namespace lartsen

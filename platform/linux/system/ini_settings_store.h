@@ -11,8 +11,9 @@ inline constexpr const char* kSettingsFileName = "Settings.INI";
 
 // The empty section holds its keys before any "[section]" line. A number reads back as a
 // number when the whole value is one, else as text (which the settings then refuse).
-// Each write rewrites the file through a temporary file and a rename, so a crash in between
-// leaves the old file whole.
+// Each write replaces the file whole (temporary file, fsync, rename, fsync of the folder), keeps
+// its mode (a new file gets 0600) and writes through a symbolic link to its target. A file that
+// exists but cannot be read is never written: the call throws, naming the file and the reason.
 class IniSettingsStore final : public SettingsStorePort {
  public:
   explicit IniSettingsStore(std::string path);
@@ -21,6 +22,8 @@ class IniSettingsStore final : public SettingsStorePort {
                            const SettingValue& defaultValue) override;
   void WriteSetting(std::u16string_view section, std::u16string_view key, SettingKind kind,
                     const SettingValue& value) override;
+  // Takes the key's line out of the file; false (and no write) when there is none.
+  bool RemoveSetting(std::u16string_view section, std::u16string_view key);
 
  private:
   std::string path_;

@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <cstdlib>
 
+#include "platform/linux/system/display_name.h"
 #include "support/error.h"
 #include "support/text.h"
 
@@ -17,11 +18,8 @@ namespace {
 std::string DefaultLockPath() {
   const char* runtime = std::getenv("XDG_RUNTIME_DIR");
   std::string folder = runtime && runtime[0] == '/' ? runtime : "/tmp";
-  std::string display = std::getenv("DISPLAY") ? std::getenv("DISPLAY") : "";
-  for (char& c : display) {
-    if (c == '/') c = '_';
-  }
-  return folder + "/lartsen-" + std::to_string(getuid()) + "-" + display + ".lock";
+  // One lock per server, however the display is spelled (":0", ":0.0", "unix:0").
+  return folder + "/lartsen-" + std::to_string(getuid()) + "-" + DisplayFileKey() + ".lock";
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-// One instance per user and display: an flock on a file in $XDG_RUNTIME_DIR.
+// One instance per user and X server: an flock on a file in $XDG_RUNTIME_DIR.
 #pragma once
 
 #include <string>

@@ -7,10 +7,13 @@
 #include <fstream>
 #include <sstream>
 
+#include "engine/stamp_journal.h"
 #include "platform/linux/system/auto_start_linux.h"
 #include "platform/linux/system/collation_linux.h"
 #include "platform/linux/system/environment_linux.h"
+#include "platform/linux/system/display_name.h"
 #include "platform/linux/system/ini_settings_store.h"
+#include "platform/linux/system/journal_file_store.h"
 #include "platform/linux/system/locale_linux.h"
 #include "platform/linux/system/proc_process.h"
 #include "platform/linux/system/rules_file_commands.h"
@@ -22,6 +25,7 @@
 #include "rules/optional_conditions.h"
 #include "rules/testing/loaded_rules.h"
 #include "settings/settings_store.h"
+#include "support/error.h"
 #include "support/testing/fake_messages.h"
 #include "support/testing/fake_shell.h"
 #include "support/text.h"
@@ -142,6 +146,79 @@ TEST(IniSettingsStore, TextWithLineBreaksAndBackslashesComesBackWhole) {
   EXPECT_EQ(std::get<std::u16string>(store.ReadSetting(u"", kTitlePatternKey, SettingKind::Text, {})), u"[\\%time%]");
   const std::string file = ReadAll(folder.path() + "/Settings.INI");
   EXPECT_EQ(std::count(file.begin(), file.end(), '\n'), 3);
+}
+
+unsigned ModeOf(const std::string& path) {
+  return static_cast<unsigned>(std::filesystem::status(path).permissions()) & 0777;
+}
+
+TEST(IniSettingsStore, SavesKeepTheModeAndTheLinkAndNeverReplaceAFileThatCannotBeRead) {
+  TempFolder folder;
+  const Settings settings{u"hh:nn", u"[%time%]", 500};
+  const std::string fresh = folder.path() + "/new/Settings.INI";
+  SaveSettings(settings, [&] { return std::make_unique<IniSettingsStore>(fresh); });
+  EXPECT_EQ(ModeOf(fresh), 0600u);  // it may name the window the user works in
+
+  const std::string target = folder.path() + "/dotfiles/Settings.INI";
+  const std::string link = folder.path() + "/Settings.INI";
+  std::filesystem::create_directories(folder.path() + "/dotfiles");
+  std::ofstream(target) << "; mine\nRefresh Rate=7\n";
+  std::filesystem::permissions(target, std::filesystem::perms(0640));
+  std::filesystem::create_symlink("dotfiles/Settings.INI", link);
+  SaveSettings(settings, [&] { return std::make_unique<IniSettingsStore>(link); });
+  EXPECT_TRUE(std::filesystem::is_symlink(link));
+  EXPECT_EQ(ModeOf(target), 0640u);
+  EXPECT_EQ(ReadAll(target), "; mine\nRefresh Rate=500\nTime Format=\"hh:nn\"\nTittle Pattern=\"[%time%]\"\n");
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path() + "/dotfiles"), {}), 1);
+
+  // A folder where the file should be cannot be read: the write names it and changes nothing.
+  const std::string blocked = folder.path() + "/blocked/Settings.INI";
+  std::filesystem::create_directories(blocked + "/inside");
+  IniSettingsStore store(blocked);
+  try {
+    store.WriteSetting(u"", kRefreshRateKey, SettingKind::Number, 5);
+    ADD_FAILURE() << "no error";
+  } catch (const Error& error) {
+    EXPECT_NE(error.description().find(FromUtf8(blocked)), std::u16string::npos);
+  }
+  EXPECT_TRUE(std::filesystem::is_directory(blocked + "/inside"));
+  if (geteuid() != 0) {  // permissions do not stop root
+    std::filesystem::permissions(folder.path() + "/dotfiles", std::filesystem::perms(0500));
+    EXPECT_THROW(SaveSettings(settings, [&] { return std::make_unique<IniSettingsStore>(link); }), Error);
+    std::filesystem::permissions(folder.path() + "/dotfiles", std::filesystem::perms(0700));
+  }
+}
+
+TEST(DisplayName, SpellingsOfOneServerMeetInOneName) {
+  EXPECT_EQ(ServerOfDisplay(":0", "box"), ":0");
+  EXPECT_EQ(ServerOfDisplay(":0.0", "box"), ":0");
+  EXPECT_EQ(ServerOfDisplay("unix:00.1", "box"), ":0");
+  EXPECT_EQ(ServerOfDisplay("localhost:10.0", "box"), ":10");
+  EXPECT_EQ(ServerOfDisplay("box:2", "box"), ":2");
+  EXPECT_EQ(ServerOfDisplay("tcp/far:1.0", "box"), "far:1");
+  EXPECT_EQ(ServerOfDisplay("far", "box"), "");
+  EXPECT_EQ(ServerOfDisplay(":x", "box"), "");
+}
+
+TEST(JournalFileStore, KeepsTheCoresTextPrivatelyAndTakesOverAnOldSettingsLine) {
+  TempFolder folder;
+  const std::string path = folder.path() + "/lartsen-:0.journal";
+  JournalFileStore journal(path);
+  const std::u16string record = u"42 7 4 ОкноОкно [12:00:00]\n";
+  journal.WriteSetting(u"", kStampJournalKey, SettingKind::Text, record);
+  EXPECT_EQ(ModeOf(path), 0600u);
+  EXPECT_EQ(std::get<std::u16string>(journal.ReadSetting(u"", kStampJournalKey, SettingKind::Text, {})), record);
+  journal.WriteSetting(u"", kStampJournalKey, SettingKind::Text, std::u16string());
+  EXPECT_FALSE(std::filesystem::exists(path));
+
+  const std::string settingsPath = folder.path() + "/Settings.INI";
+  std::ofstream(settingsPath) << "Refresh Rate=9\nStamped Window=\"1 2 1 aa [1]\"\n";
+  IniSettingsStore settings(settingsPath);
+  MoveJournalOutOfSettings(settings, journal);
+  EXPECT_EQ(std::get<std::u16string>(journal.ReadSetting(u"", kStampJournalKey, SettingKind::Text, {})), u"1 2 1 aa [1]");
+  EXPECT_EQ(ReadAll(settingsPath), "Refresh Rate=9\n");
+  MoveJournalOutOfSettings(settings, journal);  // once only: nothing left to move, nothing written
+  EXPECT_EQ(ReadAll(settingsPath), "Refresh Rate=9\n");
 }
 
 TEST(XdgAutoStart, EntryIsWrittenReadAndRemoved) {

@@ -16,6 +16,12 @@ namespace {
   throw Win32Error(static_cast<DWORD>(code), u"Ошибка реестра: " + std::u16string(what));
 }
 
+// A write the registry refused names the value in full and the system's reason, for the user.
+[[noreturn]] void ThrowRefusedWrite(LONG code, const std::wstring& keyPath, std::u16string_view key) {
+  const std::wstring where = L"HKEY_CURRENT_USER\\" + keyPath + L"\\" + Wide(key);
+  throw ErrorFromWin32(static_cast<DWORD>(code), where.c_str());
+}
+
 }  // namespace
 
 RegistrySettingsStore::RegistrySettingsStore(std::u16string keyPath) : keyPath_(std::move(keyPath)) {}
@@ -74,7 +80,7 @@ void RegistrySettingsStore::WriteSetting(std::u16string_view section, std::u16st
   HKEY raw = nullptr;
   LONG created = RegCreateKeyExW(HKEY_CURRENT_USER, SectionPath(section).c_str(), 0, nullptr, 0,
                                  KEY_SET_VALUE, nullptr, &raw, nullptr);
-  if (created != ERROR_SUCCESS) ThrowRegistry(created, key);
+  if (created != ERROR_SUCCESS) ThrowRefusedWrite(created, SectionPath(section), key);
   RegistryKey handle(raw);
 
   std::wstring name = Wide(key);
@@ -89,7 +95,7 @@ void RegistrySettingsStore::WriteSetting(std::u16string_view section, std::u16st
                              reinterpret_cast<const BYTE*>(text.c_str()),
                              static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t)));
   }
-  if (written != ERROR_SUCCESS) ThrowRegistry(written, key);
+  if (written != ERROR_SUCCESS) ThrowRefusedWrite(written, SectionPath(section), key);
 }
 
 }  // namespace lartsen::win32
