@@ -3,7 +3,7 @@ find_package(Qt6 REQUIRED COMPONENTS Widgets)
 
 add_library(lartsen_linux_app STATIC)
 lartsen_sources(lartsen_linux_app app tray_window message_boxes_qt shell_qt signal_pipe x11_watch
-  program_parts placeholder_dialogs refresh_timer_qt)
+  program_parts placeholder_dialogs refresh_timer_qt instance_commands_qt)
 target_link_libraries(lartsen_linux_app PUBLIC lartsen_linux Qt6::Widgets)
 target_compile_definitions(lartsen_linux_app PRIVATE LARTSEN_VERSION="${PROJECT_VERSION}")
 lartsen_warnings(lartsen_linux_app)
@@ -11,6 +11,7 @@ lartsen_warnings(lartsen_linux_app)
 lartsen_add_program(lartsen SOURCES ${CMAKE_CURRENT_LIST_DIR}/app/lartsen_main.cpp
   ${CMAKE_CURRENT_LIST_DIR}/app/lartsen.qrc LIBS lartsen_linux_app)
 set_target_properties(lartsen PROPERTIES AUTORCC ON)
+target_compile_definitions(lartsen PRIVATE LARTSEN_VERSION="${PROJECT_VERSION}")
 
 # The data files beside the program in the build tree: its presence there tells the program
 # that it runs from a build tree.

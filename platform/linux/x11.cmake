@@ -1,6 +1,6 @@
 # X11 window facts: foreground, titles, class, process, full screen; their tests on a real server.
 lartsen_sources(lartsen_linux x11 x11_connection text_property window_facts x11_windows
-  x11_full_screen x11_process_routes)
+  x11_full_screen x11_process_routes display_owner)
 
 # Against a real X server with openbox: run under scripts/with-x11 (label x11). The cases take
 # turns on the one display (RESOURCE_LOCK): each activates windows of its own.

@@ -1,12 +1,18 @@
-// Entry point of lartsen: an X11 session, one instance per user and display, the tray, the loop.
+// Entry point of lartsen: the command line, an X11 session, one copy per X server, the tray, the loop.
 #include <QApplication>
 #include <QSessionManager>
+#include <QSystemTrayIcon>
+#include <QTimer>
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
 #include <memory>
+#include <thread>
 
 #include "app/main_form.h"
+#include "app/menu_model.h"
+#include "platform/linux/app/instance_commands_qt.h"
 #include "platform/linux/app/message_boxes_qt.h"
 #include "platform/linux/app/placeholder_dialogs.h"
 #include "platform/linux/ui/about_dialog_qt.h"
@@ -17,9 +23,12 @@
 #include "platform/linux/app/signal_pipe.h"
 #include "platform/linux/app/tray_window.h"
 #include "platform/linux/system/auto_start_linux.h"
+#include "platform/linux/system/command_line.h"
 #include "platform/linux/system/environment_linux.h"
 #include "platform/linux/system/ini_settings_store.h"
+#include "platform/linux/system/session_notes.h"
 #include "platform/linux/system/single_instance_linux.h"
+#include "platform/linux/x11/display_owner.h"
 #include "platform/linux/x11/x11_connection.h"
 #include "support/error.h"
 #include "support/text.h"
@@ -33,14 +42,59 @@ std::u16string Describe(const std::exception& error) {
   return FromUtf8(error.what());
 }
 
+constexpr const char* kAlreadyRunningLine = "Ларцен уже работает на этом дисплее\n";
+
+// A start that only talks to the copy running on this server: --quit waits until that copy has
+// given the titles back and gone.
+int QuitRunningCopy(x11::DisplayOwner& owner) {
+  if (!owner.Send(x11::InstanceCommand::Quit)) {
+    std::fputs("lartsen: Ларцен не запущен на этом дисплее\n", stderr);
+    return 1;
+  }
+  for (int waited = 0; waited < 200; ++waited) {
+    if (owner.Owner() == 0) return 0;
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+  }
+  std::fputs("lartsen: Ларцен не завершился за 10 секунд\n", stderr);
+  return 1;
+}
+
+// Qt's own words for a server that went away are replaced by the program's line; everything
+// else Qt says passes as it was.
+void QuietQtMessages(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+  if (text.contains(QStringLiteral("X11 connection broke"))) {
+    std::fputs(kLostServerLine, stderr);
+    return;
+  }
+  std::fputs(qFormatLogMessage(type, context, text).toLocal8Bit().append('\n').constData(), stderr);
+}
+
 int RunProgram(int argc, char** argv) {
+  const StartRequest request = ParseCommandLine(argc, argv);
+  switch (request.action) {
+    case StartAction::Help:
+      std::fputs(UsageText().c_str(), stdout);
+      return 0;
+    case StartAction::Version:
+      std::printf("lartsen %s\n", LARTSEN_VERSION);
+      return 0;
+    case StartAction::Misuse:
+      std::fprintf(stderr, "lartsen: %s\n%s", request.complaint.c_str(), UsageText().c_str());
+      return 2;
+    default:
+      break;
+  }
+
   // Other programs' windows are reached through X11 only: without a display there is nothing to do.
   const char* display = std::getenv("DISPLAY");
   std::unique_ptr<x11::Connection> connection;
+  std::unique_ptr<x11::Connection> ownerConnection;
   if (display && display[0] != '\0') {
     try {
       connection = std::make_unique<x11::Connection>();
+      ownerConnection = std::make_unique<x11::Connection>();
     } catch (const Error&) {
+      connection.reset();
     }
   }
   if (!connection) {
@@ -48,10 +102,22 @@ int RunProgram(int argc, char** argv) {
     return 1;
   }
 
-  // Held for the whole run; a second start ends here without a word.
+  // One copy per X server, whoever runs it (another user, sudo): two would stamp each other's
+  // stamps. The per-user lock stays for the journal, which both would otherwise share.
+  std::unique_ptr<x11::DisplayOwner> owner;
   SingleInstanceLock guard;
   try {
-    if (!guard.ClaimInstance()) return 0;
+    owner = std::make_unique<x11::DisplayOwner>(*ownerConnection);
+    if (request.action == StartAction::Quit) return QuitRunningCopy(*owner);
+    if (!owner->Claim()) {
+      if (request.action == StartAction::OpenSettings && owner->Send(x11::InstanceCommand::OpenSettings)) return 0;
+      std::fputs(kAlreadyRunningLine, stderr);
+      return 0;
+    }
+    if (!guard.ClaimInstance()) {
+      std::fputs(kAlreadyRunningLine, stderr);
+      return 0;
+    }
   } catch (const Error& error) {
     std::fprintf(stderr, "lartsen: %s\n", error.what());
     return 1;
@@ -59,6 +125,7 @@ int RunProgram(int argc, char** argv) {
 
   // The tray and the menus must live on the same X display as the windows that get the stamp.
   qputenv("QT_QPA_PLATFORM", "xcb");
+  qInstallMessageHandler(QuietQtMessages);
   QApplication application(argc, argv);
   QApplication::setApplicationName(QStringLiteral("lartsen"));
   QApplication::setQuitOnLastWindowClosed(false);
@@ -76,6 +143,7 @@ int RunProgram(int argc, char** argv) {
   std::unique_ptr<SettingsDialogPort> settingsDialog;
   std::unique_ptr<AboutPort> about;
   std::unique_ptr<MainForm> form;
+  std::unique_ptr<linux_app::InstanceCommandsQt> commands;
   XdgAutoStart autoStart(ExecutablePath());
   try {
     window = std::make_unique<linux_app::TrayWindow>();
@@ -104,7 +172,14 @@ int RunProgram(int argc, char** argv) {
     window->SetCommandHandler([f](int id) { f->OnCommand(id); });
     window->SetUnloadHandler([] { QApplication::quit(); });
     form->Load();
-    parts->StartWatching([f] { f->OnTimer(); }, [] { QApplication::quit(); });
+    parts->StartWatching([f] { f->OnTimer(); }, [] {
+      std::fputs(kLostServerLine, stderr);
+      QApplication::exit(1);
+    });
+    commands = std::make_unique<linux_app::InstanceCommandsQt>(*owner, [f](x11::InstanceCommand command) {
+      if (command == x11::InstanceCommand::Quit) QApplication::quit();
+      else f->OnCommand(ContextCommandId(kSettingsIndex));
+    });
   } catch (const std::exception& error) {
     // A start-up that failed leaves nothing behind: no icon, no stamp.
     if (form) form->Unload();
@@ -114,6 +189,20 @@ int RunProgram(int argc, char** argv) {
   }
 
   MainForm* f = form.get();
+  if (request.action == StartAction::OpenSettings) {
+    QTimer::singleShot(0, &application, [f] { f->OnCommand(ContextCommandId(kSettingsIndex)); });
+  }
+  // A Wayland program's title is out of any other program's reach: said once, at the first start there.
+  if (IsWaylandSession() && FirstWaylandStart()) {
+    QTimer::singleShot(0, &application, [&messages] {
+      messages.ShowMessage(kWaylandMessage, message_style::kInformation);
+    });
+  }
+  // Without a notification area the program has no face: the user learns how to reach it.
+  // The icon still shows up by itself when a tray starts later.
+  QTimer::singleShot(10000, &application, [&messages] {
+    if (!QSystemTrayIcon::isSystemTrayAvailable()) messages.ShowMessage(kNoTrayMessage, message_style::kInformation);
+  });
   // The end of the session, too.
   QObject::connect(&application, &QGuiApplication::commitDataRequest, &application,
                    [f](QSessionManager&) { f->Unload(); });
