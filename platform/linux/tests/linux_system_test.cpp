@@ -101,6 +101,24 @@ TEST(X11TextProperty, CompoundTextSetsAndUtf8Segments) {
   EXPECT_EQ(DecodeTextProperty(TextEncoding::Utf8, "Кофе"), u"Кофе");
 }
 
+TEST(X11TextProperty, TextsNotDecodedExactlySaySo) {
+  using x11::DecodeTextProperty;
+  using x11::TextEncoding;
+  auto exact = [](TextEncoding encoding, std::string_view bytes) {
+    bool whole = false;
+    DecodeTextProperty(encoding, bytes, &whole);
+    return whole;
+  };
+  EXPECT_TRUE(exact(TextEncoding::CompoundText, "ab\x1b-L\xb0\x1b-A\xe9\x1b(B!\x1b%G\xd0\x96\x1b%@"));
+  EXPECT_TRUE(exact(TextEncoding::Latin1, "Caf\xe9"));
+  EXPECT_FALSE(exact(TextEncoding::Utf8, "\xd0"));
+  EXPECT_FALSE(exact(TextEncoding::CompoundText, "\x1b-B\xa3"));          // another right half
+  EXPECT_FALSE(exact(TextEncoding::CompoundText, "\x1b$(B\x30\x21"));    // a four-byte designation
+  EXPECT_FALSE(exact(TextEncoding::CompoundText, "\x1b%/1\x80\x85x"));   // an extended segment
+  EXPECT_FALSE(exact(TextEncoding::CompoundText, "\x1b%G\xff\x1b%@"));   // malformed UTF-8 inside
+  EXPECT_TRUE(exact(TextEncoding::CompoundText, "\x1b-B plain"));         // designated, never used
+}
+
 TEST(LinuxCollation, RangesFollowTheUsersCollationIgnoringCase) {
   const LinuxCharacterOrder ru("ru_RU.UTF-8");
   EXPECT_TRUE(LikeText(u"ё", u"[а-я]", ru));

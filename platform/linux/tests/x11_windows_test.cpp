@@ -4,6 +4,8 @@
 #include <cstdlib>
 #include <thread>
 
+#include <xcb/xcb.h>
+
 #include "engine/testing/stamping_writer.h"
 #include "platform/linux/system/host_linux.h"
 #include "platform/linux/tests/x11_test_windows.h"
@@ -37,6 +39,9 @@ class X11Test : public ::testing::Test {
     }
     return text;
   }
+
+  // Every request sent so far has reached the server.
+  void Sync() { std::free(xcb_get_input_focus_reply(connection_->get(), xcb_get_input_focus(connection_->get()), nullptr)); }
 
   std::unique_ptr<Connection> connection_;
   std::unique_ptr<X11Windows> windows_;
@@ -76,6 +81,42 @@ TEST_F(X11Test, WriterAdoptsTheApplicationsNewTitle) {
   EXPECT_EQ(windows_->GetWindowText(w.id()), u"Новый [12]");
   stamp.writer.ApplyTitle(0);
   EXPECT_EQ(windows_->GetWindowText(w.id()), u"Новый");
+}
+
+TEST_F(X11Test, TitlesOverTheFirstReplyAreReadWholeAndGivenBackWhole) {
+  TestWindow w({"--title", "own"});
+  std::string own(300000, 'x');
+  own.replace(0, 5, "start");
+  own.replace(own.size() - 3, 3, "end");
+  xcb_connection_t* c = connection_->get();
+  xcb_change_property(c, XCB_PROP_MODE_REPLACE, w.id(), connection_->atom(Atom::NetWmName),
+                      connection_->atom(Atom::Utf8String), 8, static_cast<std::uint32_t>(own.size()), own.data());
+  Sync();
+  const std::u16string title(own.begin(), own.end());
+  ASSERT_EQ(windows_->GetWindowText(w.id()), title);
+  StampingWriter stamp(*windows_, u"hh");
+  stamp.writer.ApplyTitle(w.id());
+  stamp.writer.ApplyTitle(w.id());  // a second refresh adds no second stamp
+  EXPECT_EQ(windows_->GetWindowText(w.id()), title + u" [12]");
+  stamp.writer.ApplyTitle(0);
+  EXPECT_EQ(windows_->GetWindowText(w.id()), title);
+}
+
+TEST_F(X11Test, ATitleInACharacterSetNotKnownHereIsLeftAlone) {
+  TestWindow w({"--title", "old", "--wm-name-only"});
+  // Latin-2 in the right half: "Łódź" would come back as Latin-1 mojibake.
+  const std::string latin2 = "\x1b-B\xa3\xf3" "d\xbc";
+  xcb_connection_t* c = connection_->get();
+  xcb_change_property(c, XCB_PROP_MODE_REPLACE, w.id(), XCB_ATOM_WM_NAME, connection_->atom(Atom::CompoundText), 8,
+                      static_cast<std::uint32_t>(latin2.size()), latin2.data());
+  Sync();
+  StampingWriter stamp(*windows_, u"hh");
+  stamp.writer.ApplyTitle(w.id());
+  stamp.writer.ApplyTitle(w.id());
+  stamp.writer.ApplyTitle(0);
+  const std::string raw = RawProperty(w, "WM_NAME");
+  EXPECT_NE(raw.find("COMPOUND_TEXT"), std::string::npos) << raw;
+  EXPECT_EQ(raw.find("[12]"), std::string::npos) << raw;
 }
 
 TEST_F(X11Test, AWindowWithWmNameAloneKeepsItAlone) {

@@ -15,7 +15,7 @@
 namespace lartsen::x11 {
 namespace {
 
-// Titles up to 256 KiB; a longer one is cut, so reading it back will differ from the write.
+// Values up to 256 KiB come with the batch; a longer title costs one more request for the rest.
 constexpr std::uint32_t kMaxPropertyLongs = 65536;
 
 template <typename T>
@@ -78,15 +78,48 @@ Reply<xcb_get_property_reply_t> Take(xcb_connection_t* c, xcb_get_property_cooki
   return errors.Checked(reply, error);
 }
 
-std::u16string TitleOf(const xcb_get_property_reply_t* netName, const xcb_get_property_reply_t* name,
-                       const Connection& connection, bool& hasNetName) {
+// The whole value of a property whose first part is `first`. Where the server holds more, the
+// rest is asked for at once; `complete` is false when the value changed in between.
+std::string WholeBytes(Connection& connection, xcb_window_t window, xcb_atom_t property,
+                       const xcb_get_property_reply_t* first, bool& complete) {
+  std::string bytes(Bytes(first));
+  complete = true;
+  if (!first || first->type == XCB_ATOM_NONE || first->bytes_after == 0) return bytes;
+  xcb_connection_t* c = connection.get();
+  complete = false;
+  if (bytes.size() % 4 != 0) return bytes;
+  const auto offset = static_cast<std::uint32_t>(bytes.size() / 4);
+  auto cookie = xcb_get_property(c, 0, window, property, first->type, offset, first->bytes_after / 4 + 1);
+  connection.CountRoundTrip();
+  BatchErrors errors;
+  auto rest = Take(c, cookie, errors);
+  errors.ThrowIfAny();
+  if (!rest || rest->type != first->type || rest->format != first->format || rest->bytes_after != 0) return bytes;
+  bytes.append(Bytes(rest.get()));
+  complete = true;
+  return bytes;
+}
+
+// _NET_WM_NAME, else WM_NAME, read whole. `exact` is false when the text is not exactly what
+// the window holds (changed while read, malformed, a character set not known here).
+std::u16string TitleOf(Connection& connection, xcb_window_t window, const xcb_get_property_reply_t* netName,
+                       const xcb_get_property_reply_t* name, bool& hasNetName, bool& exact) {
   hasNetName = netName && netName->type != XCB_ATOM_NONE;
-  if (hasNetName) return FromUtf8(Bytes(netName));
-  if (!name || name->type == XCB_ATOM_NONE) return {};
-  const TextEncoding encoding = name->type == connection.atom(Atom::Utf8String)     ? TextEncoding::Utf8
-                                : name->type == connection.atom(Atom::CompoundText) ? TextEncoding::CompoundText
-                                                                                    : TextEncoding::Latin1;
-  return DecodeTextProperty(encoding, Bytes(name));
+  exact = true;
+  if (!hasNetName && (!name || name->type == XCB_ATOM_NONE)) return {};
+  const xcb_get_property_reply_t* chosen = hasNetName ? netName : name;
+  bool complete = true;
+  const std::string bytes = WholeBytes(connection, window, hasNetName ? connection.atom(Atom::NetWmName)
+                                                                      : XCB_ATOM_WM_NAME, chosen, complete);
+  const TextEncoding encoding = hasNetName || chosen->type == connection.atom(Atom::Utf8String) ? TextEncoding::Utf8
+                                : chosen->type == connection.atom(Atom::CompoundText)          ? TextEncoding::CompoundText
+                                                                                               : TextEncoding::Latin1;
+  // A type that is none of the three (TEXT, a locale's own) is read as Latin-1, not exactly.
+  const bool knownType = encoding != TextEncoding::Latin1 || chosen->type == XCB_ATOM_STRING;
+  bool decoded = true;
+  std::u16string title = DecodeTextProperty(encoding, bytes, &decoded);
+  exact = complete && decoded && knownType;
+  return title;
 }
 
 bool IsLatin1(std::u16string_view text) {
@@ -149,7 +182,7 @@ WindowFacts WindowFactsReader::Read(xcb_window_t window) {
 
   facts.exists = geometryReply != nullptr;
   if (!facts.exists) return facts;
-  facts.title = TitleOf(netNameReply.get(), nameReply.get(), connection_, facts.hasNetName);
+  facts.title = TitleOf(connection_, window, netNameReply.get(), nameReply.get(), facts.hasNetName, facts.titleExact);
 
   const std::string_view classBytes = Bytes(classReply.get());
   const auto firstEnd = classBytes.find('\0');
@@ -196,8 +229,9 @@ WindowFacts WindowFactsReader::Read(xcb_window_t window) {
   return facts;
 }
 
-std::u16string WindowFactsReader::ReadTitle(xcb_window_t window, bool& hasNetName) {
+std::u16string WindowFactsReader::ReadTitle(xcb_window_t window, bool& hasNetName, bool& exact) {
   hasNetName = false;
+  exact = true;
   if (window == 0) return {};
   xcb_connection_t* c = connection_.get();
   auto netName = Ask(c, window, connection_.atom(Atom::NetWmName));
@@ -207,7 +241,7 @@ std::u16string WindowFactsReader::ReadTitle(xcb_window_t window, bool& hasNetNam
   auto netNameReply = Take(c, netName, errors);
   auto nameReply = Take(c, name, errors);
   errors.ThrowIfAny();
-  return TitleOf(netNameReply.get(), nameReply.get(), connection_, hasNetName);
+  return TitleOf(connection_, window, netNameReply.get(), nameReply.get(), hasNetName, exact);
 }
 
 void WindowFactsReader::WriteTitle(xcb_window_t window, std::u16string_view text, bool netName) {

@@ -27,18 +27,27 @@ const WindowFacts& X11Windows::Facts(WindowHandle window) {
 
 std::u16string X11Windows::GetWindowText(WindowHandle window) {
   if (cached_ && cached_->first == window) {
-    lastNetName_ = {window, cached_->second.hasNetName};
+    lastRead_ = {window, cached_->second.hasNetName, cached_->second.titleExact};
     return cached_->second.title;
   }
   bool hasNetName = false;
-  std::u16string title = reader_.ReadTitle(ToX(window), hasNetName);
-  lastNetName_ = {window, hasNetName};
+  bool exact = true;
+  std::u16string title = reader_.ReadTitle(ToX(window), hasNetName, exact);
+  lastRead_ = {window, hasNetName, exact};
   return title;
 }
 
+bool X11Windows::TrySetWindowText(WindowHandle window, std::u16string_view text) {
+  if (window != 0 && lastRead_.window == window && !lastRead_.exact) return false;
+  SetWindowText(window, text);
+  return true;
+}
+
 void X11Windows::SetWindowText(WindowHandle window, std::u16string_view text) {
+  // Never a lossy text in place of the window's own.
+  if (window != 0 && lastRead_.window == window && !lastRead_.exact) return;
   // The title writer reads a window before it writes it; an unknown window gets both names.
-  const bool netName = lastNetName_.first != window || lastNetName_.second;
+  const bool netName = lastRead_.window != window || lastRead_.netName;
   reader_.WriteTitle(ToX(window), text, netName);
   if (window != 0 && observer_) observer_(window, netName ? 2 : 1);
   if (cached_ && cached_->first == window && cached_->second.exists) cached_->second.title = text;

@@ -2,7 +2,6 @@
 #pragma once
 
 #include <functional>
-#include <utility>
 #include <optional>
 #include <utility>
 
@@ -20,7 +19,11 @@ class X11Windows : public WindowPort {
 
   WindowHandle GetForegroundWindow() override;
   std::u16string GetWindowText(WindowHandle window) override;
+  // A window whose title was last read inexactly (WindowFacts::titleExact) is left alone: the
+  // write is dropped, and TrySetWindowText reports it as not taken, so the title writer keeps
+  // showing the window's own text as its own.
   void SetWindowText(WindowHandle window, std::u16string_view text) override;
+  bool TrySetWindowText(WindowHandle window, std::u16string_view text) override;
   std::u16string GetWindowClassName(WindowHandle window) override;
   // _NET_WM_PID of a window of this machine; 0 otherwise.
   std::uint32_t GetWindowProcessId(WindowHandle window) override;
@@ -54,10 +57,15 @@ class X11Windows : public WindowPort {
   std::optional<std::pair<WindowHandle, WindowFacts>> cached_;
   WindowFacts scratch_;
   std::function<void(WindowHandle, int)> observer_;
-  // Whether the window read last keeps a _NET_WM_NAME. A window that has only WM_NAME gets
-  // only WM_NAME written: a _NET_WM_NAME left behind would hide its later titles from the
-  // window manager.
-  std::pair<WindowHandle, bool> lastNetName_{0, true};
+  // The window whose title was read last: whether it keeps a _NET_WM_NAME (a window that has
+  // only WM_NAME gets only WM_NAME written: a _NET_WM_NAME left behind would hide its later
+  // titles from the window manager), and whether its title was read exactly.
+  struct LastRead {
+    WindowHandle window = 0;
+    bool netName = true;
+    bool exact = true;
+  };
+  LastRead lastRead_;
 };
 
 }  // namespace lartsen::x11
