@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "rules/conditions_files.h"
+#include "support/error.h"
 #include "support/paths.h"
 
 namespace lartsen {
@@ -32,6 +33,10 @@ std::u16string ConditionsCountMessage(std::u16string_view FileName) {
   return text;
 }
 
+std::u16string ConditionsUnreadableMessage(std::u16string_view FileName, std::u16string_view reason) {
+  return std::u16string(FileName) + u"\r\n\r\nФайл условий не удалось прочитать: " + std::u16string(reason);
+}
+
 void ConditionsLoader::LoadConditions() {
   std::vector<std::u16string> Lines;
   ReadConditionsFile(GetConditionsFileName(), Lines);
@@ -56,7 +61,14 @@ void ConditionsLoader::LoadConditions() {
 }
 
 void ConditionsLoader::ReadConditionsFile(const std::u16string& FileName, std::vector<std::u16string>& Lines) {
-  std::optional<std::vector<std::u16string>> values = reader_.ReadList(FileName, u";", true, true, 0, 0);
+  std::optional<std::vector<std::u16string>> values;
+  try {
+    values = reader_.ReadList(FileName, u";", true, true, 0, 0);
+  } catch (const Error& error) {
+    // A file that is there but cannot be read is as much the user's concern as a malformed one.
+    messages_.ShowMessage(ConditionsUnreadableMessage(FileName, error.description()), message_style::kCritical);
+    return;
+  }
   if (!values) return;
   if (values->size() % 3 != 0) {
     messages_.ShowMessage(ConditionsCountMessage(FileName), message_style::kCritical);

@@ -14,6 +14,8 @@ namespace lartsen {
 
 // The message shown for a rules file whose value count is not a multiple of three.
 std::u16string ConditionsCountMessage(std::u16string_view FileName);
+// The error for a rules file that exists but cannot be read, in the same kind of box.
+std::u16string ConditionsUnreadableMessage(std::u16string_view FileName, std::u16string_view reason);
 
 class ConditionsLoader {
  public:

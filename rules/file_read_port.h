@@ -14,7 +14,10 @@ inline constexpr std::size_t kMaxListFileBytes = 4u * 1024u * 1024u;
 class FileReadPort {
  public:
   virtual ~FileReadPort() = default;
-  // The file's bytes; none when it is missing, cannot be read or is larger than kMaxListFileBytes.
+  // The file's bytes; none when it is missing or is larger than kMaxListFileBytes. A file that
+  // exists but cannot be read gives none as well, or, where the host can tell the two apart,
+  // throws Error naming the file and the reason, so that the user learns why the rules are
+  // missing.
   virtual std::optional<std::string> ReadFileBytes(std::u16string_view path) = 0;
 };
 

@@ -69,6 +69,16 @@ TEST_F(ConditionsTest, FileWithCountNotAMultipleOfThreeIsReportedAndSkippedWhole
   EXPECT_EQ(table_.Conditions[0][0], u"x");
 }
 
+TEST_F(ConditionsTest, AFileThatCannotBeReadIsReportedAndTheOthersLoad) {
+  files_.unreadable.insert(kUser);
+  files_.files[kMain] = "x\n*\n*\n";
+  loader_.LoadConditions();
+  ASSERT_EQ(messages_.shown.size(), 1u);
+  EXPECT_EQ(messages_.shown[0].text, kUser + u"\r\n\r\nФайл условий не удалось прочитать: Permission denied");
+  EXPECT_EQ(messages_.shown[0].style, 16u);
+  EXPECT_EQ(table_.Conditions.size(), 1u);
+}
+
 TEST_F(ConditionsTest, QuotesEmptyValuesAndEmptyBrackets) {
   files_.files[kMain] =
       "\"\"\n*\n\"\"\n"                 // unconstrained everywhere

@@ -2,16 +2,13 @@
 #pragma once
 
 #include "rules/file_read_port.h"
-#include "rules/stdio_file_reader.h"
 
 namespace lartsen {
 
 class FileReaderLinux final : public FileReadPort {
  public:
+  // Throws Error for a file that exists but cannot be read.
   std::optional<std::string> ReadFileBytes(std::u16string_view path) override;
-
- private:
-  StdioFileReader stdio_;
 };
 
 }  // namespace lartsen

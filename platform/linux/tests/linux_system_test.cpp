@@ -207,6 +207,14 @@ TEST(IniSettingsStore, SavesKeepTheModeAndTheLinkAndNeverReplaceAFileThatCannotB
   }
 }
 
+TEST(FileReaderLinux, AMissingFileIsNoRulesAndAFolderInItsPlaceAnError) {
+  TempFolder folder;
+  FileReaderLinux files;
+  EXPECT_FALSE(files.ReadFileBytes(FromUtf8(folder.path() + "/Conditions.INI")));
+  std::filesystem::create_directory(folder.path() + "/Conditions.INI");
+  EXPECT_THROW(files.ReadFileBytes(FromUtf8(folder.path() + "/Conditions.INI")), Error);
+}
+
 TEST(DisplayName, SpellingsOfOneServerMeetInOneName) {
   EXPECT_EQ(ServerOfDisplay(":0", "box"), ":0");
   EXPECT_EQ(ServerOfDisplay(":0.0", "box"), ":0");
