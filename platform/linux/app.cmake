@@ -47,5 +47,16 @@ add_test(NAME lartsen_needs_x11
 set_tests_properties(lartsen_needs_x11 PROPERTIES LABELS native
   PASS_REGULAR_EXPRESSION "^lartsen: [^\n]*X11[^\n]*\nstatus=1\n$")
 
+# The command line answers before any display is looked for: usage and status 0 for --help,
+# a complaint, the usage on stderr and status 2 for an unknown option.
+add_test(NAME lartsen_help
+  COMMAND sh -c "env -u DISPLAY \"$0\" --help 2>/dev/null; echo \"status=$?\"" $<TARGET_FILE:lartsen>)
+set_tests_properties(lartsen_help PROPERTIES LABELS native
+  PASS_REGULAR_EXPRESSION "^Использование: lartsen [^\n]*\n.*--settings.*--quit.*\nstatus=0\n$")
+add_test(NAME lartsen_unknown_option
+  COMMAND sh -c "env -u DISPLAY \"$0\" --bogus 2>&1 >/dev/null; echo \"status=$?\"" $<TARGET_FILE:lartsen>)
+set_tests_properties(lartsen_unknown_option PROPERTIES LABELS native
+  PASS_REGULAR_EXPRESSION "^lartsen: [^\n]*--bogus\nИспользование: lartsen.*\nstatus=2\n$")
+
 lartsen_add_gtest(linux_app_tests SOURCES ${CMAKE_CURRENT_LIST_DIR}/tests/refresh_timer_qt_test.cpp
   LIBS lartsen_linux_app NO_MAIN LABELS linux)

@@ -93,6 +93,12 @@ if(LINTIAN)
   set_tests_properties(linux_package_lintian PROPERTIES FIXTURES_REQUIRED linux_deb TIMEOUT 300
     LABELS "native;package")
 endif()
+# The desktop entry with its actions ("Настройки", "Выход") as every launcher reads it.
+find_program(DESKTOP_FILE_VALIDATE desktop-file-validate)
+if(DESKTOP_FILE_VALIDATE)
+  add_test(NAME linux_desktop_entry COMMAND ${DESKTOP_FILE_VALIDATE} ${linux_dir}/lartsen.desktop)
+  set_tests_properties(linux_desktop_entry PROPERTIES LABELS native FAIL_REGULAR_EXPRESSION "error|warning")
+endif()
 add_test(NAME linux_unpacked_package
   COMMAND ${CMAKE_CURRENT_LIST_DIR}/tests/unpacked_package.sh ${deb_file} $<TARGET_FILE:sample_window>)
 set_tests_properties(linux_unpacked_package PROPERTIES FIXTURES_REQUIRED linux_deb SKIP_RETURN_CODE 77

@@ -26,6 +26,7 @@
 #include "platform/linux/system/command_line.h"
 #include "platform/linux/system/environment_linux.h"
 #include "platform/linux/system/ini_settings_store.h"
+#include "platform/linux/system/safe_file.h"
 #include "platform/linux/system/session_notes.h"
 #include "platform/linux/system/single_instance_linux.h"
 #include "platform/linux/x11/display_owner.h"
@@ -198,6 +199,16 @@ int RunProgram(int argc, char** argv) {
       messages.ShowMessage(kWaylandMessage, message_style::kInformation);
     });
   }
+  // A settings file that is there but cannot be read is never written over; the user learns
+  // why the defaults apply.
+  QTimer::singleShot(0, &application, [&messages] {
+    try {
+      ReadFileText(DefaultSettingsPath());
+    } catch (const Error& error) {
+      messages.ShowMessage(u"Настройки не прочитаны, действуют значения по умолчанию.\r\n\r\n" + error.description(),
+                           message_style::kCritical);
+    }
+  });
   // Without a notification area the program has no face: the user learns how to reach it.
   // The icon still shows up by itself when a tray starts later.
   QTimer::singleShot(10000, &application, [&messages] {

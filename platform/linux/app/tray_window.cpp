@@ -45,6 +45,8 @@ TrayWindow::TrayWindow() : menu_(std::make_unique<QMenu>()) {
     }
   };
   addItems(*menu_, ContextMenuItems(), kContextCommandBase, addItems);
+  // Here the program starts with the desktop session, not with Windows.
+  actions_.at(ContextCommandId(kAutoStartIndex))->setText(ToQ(kLinuxAutoStartCaption));
 }
 
 TrayWindow::~TrayWindow() { icon_.hide(); }

@@ -8,10 +8,13 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <string_view>
 
 #include "app/app_ports.h"
 
 namespace lartsen::linux_app {
+
+inline constexpr std::u16string_view kLinuxAutoStartCaption = u"Запускать при входе в систему";
 
 // Menu choices go to the handlers set by the program; nothing thrown passes back into Qt (the
 // main form's boundaries catch it).
