@@ -41,6 +41,13 @@ add_test(NAME lartsen_e2e
   COMMAND ${CMAKE_CURRENT_LIST_DIR}/tests/e2e/lartsen_e2e.sh $<TARGET_FILE_DIR:lartsen> ${CMAKE_BINARY_DIR}/screenshots)
 set_tests_properties(lartsen_e2e PROPERTIES LABELS x11 TIMEOUT 180 RESOURCE_LOCK x11_display)
 
+# Unusual sessions and the user's files: no tray, a second user's copy, a very long title, the
+# settings file left alone by switches and kept by saves, --settings and --quit (label x11).
+add_test(NAME lartsen_session_e2e
+  COMMAND ${CMAKE_CURRENT_LIST_DIR}/tests/e2e/lartsen_session_e2e.sh $<TARGET_FILE_DIR:lartsen> ${CMAKE_BINARY_DIR}/screenshots)
+set_tests_properties(lartsen_session_e2e PROPERTIES LABELS x11 TIMEOUT 240 RUN_SERIAL ON SKIP_RETURN_CODE 77
+  RESOURCE_LOCK x11_display)
+
 # Without an X11 display the program says so in one line and ends with status 1.
 add_test(NAME lartsen_needs_x11
   COMMAND sh -c "env -u DISPLAY WAYLAND_DISPLAY=wayland-0 \"$0\"; echo \"status=$?\"" $<TARGET_FILE:lartsen>)

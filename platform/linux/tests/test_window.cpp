@@ -2,6 +2,8 @@
 // Prints its id ("0x…") once it is mapped and lives until it is killed.
 //   lartsen-test-window --title T --class C [--fullscreen] [--type dock|desktop]
 //                       [--geometry WxH+X+Y] [--unmanaged] [--wm-name-only [--compound]]
+//                       [--title-file PATH]
+// --title-file: the title is the file's text, for titles longer than a command line takes.
 // --wm-name-only: an old-style window with WM_NAME alone; --compound: WM_NAME as COMPOUND_TEXT
 // (ASCII and Cyrillic only).
 #include <unistd.h>
@@ -52,6 +54,14 @@ int main(int argc, char** argv) {
     const std::string arg = argv[i];
     auto next = [&] { return i + 1 < argc ? std::string(argv[++i]) : std::string(); };
     if (arg == "--title") title = next();
+    else if (arg == "--title-file") {
+      title.clear();
+      if (std::FILE* file = std::fopen(next().c_str(), "rb")) {
+        char buffer[65536];
+        while (const std::size_t got = std::fread(buffer, 1, sizeof buffer, file)) title.append(buffer, got);
+        std::fclose(file);
+      }
+    }
     else if (arg == "--class") klass = next();
     else if (arg == "--type") type = next();
     else if (arg == "--fullscreen") fullscreen = true;

@@ -103,7 +103,7 @@ check "SIGTERM ends the program with status 0" test $? -eq 0
 check "SIGTERM restores the stamped title" titled "$b" "Second"
 
 # A run that is killed leaves its stamp; the next start takes it back (the journal in the
-# settings file). The full-screen window in front keeps the first refresh from stamping again.
+# runtime folder). The full-screen window in front keeps the first refresh from stamping again.
 start_lartsen
 check "stamped before a kill" wait_for 5 stamped "$b" "Second"
 stop_lartsen KILL

@@ -127,8 +127,7 @@ wait_for 5 '[[ "$(title_of "$sample")" =~ ^Образец\ \<[0-9]{2}:[0-9]{2}:[
 echo "the dialog refused each wrong value, previewed five samples and stored what was confirmed"
 
 # Esc after editing changes nothing.
-# The file holds more than the settings (the program's record of the stamped window): compare
-# the three keys only.
+# Compare the three keys only: a hand-written line may stand beside them.
 three_settings() { grep -E '^(Time Format|Tittle Pattern|Refresh Rate)=' "$settings_file" | sort; }
 stored=$(three_settings)
 open_menu
