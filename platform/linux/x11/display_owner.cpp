@@ -76,9 +76,13 @@ bool DisplayOwner::Send(InstanceCommand command) {
   message.type = command_;
   message.data.data32[0] = static_cast<std::uint32_t>(command);
   // No event mask: the message goes to the program that made the window.
-  xcb_send_event(connection_.get(), 0, owner, XCB_EVENT_MASK_NO_EVENT, reinterpret_cast<const char*>(&message));
-  xcb_flush(connection_.get());
-  return true;
+  // Checked: the server has taken the message before this start goes away.
+  xcb_generic_error_t* error = xcb_request_check(
+      connection_.get(), xcb_send_event_checked(connection_.get(), 0, owner, XCB_EVENT_MASK_NO_EVENT,
+                                                reinterpret_cast<const char*>(&message)));
+  const bool delivered = error == nullptr;
+  std::free(error);
+  return delivered;
 }
 
 std::vector<InstanceCommand> DisplayOwner::TakeCommands() {

@@ -27,7 +27,8 @@ class DisplayOwner {
   bool Claim();
   // The window holding the selection now; 0 when no copy runs on this server.
   xcb_window_t Owner();
-  // Sends `command` to the running copy; false when there is none.
+  // Sends `command` to the running copy and waits until the server has taken it (a start that
+  // ends right after a plain send was seen to lose it); false when there is no copy.
   bool Send(InstanceCommand command);
   // The commands that have arrived since the last call, in order; reads every waiting event.
   std::vector<InstanceCommand> TakeCommands();

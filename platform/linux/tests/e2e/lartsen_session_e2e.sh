@@ -21,8 +21,13 @@ cleanup_windows() { for p in "${window_pids[@]}"; do kill "$p" 2>/dev/null; done
 trap 'cleanup_windows; cleanup' EXIT
 
 failures=0
-check() {  # check DESCRIPTION 'condition'
-  if eval "$2"; then echo "ok   - $1"; else echo "FAIL - $1"; failures=$((failures + 1)); fi
+check() {  # check DESCRIPTION 'condition'; a failure lists the windows on screen
+  if eval "$2"; then echo "ok   - $1"; return; fi
+  echo "FAIL - $1"
+  failures=$((failures + 1))
+  xdotool search --onlyvisible --name . getwindowname %@ 2>/dev/null | cut -c1-80 | sed 's/^/       window: /'
+  xdotool search --name '^Настр' 2>/dev/null | while read -r w; do echo "       hidden: $w $(xdotool getwindowname $w) $(xwininfo -id $w | grep -E 'Map State|Absolute')"; done
+  import -window root "$shots/linux-session-failure-$failures.png" 2>/dev/null
 }
 title() { xdotool getwindowname "$1" 2>/dev/null; }
 stamped() { [[ "$(title "$1")" =~ ^"$2"\ \[[0-9]{2}:[0-9]{2}:[0-9]{2}\]$ ]]; }
@@ -51,7 +56,7 @@ config="$user_home/.config/Nerrowind/Ларцен"
 user_env=(env HOME="$user_home" XDG_CONFIG_HOME="$user_home/.config" XDG_RUNTIME_DIR="$user_home/run")
 lartsen() { "${as_user[@]}" "${user_env[@]}" "$bin/lartsen" "$@"; }
 start() {  # the program in the background, its pid in program_pid
-  "${as_user[@]}" "${user_env[@]}" "$bin/lartsen" "$@" 2>"$scratch/stderr" &
+  "${as_user[@]}" "${user_env[@]}" "$bin/lartsen" "$@" 2>>"$scratch/stderr" &
   program_pid=$!
 }
 press() { xdotool windowactivate --sync "$1" >/dev/null 2>&1; xdotool key "$2"; }
@@ -110,7 +115,7 @@ mv "$config/Settings.INI" "$config/dotfiles/Settings.INI"
 chmod 600 "$config/dotfiles/Settings.INI"
 ln -s dotfiles/Settings.INI "$config/Settings.INI"
 [ "$(id -u)" = 0 ] && chown -h -R 65534:65534 "$config"
-lartsen --settings
+lartsen --settings 2>>"$scratch/stderr"
 check "--settings opens the dialog of the running copy" "wait_for 10 'test -n \"\$(dialog)\"'"
 sleep 0.5
 import -window root "$shots/linux-settings-by-command.png" 2>/dev/null
@@ -161,5 +166,6 @@ wait_for 10 "! kill -0 $program_pid 2>/dev/null"
 program_pid=
 check "SIGTERM gives the long title back whole" "test \"\$(title $long)\" = \"\$own\""
 
+[ "$failures" -eq 0 ] || sed 's/^/       program: /' "$scratch/stderr"
 echo "$failures failure(s)"
 [ "$failures" -eq 0 ]
