@@ -39,11 +39,13 @@ void TitleWriter::ApplyTitle(WindowHandle window) {
     if (journalStale_) journalStale_ = !UpdateJournal(window);
   }
 
-  // Written even when unchanged. A window too busy to take the text within the bounded wait
+  // Written only when it differs from what the window shows: a stamp that changes once a
+  // second costs the window's application, the shell and the window manager one repaint a
+  // second, whatever the rate. A window too busy to take the text within the bounded wait
   // keeps showing `current`; remember that as our text, or the next call would take our older
   // stamp for a title the application set and stamp it a second time. The text that was not
   // taken may still arrive once the window wakes, so it counts as ours too.
-  if (!windows_.TrySetWindowText(window, StampedTitle)) {
+  if (current != StampedTitle && !windows_.TrySetWindowText(window, StampedTitle)) {
     undelivered_ = std::move(StampedTitle);
     StampedTitle = current;
   }

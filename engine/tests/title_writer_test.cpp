@@ -53,10 +53,32 @@ TEST_F(TitleWriterTest, FirstCallStampsAndRepeatedCallsRefreshOnlyTheStamp) {
   Tick(1);
   Apply(7);
   Tick(1);
-  Apply(7);  // written again even though the text is the same
+  Apply(7);  // the same text: not written again
   EXPECT_EQ(windows.titles[7], u"Блокнот [12:00:01]");
   EXPECT_EQ(writer.OriginalTitle, u"Блокнот");
-  EXPECT_EQ(windows.writes.size(), 4u);
+  EXPECT_EQ(windows.writes.size(), 3u);
+}
+
+TEST_F(TitleWriterTest, AtOneCallAMillisecondAWindowGetsOneWritePerDistinctStamp) {
+  // Three seconds of calls at 1 ms, starting late in a second: the stamps 12:00:00 to 12:00:03.
+  windows.titles[7] = u"Блокнот";
+  std::set<std::u16string> shown;
+  for (int ms = 900; ms < 3900; ++ms) {
+    clock.Moment = 0.5 + ms / 86400000.0;
+    Apply(7);
+    shown.insert(windows.titles[7]);
+  }
+  std::size_t writesTo7 = 0;
+  for (const auto& write : windows.writes) writesTo7 += write.first == 7 ? 1 : 0;
+  EXPECT_EQ(shown.size(), 4u);
+  EXPECT_EQ(writesTo7, shown.size());
+  // An application that retitles its window meanwhile is stamped at once, and once.
+  Tick(3);
+  windows.titles[7] = u"Блокнот*";
+  Apply(7);
+  Apply(7);
+  EXPECT_EQ(windows.titles[7], u"Блокнот* [12:00:03]");
+  EXPECT_EQ(windows.writes.size(), 1 + writesTo7 + 1);
 }
 
 TEST_F(TitleWriterTest, RetitleBetweenCallsIsAdoptedAsTheOwnTitle) {
