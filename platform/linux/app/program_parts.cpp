@@ -88,7 +88,7 @@ void ProgramParts::ApplyTitle(WindowHandle window) {
 }
 
 void ProgramParts::RestoreLeftStamp() {
-  lartsen::RestoreLeftStamp(parts_->core.journal, parts_->windows, parts_->core.formatter);
+  parts_->writer.RestoreLeftStamp();
 }
 
 TimeFormatTrial ProgramParts::TimeFormatCheck() {
