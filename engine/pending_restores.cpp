@@ -4,9 +4,18 @@
 #include <algorithm>
 #include <utility>
 
+#include "engine/stamp_journal.h"
 #include "support/error.h"
 
 namespace lartsen {
+
+bool PendingRestore::IsOurs(std::u16string_view text) const {
+  if (text == Shown || (!Late.empty() && text == Late)) return true;
+  std::u16string_view late = Late;
+  const bool lateHasOwn = late.size() > OwnTitle.size() && late.starts_with(OwnTitle) && late[OwnTitle.size()] == u' ';
+  late = lateHasOwn ? late.substr(OwnTitle.size() + 1) : std::u16string_view();
+  return ShowsStampOf(text, StampRecord{Window, ProcessId, OwnTitle, Shown}, late);
+}
 
 void PendingRestores::Add(PendingRestore restore) {
   std::erase_if(entries_, [&](const PendingRestore& e) { return e.Window == restore.Window; });
@@ -23,7 +32,21 @@ bool PendingRestores::RetryAll(WindowPort& windows) {
       if (windows.GetWindowProcessId(e.Window) != e.ProcessId) return true;
       if (!e.IsOurs(windows.GetWindowText(e.Window))) return true;
       return windows.TrySetWindowText(e.Window, e.OwnTitle);
-    } catch (const Error&) {
+    } catch (...) {
+      return false;
+    }
+  });
+  return entries_.size() != before;
+}
+
+bool PendingRestores::LastTry(WindowPort& windows) {
+  const std::size_t before = entries_.size();
+  std::erase_if(entries_, [&](const PendingRestore& e) {
+    try {
+      if (windows.GetWindowProcessId(e.Window) != e.ProcessId) return true;
+      if (!e.IsOurs(windows.GetWindowText(e.Window))) return true;
+      return windows.SetWindowTextWhenAble(e.Window, e.OwnTitle);
+    } catch (...) {
       return false;
     }
   });

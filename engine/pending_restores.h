@@ -22,8 +22,10 @@ struct PendingRestore {
   std::u16string Late;          // a stamp that was not taken in time and may still arrive; or empty
   bool operator==(const PendingRestore&) const = default;
 
-  // True when `text` is one of our texts on this window.
-  bool IsOurs(std::u16string_view text) const { return text == Shown || (!Late.empty() && text == Late); }
+  // True when `text` is one of our texts on this window: Shown, Late, or another stamp of the
+  // same template after the own title. A window that wakes takes every stamp that waited for
+  // it, one after another; each of them is ours.
+  bool IsOurs(std::u16string_view text) const;
 };
 
 // A short list, one entry per window. An entry ends when the window takes its own title, is
@@ -37,11 +39,15 @@ class PendingRestores {
   // Keeps `restore`, replacing an entry of the same window.
   void Add(PendingRestore restore);
   // One try for each entry. Returns true when the list changed. A window whose calls fail keeps
-  // its entry for the next try; never throws Error.
+  // its entry for the next try; never throws.
   bool RetryAll(WindowPort& windows);
   // The entry of `window` leaves the list: returned when the window still shows `shown`, one of
   // our texts (the stamp comes back to it), else dropped.
   std::optional<PendingRestore> Take(WindowHandle window, std::u16string_view shown);
+  // At the end of the run: each window still showing our text is sent its own title even if it
+  // can take it only when it wakes (SetWindowTextWhenAble). Entries it did not take in time stay,
+  // for the journal. Returns true when the list changed; never throws.
+  bool LastTry(WindowPort& windows);
 
   bool empty() const { return entries_.empty(); }
   const std::vector<PendingRestore>& Entries() const { return entries_; }

@@ -121,6 +121,11 @@ void TitleWriter::RestoreLeftStamp() {
   }
 }
 
+void TitleWriter::FinishRestores() noexcept {
+  if (pending_.LastTry(windows_)) journalStale_ = true;
+  if (journal_ != nullptr && journalStale_) journalStale_ = !UpdateJournal(std::nullopt);
+}
+
 bool TitleWriter::UpdateJournal(const std::optional<StampRecord>& stamped) noexcept {
   try {
     StampRecords records;

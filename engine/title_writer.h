@@ -36,6 +36,11 @@ class TitleWriter {
   // those. Throws Error from the journal or the window services.
   void RestoreLeftStamp();
 
+  // At the end of the run, after ApplyTitle(0): one bounded last try for each pending restore,
+  // which a hung window takes when it wakes. Those not taken in time stay in the journal, for
+  // the next start. Never throws.
+  void FinishRestores() noexcept;
+
   const PendingRestores& Pending() const { return pending_; }
 
   std::u16string OriginalTitle;  // own title of StampedWindow

@@ -35,6 +35,13 @@ class WindowPort {
     SetWindowText(window, text);
     return true;
   }
+  // The last word to a window that did not take a write in time (at the end of the run): the
+  // same write, also to a window its system already calls hung, and one that does not answer
+  // in the bounded wait still gets the text once it wakes, after every text sent to it before.
+  // True when it took the text within the wait.
+  virtual bool SetWindowTextWhenAble(WindowHandle window, std::u16string_view text) {
+    return TrySetWindowText(window, text);
+  }
   // GetWindowClassName
   virtual std::u16string GetWindowClassName(WindowHandle window) = 0;
   // The id of the process that owns the window; 0 for handle 0, a closed window, or a platform

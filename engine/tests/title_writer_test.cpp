@@ -281,8 +281,11 @@ TEST_F(StampJournalTest, RefusedRestoreIsRetriedUntilTheWindowTakesItAndSurvives
   journaled.ApplyTitle(1);
   EXPECT_EQ(journaled.OriginalTitle, u"Doc");
   journaled.ApplyTitle(2);
-  // Ending now makes one last try; the journal keeps the restore for the next start.
+  // Ending now makes one last try, which waits in the window's queue until it wakes; the
+  // journal keeps the restore for the next start, should it not arrive.
   journaled.ApplyTitle(0);
+  journaled.FinishRestores();
+  EXPECT_EQ(windows.queued, (decltype(windows.queued){{1, u"Doc"}}));
   EXPECT_EQ(windows.titles[1], u"Doc [12:00:00]");
   ASSERT_EQ(journal.Stored.size(), 1u);
   windows.hung.clear();
@@ -296,6 +299,7 @@ TEST_F(StampJournalTest, RefusedRestoreIsRetriedUntilTheWindowTakesItAndSurvives
   windows.hung.insert(1);
   journaled.ApplyTitle(2);
   windows.hung.clear();
+  windows.titles[1] = u"Doc [11:59:58]";  // an older stamp that waited in its queue
   journaled.ApplyTitle(2);
   EXPECT_EQ(windows.titles[1], u"Doc");
   EXPECT_EQ(journal.Stored, (StampRecords{{2, 200, u"V", u"V [12:00:40]"}}));

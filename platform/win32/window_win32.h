@@ -20,6 +20,7 @@ class WindowWin32 : public WindowPort {
   std::u16string GetWindowText(WindowHandle window) override;
   void SetWindowText(WindowHandle window, std::u16string_view text) override;
   bool TrySetWindowText(WindowHandle window, std::u16string_view text) override;
+  bool SetWindowTextWhenAble(WindowHandle window, std::u16string_view text) override;
   std::u16string GetWindowClassName(WindowHandle window) override;
   std::uint32_t GetWindowProcessId(WindowHandle window) override;
 
@@ -49,6 +50,10 @@ class WindowWin32 : public WindowPort {
   std::u16string className_;
   KeptFact keptOwner_;
   unsigned long ownerProcess_ = 0;
+  // The write of both: `lateIsFine` sends even to a hung window and leaves a message that
+  // timed out in its queue.
+  bool SendText(WindowHandle window, std::u16string_view text, bool lateIsFine);
+
   KeptFact lastAnswer_;  // the window whose thread last took a title from us, and when
   std::wstring textBuffer_;  // for the text read or written last; reused by every call
 };

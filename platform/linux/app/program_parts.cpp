@@ -91,6 +91,8 @@ void ProgramParts::RestoreLeftStamp() {
   parts_->writer.RestoreLeftStamp();
 }
 
+void ProgramParts::FinishRestores() noexcept { parts_->writer.FinishRestores(); }
+
 TimeFormatTrial ProgramParts::TimeFormatCheck() {
   Parts* parts = parts_.get();
   return [parts](std::u16string_view format) { FormatDateTime(parts->clock.CurrentSecond(), format, parts->locale); };

@@ -157,6 +157,8 @@ void ProgramParts::RestoreLeftStamp() {
   parts_->writer.RestoreLeftStamp();
 }
 
+void ProgramParts::FinishRestores() noexcept { parts_->writer.FinishRestores(); }
+
 void ProgramParts::ShowModal() {
   parts_->CheckRegionalSettings();
   parts_->settingsDialog.ShowModal();
