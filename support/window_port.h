@@ -36,9 +36,10 @@ class WindowPort {
     return true;
   }
   // The last word to a window that did not take a write in time (at the end of the run): the
-  // same write, also to a window its system already calls hung, and one that does not answer
-  // in the bounded wait still gets the text once it wakes, after every text sent to it before.
-  // True when it took the text within the wait.
+  // same write, also to a window its system already calls hung, with a longer bounded wait (a
+  // few seconds) in which a window that wakes takes it after every text sent to it before.
+  // Where the system keeps a message that timed out, the window takes it even later. True when
+  // it took the text within the wait.
   virtual bool SetWindowTextWhenAble(WindowHandle window, std::u16string_view text) {
     return TrySetWindowText(window, text);
   }

@@ -98,10 +98,10 @@ bool WindowWin32::SendText(WindowHandle window, std::u16string_view text, bool l
   SetLastError(ERROR_SUCCESS);
   // The window procedure's answer is not relied on: some applications handle WM_SETTEXT and
   // answer 0; whether the title changed shows at the next read. Without SMTO_ABORTIFHUNG the
-  // message is queued for a hung window too, and stays queued when the wait runs out.
+  // message is queued for a hung window too, which takes it if it wakes within the wait.
   const UINT flags = lateIsFine ? SMTO_BLOCK : SMTO_ABORTIFHUNG | SMTO_BLOCK;
   if (SendMessageTimeoutW(hwnd, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(textBuffer_.c_str()), flags,
-                          kWriteTimeoutMs, &result) != 0) {
+                          lateIsFine ? kLastWriteTimeoutMs : kWriteTimeoutMs, &result) != 0) {
     lastAnswer_ = {window, now == 0 ? 1 : now};
     return true;
   }
