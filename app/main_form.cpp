@@ -34,6 +34,7 @@ void MainForm::Unload() noexcept {
     ports_.Stamping.ApplyTitle(0);
   } catch (...) {
   }
+  ports_.Stamping.FinishRestores();
 }
 
 void MainForm::ReloadConditions() {

@@ -108,8 +108,10 @@ void ProgramParts::ApplyTitle(WindowHandle window) {
 }
 
 void ProgramParts::RestoreLeftStamp() {
-  lartsen::RestoreLeftStamp(parts_->core.journal, parts_->windows, parts_->core.formatter);
+  parts_->writer.RestoreLeftStamp();
 }
+
+void ProgramParts::FinishRestores() noexcept { parts_->writer.FinishRestores(); }
 
 TimeFormatTrial ProgramParts::TimeFormatCheck() {
   Parts* parts = parts_.get();

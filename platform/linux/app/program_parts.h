@@ -30,6 +30,7 @@ class ProgramParts final : public RulesPort, public StampingPort {
   void ApplyTitle(WindowHandle window) override;
   // A stamp left by a run that was killed goes back to its window's own title.
   void RestoreLeftStamp() override;
+  void FinishRestores() noexcept override;
 
   TimeFormatTrial TimeFormatCheck();
   FileCommands Files();

@@ -122,6 +122,14 @@ LRESULT MainWindow::Handle(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam
         regionalChanged_();
       }
       break;
+    case WM_TIMECHANGE:
+      // The clock was set: a fresh stamp now, and the next tick placed in step with the new
+      // time rather than after what is left of the old interval.
+      if (form_ && !closed_ && timer_->Ticking()) {
+        form_->OnTimer();
+        timer_->Start();
+      }
+      return 0;
     case WM_CLOSE:
       Close();
       return 0;

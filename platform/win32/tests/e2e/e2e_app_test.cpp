@@ -114,8 +114,13 @@ class ResidentProgramTest : public testing::Test {
   }
 
   HWND StartHelper(const std::wstring& title, bool fullScreen = false) {
-    helpers.push_back(Start(OwnFolder() + L"\\e2e_window_helper.exe",
-                            L"\"" + title + L"\"" + (fullScreen ? L" fullscreen" : L"")));
+    return StartHelperWith(title, fullScreen ? L" fullscreen" : L"");
+  }
+  // A helper whose thread sleeps for 12 s once the first title has been written to it.
+  HWND StartHangingHelper(const std::wstring& title) { return StartHelperWith(title, L" hang"); }
+
+  HWND StartHelperWith(const std::wstring& title, const std::wstring& option) {
+    helpers.push_back(Start(OwnFolder() + L"\\e2e_window_helper.exe", L"\"" + title + L"\"" + option));
     DWORD id = helpers.back().info.dwProcessId;
     HWND hwnd = nullptr;
     EXPECT_TRUE(WaitUntil([&] { return (hwnd = VisibleWindowOf(id)) != nullptr; }));
@@ -365,6 +370,74 @@ TEST_F(ResidentProgramTest, DialogsOpenFromTheMenuAndStampingGoesOnAfterThem) {
   SetForegroundWindow(window);
   EXPECT_TRUE(WaitUntil([&] { return IsStamped(Title(window), L"E2E window"); }));
   EXPECT_TRUE(resident.Running());
+}
+
+TEST_F(ResidentProgramTest, ClockSetByTheUserIsFollowedAtOnce) {
+  WriteSettings(60000);  // the timer alone would take up to a minute
+  HWND window = StartHelper(L"E2E window");
+  StartResident();
+  ASSERT_TRUE(WaitUntil([&] { return IsStamped(Title(window), L"E2E window"); }, 3000));
+  const std::wstring before = Title(window);
+  std::this_thread::sleep_for(std::chrono::milliseconds(1100));  // the clock shows another second
+  DWORD_PTR answer = 0;
+  SendMessageTimeoutW(HWND_BROADCAST, WM_TIMECHANGE, 0, 0, SMTO_ABORTIFHUNG, 2000, &answer);
+  EXPECT_TRUE(WaitUntil([&] { return Title(window) != before && IsStamped(Title(window), L"E2E window"); }, 1000))
+      << "title: " << testing::PrintToString(Title(window));
+}
+
+// The title the system keeps for a window, read without a message: a hung window answers none.
+std::wstring KeptTitle(HWND hwnd) {
+  wchar_t text[512] = {};
+  InternalGetWindowText(hwnd, text, 512);
+  return text;
+}
+
+// A window that hangs once stamped, and loses the foreground 7 s into its 12 s sleep, when the
+// system already counts it as hung: its restore is refused at first.
+class HungWindowTest : public ResidentProgramTest {
+ protected:
+  HWND hung = nullptr;
+  HWND other = nullptr;
+  std::chrono::steady_clock::time_point asleep;
+
+  void StampHungThenMoveOn() {
+    hung = StartHangingHelper(L"Hung window");
+    StartResident();
+    ASSERT_TRUE(WaitUntil([&] { return IsStamped(KeptTitle(hung), L"Hung window"); }, 3000));
+    asleep = std::chrono::steady_clock::now();
+    std::this_thread::sleep_until(asleep + std::chrono::seconds(7));
+    other = StartHelper(L"Other window");
+    ASSERT_TRUE(WaitUntil([&] { return IsStamped(Title(other), L"Other window"); }, 3000));
+  }
+  // Waits past the end of the sleep, then for the own title, which has to stay.
+  void ExpectOwnTitleOnceAwake() {
+    std::this_thread::sleep_until(asleep + std::chrono::seconds(12));
+    EXPECT_TRUE(WaitUntil([&] { return KeptTitle(hung) == L"Hung window"; }, 5000))
+        << "title: " << testing::PrintToString(KeptTitle(hung));
+    std::this_thread::sleep_for(std::chrono::milliseconds(500));
+    EXPECT_EQ(KeptTitle(hung), L"Hung window");
+  }
+};
+
+TEST_F(HungWindowTest, GetsItsTitleBackOnceItWakes) {
+  StampHungThenMoveOn();
+  ExpectOwnTitleOnceAwake();
+  EXPECT_TRUE(IsStamped(Title(other), L"Other window"));
+}
+
+TEST_F(HungWindowTest, ExitDuringTheHangLeavesNoStamp) {
+  StampHungThenMoveOn();
+  PostMessageW(FindWindowW(nullptr, kAppGuid), WM_COMMAND, kExitCommand, 0);
+  ASSERT_TRUE(resident.WaitExit());
+  EXPECT_EQ(Title(other), L"Other window");
+  ExpectOwnTitleOnceAwake();
+}
+
+TEST_F(HungWindowTest, KillDuringTheHangAndANewStartLeaveNoStamp) {
+  StampHungThenMoveOn();
+  resident.End();
+  StartResident();
+  ExpectOwnTitleOnceAwake();
 }
 
 // A program ended without warning leaves its stamp; the next start gives the title back only
