@@ -1,6 +1,12 @@
 // The title writer: one window at a time carries the stamp, and gets its own title back.
 #include "engine/title_writer.h"
 
+#include <optional>
+#include <utility>
+
+#include "support/error.h"
+#include "template/text_limits.h"
+
 namespace lartsen {
 
 TitleWriter::TitleWriter(WindowPort& windows, TitleFormatter& formatter,
@@ -10,7 +16,8 @@ TitleWriter::TitleWriter(WindowPort& windows, TitleFormatter& formatter,
 void TitleWriter::ApplyTitle(WindowHandle window) {
   // The stamp leaves the window that carried it; that window gets its own title back only while
   // it still shows our text, so a title its application set meanwhile is never overwritten.
-  const bool moving = StampedWindow != window;
+  const WindowHandle previous = StampedWindow;
+  const bool moving = previous != window;
   if (moving) {
     if (ShowsOurText(windows_.GetWindowText(StampedWindow))) {
       windows_.SetWindowText(StampedWindow, OriginalTitle);
@@ -26,10 +33,14 @@ void TitleWriter::ApplyTitle(WindowHandle window) {
   const bool adopted = !(StampedWindow == window && ShowsOurText(current));
   if (adopted) OriginalTitle = current;
 
-  const std::u16string stamp = formatter_.FormatTitle(std::nullopt, std::nullopt, std::nullopt);
+  const std::optional<std::u16string> stamp = StampThatFits();
+  if (!stamp) {
+    StandAside(window, previous, adopted);
+    return;
+  }
   StampedTitle.clear();
-  StampedTitle.reserve(OriginalTitle.size() + 1 + stamp.size());
-  StampedTitle.append(OriginalTitle).append(1, u' ').append(stamp);
+  StampedTitle.reserve(OriginalTitle.size() + 1 + stamp->size());
+  StampedTitle.append(OriginalTitle).append(1, u' ').append(*stamp);
 
   // Recorded before the write: a process ended between the two leaves a record of a window
   // that does not show the stamp, which the next start leaves alone; the other order would
@@ -48,6 +59,32 @@ void TitleWriter::ApplyTitle(WindowHandle window) {
     StampedTitle = current;
   }
   StampedWindow = window;
+}
+
+std::optional<std::u16string> TitleWriter::StampThatFits() {
+  std::u16string stamp;
+  try {
+    stamp = formatter_.FormatTitle(std::nullopt, std::nullopt, std::nullopt);
+  } catch (const Error& e) {
+    if (e.status() != status::kTooLong) throw;
+    return std::nullopt;
+  }
+  if (OriginalTitle.size() + 1 + stamp.size() > kMaxStampedTitleLength) return std::nullopt;
+  return stamp;
+}
+
+void TitleWriter::StandAside(WindowHandle window, WindowHandle previous, bool adopted) {
+  // A window still showing our stamp gets its own title back; one whose title we did not write
+  // (or the no-window handle) is not touched at all.
+  if (window != 0 && !adopted) windows_.SetWindowText(window, OriginalTitle);
+  OriginalTitle.clear();
+  StampedTitle.clear();
+  undelivered_.clear();
+  StampedWindow = 0;
+  if (journal_ != nullptr) {
+    if (previous != 0) journalStale_ = true;
+    if (journalStale_) journalStale_ = !UpdateJournal(0);
+  }
 }
 
 bool TitleWriter::UpdateJournal(WindowHandle window) noexcept {

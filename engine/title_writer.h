@@ -1,6 +1,7 @@
 // The title writer: one window at a time carries the stamp, and gets its own title back.
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "engine/stamp_journal.h"
@@ -20,6 +21,8 @@ class TitleWriter {
   // Stamps `window` (0: no window), restoring the window stamped before when it changes.
   // Throws Error from the title services or the template; the fields keep what they reached.
   // A journal that cannot be written does not stop the stamping: it is tried again next call.
+  // When the stamp, or the window's title with it, would pass its bound (text_limits.h), the
+  // window is left with its own title and no window carries the stamp.
   void ApplyTitle(WindowHandle window);
 
   std::u16string OriginalTitle;  // own title of StampedWindow
@@ -30,6 +33,10 @@ class TitleWriter {
  private:
   // True when `current` is text this writer put on StampedWindow.
   bool ShowsOurText(const std::u16string& current) const;
+  // The stamp for OriginalTitle, or nothing when it or the stamped title would be too long.
+  std::optional<std::u16string> StampThatFits();
+  // Gives `window` its own title back when it shows our text, and leaves every window unstamped.
+  void StandAside(WindowHandle window, WindowHandle previous, bool adopted);
   // Records `window` with the fields (clears the record for 0); false when the store failed.
   bool UpdateJournal(WindowHandle window) noexcept;
 
