@@ -73,21 +73,6 @@ std::wstring RunValue(bool* present) {
   return data;
 }
 
-// Opens the tray menu as the shell does on a click of the icon and chooses an item with the
-// keys a user would press: the menu's loop takes them from the program's queue in order.
-void ChooseFromMenu(HWND main, const std::vector<WPARAM>& keys) {
-  PostMessageW(main, WM_APP + 1, 1, WM_RBUTTONUP);
-  for (WPARAM key : keys) {
-    PostMessageW(main, WM_KEYDOWN, key, 0);
-    PostMessageW(main, WM_KEYUP, key, 0xC0000000);
-  }
-}
-// From the foot of the menu: Выход, Справка, Запускать с Windows, … Настройки.
-const std::vector<WPARAM> kChooseExit = {VK_UP, VK_RETURN};
-const std::vector<WPARAM> kChooseAutoStart = {VK_UP, VK_UP, VK_UP, VK_RETURN};
-const std::vector<WPARAM> kChooseSettings = {VK_UP, VK_UP, VK_UP, VK_UP, VK_UP, VK_UP, VK_RETURN};
-const std::vector<WPARAM> kChooseAbout = {VK_UP, VK_UP, VK_RIGHT, VK_DOWN, VK_RETURN};
-
 class ResidentProgramTest : public testing::Test {
  protected:
   std::wstring folder;
@@ -300,7 +285,7 @@ TEST_F(ResidentProgramTest, ExitCommandRestoresTitleBeforeTheEnd) {
   HWND main = StartResident();
   ASSERT_TRUE(WaitUntil([&] { return IsStamped(Title(window), L"E2E window"); }));
   EXPECT_NE(JournalText(), L"");
-  ChooseFromMenu(main, kChooseExit);
+  ChooseFromMenu(main, kExitCommand);
   ASSERT_TRUE(resident.WaitExit());
   EXPECT_EQ(Title(window), L"E2E window");
   EXPECT_EQ(JournalText(), L"") << "the record outlived an orderly exit";
@@ -339,13 +324,13 @@ TEST_F(ResidentProgramTest, AutoStartToggledTwiceLeavesRegistryAsItWas) {
   HWND main = StartResident();
   bool before = false;
   std::wstring valueBefore = RunValue(&before);
-  ChooseFromMenu(main, kChooseAutoStart);
+  ChooseFromMenu(main, kAutoStartCommand);
   bool present = before;
   EXPECT_TRUE(WaitUntil([&] { RunValue(&present); return present != before; }));
   if (!before) {
     EXPECT_EQ(RunValue(&present), L"\"" + program + L"\"");
   }
-  ChooseFromMenu(main, kChooseAutoStart);
+  ChooseFromMenu(main, kAutoStartCommand);
   EXPECT_TRUE(WaitUntil([&] { RunValue(&present); return present == before; }));
   EXPECT_EQ(RunValue(&present), valueBefore);
 }
@@ -366,9 +351,9 @@ TEST_F(ResidentProgramTest, DialogsOpenFromTheMenuAndStampingGoesOnAfterThem) {
   HWND window = StartHelper(L"E2E window");
   HWND main = StartResident();
   ASSERT_TRUE(WaitUntil([&] { return IsStamped(Title(window), L"E2E window"); }));
-  for (auto [keys, caption] : {std::pair{kChooseSettings, L"Настройки"},
-                               std::pair{kChooseAbout, L"О программе"}}) {
-    ChooseFromMenu(main, keys);
+  for (auto [command, caption] : {std::pair{kSettingsCommand, L"Настройки"},
+                                  std::pair{kAboutCommand, L"О программе"}}) {
+    ChooseFromMenu(main, command);
     HWND dialog = nullptr;
     // The dialog itself is stamped while it is in the foreground: look for its caption's start.
     EXPECT_TRUE(WaitUntil([&] {
