@@ -1,0 +1,19 @@
+# sway sessions: windows reached through sway's IPC (JSON by nlohmann-json), titles shown through
+# each window's title_format. The IPC client and the facts need no Qt; the watch and run do.
+find_package(nlohmann_json 3 REQUIRED)
+
+add_library(lartsen_linux_sway STATIC)
+lartsen_sources(lartsen_linux_sway sway sway_ipc sway_tree title_format_command format_journal
+  sway_windows sway_adapters)
+target_link_libraries(lartsen_linux_sway PUBLIC lartsen_linux nlohmann_json::nlohmann_json)
+lartsen_warnings(lartsen_linux_sway)
+
+lartsen_add_gtest(sway_adapter_tests SOURCES ${CMAKE_CURRENT_LIST_DIR}/sway/tests/sway_windows_test.cpp
+  LIBS lartsen_linux_sway LABELS linux)
+
+# The watch, the parts and the run, in Qt; the program chooses this run in a sway session.
+add_library(lartsen_linux_sway_app STATIC)
+lartsen_sources(lartsen_linux_sway_app sway sway_watch sway_program_parts sway_main)
+target_link_libraries(lartsen_linux_sway_app PUBLIC lartsen_linux_sway lartsen_linux_app lartsen_linux_ui)
+lartsen_warnings(lartsen_linux_sway_app)
+target_link_libraries(lartsen PRIVATE lartsen_linux_sway_app)
