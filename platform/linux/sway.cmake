@@ -17,3 +17,9 @@ lartsen_sources(lartsen_linux_sway_app sway sway_watch sway_program_parts sway_m
 target_link_libraries(lartsen_linux_sway_app PUBLIC lartsen_linux_sway lartsen_linux_app lartsen_linux_ui)
 lartsen_warnings(lartsen_linux_sway_app)
 target_link_libraries(lartsen PRIVATE lartsen_linux_sway_app)
+
+# The program in a headless sway with XWayland (label sway, under scripts/with-sway); skipped,
+# with its reason, where sway cannot start.
+add_test(NAME lartsen_sway_e2e
+  COMMAND ${CMAKE_CURRENT_LIST_DIR}/sway/tests/lartsen_sway_e2e.sh $<TARGET_FILE_DIR:lartsen> ${CMAKE_BINARY_DIR}/screenshots)
+set_tests_properties(lartsen_sway_e2e PROPERTIES LABELS sway TIMEOUT 180 SKIP_RETURN_CODE 77 RESOURCE_LOCK sway_session)

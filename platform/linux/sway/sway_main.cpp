@@ -52,10 +52,11 @@ int RunSwayProgram(int argc, char** argv, const std::string& socketPath) {
     return 1;
   }
 
-  // The tray is a StatusNotifierItem that swaybar shows; without an X server Qt runs on Wayland.
-  const char* display = std::getenv("DISPLAY");
+  // sway is the session's display server: Qt runs on Wayland, on XWayland only where no Wayland
+  // display is named. The tray is a StatusNotifierItem, which swaybar shows.
   if (qgetenv("QT_QPA_PLATFORM").isEmpty()) {
-    qputenv("QT_QPA_PLATFORM", display && display[0] != '\0' ? "xcb" : "wayland");
+    const char* wayland = std::getenv("WAYLAND_DISPLAY");
+    qputenv("QT_QPA_PLATFORM", wayland && wayland[0] != '\0' ? "wayland" : "xcb");
   }
   QApplication application(argc, argv);
   QApplication::setApplicationName(QStringLiteral("lartsen"));
