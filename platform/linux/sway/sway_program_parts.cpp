@@ -106,8 +106,10 @@ void SwayProgramParts::StartWatching(std::function<void()> runTick, std::functio
   parts_->watch = std::make_unique<SwayWatch>(
       parts_->ipc.Instance(), std::move(runTick), [windows](std::int64_t container, const std::string& name) {
         return windows->ShowsOurFormat(static_cast<WindowHandle>(container), FromUtf8(name));
-      });
+      },
+      [windows] { windows->TreeChanged(); });
   parts_->watch->SetLostHandler(std::move(sessionLost));
+  windows->FollowEvents();
 }
 
 }  // namespace lartsen::sway

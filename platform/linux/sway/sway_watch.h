@@ -11,15 +11,16 @@
 
 namespace lartsen::sway {
 
-// A window event that can change what the stamp shows (focus, title, fullscreen_mode, close)
-// asks for one tick at once; several coalesce into one tick run from the event loop. A title
-// event that only reports our own format (`isOwnFormat` of the container and its `name`) asks
-// for nothing.
+// Every window or workspace event first tells `treeChanged`. One that can change what the stamp
+// shows (a window's focus, title, fullscreen_mode or close; a workspace's focus) asks for one
+// tick at once; several coalesce into one tick run from the event loop. A title event that only
+// reports our own format (`isOwnFormat` of the container and its `name`) asks for nothing.
 class SwayWatch final : public QObject {
  public:
   using OwnFormatTest = std::function<bool(std::int64_t container, const std::string& name)>;
 
-  SwayWatch(const std::string& socketPath, std::function<void()> runTick, OwnFormatTest isOwnFormat);
+  SwayWatch(const std::string& socketPath, std::function<void()> runTick, OwnFormatTest isOwnFormat,
+            std::function<void()> treeChanged);
   ~SwayWatch() override;
   // Called when sway went away.
   void SetLostHandler(std::function<void()> handler) { lost_ = std::move(handler); }
@@ -31,12 +32,13 @@ class SwayWatch final : public QObject {
   SwayIpc events_;
   std::function<void()> runTick_;
   OwnFormatTest isOwnFormat_;
+  std::function<void()> treeChanged_;
   std::function<void()> lost_;
   std::unique_ptr<QSocketNotifier> notifier_;
   bool tickQueued_ = false;
 };
 
-// Whether a window event's change asks for a tick.
-bool ChangeAsksForTick(const std::string& change);
+// Whether an event's change asks for a tick (`window`: a window event, else a workspace one).
+bool ChangeAsksForTick(bool window, const std::string& change);
 
 }  // namespace lartsen::sway

@@ -15,7 +15,7 @@ std::int64_t ToId(WindowHandle window) { return static_cast<std::int64_t>(window
 }  // namespace
 
 const nlohmann::json& SwayWindows::Tree() {
-  if (inTick_) {
+  if (inTick_ || followsEvents_) {
     if (!tree_) tree_ = sway_.Tree();
     return *tree_;
   }
@@ -25,11 +25,23 @@ const nlohmann::json& SwayWindows::Tree() {
 
 std::optional<ViewFacts> SwayWindows::Facts(WindowHandle window) {
   if (window == 0) return std::nullopt;
-  return FindView(Tree(), ToId(window));
+  const nlohmann::json& tree = Tree();
+  if (!tree_) return FindView(tree, ToId(window));
+  auto it = looked_.find(window);
+  if (it == looked_.end()) it = looked_.emplace(window, FindView(tree, ToId(window))).first;
+  return it->second;
 }
 
 WindowHandle SwayWindows::GetForegroundWindow() {
-  const auto view = FocusedView(Tree());
+  const nlohmann::json& tree = Tree();
+  std::optional<ViewFacts> view;
+  if (!tree_) {
+    view = FocusedView(tree);
+  } else {
+    auto it = looked_.find(0);
+    if (it == looked_.end()) it = looked_.emplace(0, FocusedView(tree)).first;
+    view = it->second;
+  }
   return view ? static_cast<WindowHandle>(view->id) : 0;
 }
 
@@ -72,6 +84,7 @@ void SwayWindows::WriteFormat(WindowHandle window, const std::u16string& suffix)
   ++commandsSent_;
   const bool done = sway_.Command(TitleFormatCommand(ToId(window), suffix, pangoMarkup_));
   if (!done) {
+    TreeChanged();
     const bool gone = !FindView(sway_.Tree(), ToId(window));
     if (!gone) throw Error(status::kFail, u"sway: title_format refused for container " +
                                               FromUtf8(std::to_string(window)));

@@ -45,13 +45,24 @@ class SwayWindows : public WindowPort {
   // Commands sent so far (title_format writes and resets).
   std::uint64_t CommandsSent() const { return commandsSent_; }
 
-  // Within a tick the tree is read once, and the writes of the tick keep it current.
+  // From now on the tree read last is kept until TreeChanged: the window events of a watch tell
+  // when it changes, so a tick in which nothing changed asks sway nothing.
+  void FollowEvents() {
+    followsEvents_ = true;
+    TreeChanged();
+  }
+  void TreeChanged() {
+    tree_.reset();
+    looked_.clear();
+  }
+
+  // Within a tick the tree is read once (our title formats are not part of it).
   class TickScope {
    public:
     explicit TickScope(SwayWindows& windows) : windows_(windows) { windows_.inTick_ = true; }
     ~TickScope() {
       windows_.inTick_ = false;
-      windows_.tree_.reset();
+      if (!windows_.followsEvents_) windows_.TreeChanged();
     }
     TickScope(const TickScope&) = delete;
     TickScope& operator=(const TickScope&) = delete;
@@ -76,7 +87,10 @@ class SwayWindows : public WindowPort {
   FormatJournal& journal_;
   bool pangoMarkup_;
   bool inTick_ = false;
+  bool followsEvents_ = false;
   std::optional<nlohmann::json> tree_;
+  // The views looked up in tree_ so far (0: the focused one), each walked for once.
+  std::map<WindowHandle, std::optional<ViewFacts>> looked_;
   nlohmann::json scratch_;
   std::map<WindowHandle, Format> formatted_;
   std::uint64_t commandsSent_ = 0;

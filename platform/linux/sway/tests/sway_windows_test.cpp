@@ -132,7 +132,18 @@ TEST_F(SwayWindowsTest, ATickReadsTheTreeOnceAndAGoneWindowIsNoFailure) {
     windows.SetWindowText(front, windows.GetWindowText(front) + u" [1]");
   }
   EXPECT_EQ(sway.treeReads, 1);
+  // Following sway's events, ticks in which nothing happened ask sway nothing.
+  windows.FollowEvents();
+  for (int tick = 0; tick < 3; ++tick) {
+    SwayWindows::TickScope scope(windows);
+    windows.SetWindowText(windows.GetForegroundWindow(), u"Терминал [1]");
+  }
+  EXPECT_EQ(sway.treeReads, 2);
+  sway.Node(0)["name"] = "vim";
+  windows.TreeChanged();
+  EXPECT_EQ(windows.GetWindowText(5), u"vim");
   sway.Node(0)["id"] = 50;  // closed
+  windows.TreeChanged();
   EXPECT_NO_THROW(windows.SetWindowText(5, u"Терминал [2]"));
   EXPECT_EQ(windows.GetWindowText(5), u"");
   EXPECT_TRUE(journal.Read().empty());
