@@ -147,6 +147,30 @@ check "and the other window is stamped" wait_for 1 stamped "$logo"
 stop_lartsen TERM
 check "the run ends with every format reset" plain "$logo"
 
+# Without an X server: Qt on Wayland, the tray icon a StatusNotifierItem in swaybar.
+: >"$rules/Conditions.INI"
+focus "$term"
+start_lartsen() {
+  env -u DISPLAY SWAYSOCK="$work/recorded.sock" "$bin/lartsen" 2>>"$work/lartsen.err" &
+  lartsen_pid=$!
+}
+start_lartsen
+on_wayland() { grep -q 'platforms/libqwayland' "/proc/$lartsen_pid/maps" 2>/dev/null; }
+check "without DISPLAY the program runs on Qt's Wayland platform" wait_for 3 on_wayland
+check "and stamps the focused window" wait_for 2 stamped "$term"
+if [ -n "${DBUS_SESSION_BUS_ADDRESS:-}" ]; then
+  tray_items() {
+    busctl --user get-property org.kde.StatusNotifierWatcher /StatusNotifierWatcher \
+      org.kde.StatusNotifierWatcher RegisteredStatusNotifierItems 2>/dev/null
+  }
+  icon_registered() { tray_items | grep -q ':'; }
+  check "its tray icon is a StatusNotifierItem that swaybar hosts" wait_for 5 icon_registered
+  sleep 0.5
+  shot sway-tray-icon
+fi
+stop_lartsen TERM
+check "and it ends with every format reset" plain "$term"
+
 bad=$(grep -avE "^[0-9.]+ \[con_id=($term|$logo)\] title_format '%title( \[[0-9]{2}:[0-9]{2}:[0-9]{2}\])?'$" "$log")
 check "every command sent was a title_format of a test window" test -z "$bad"
 [ -n "$bad" ] && printf '  unexpected: %s\n' "$bad"
