@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "support/error.h"
+#include "template/text_limits.h"
 
 namespace lartsen {
 
@@ -15,8 +16,8 @@ TitleWriter::TitleWriter(WindowPort& windows, TitleFormatter& formatter,
 void TitleWriter::ApplyTitle(WindowHandle window) {
   // The stamp exists before anything changes: a template that fails leaves the stamp where it
   // was. No window needs no stamp, so leaving every window works even with a failing template.
-  std::u16string stamp;
-  if (window != 0) stamp = formatter_.FormatTitle(std::nullopt, std::nullopt, std::nullopt);
+  std::optional<std::u16string> stamp;
+  if (window != 0) stamp = StampThatFits();
 
   // The stamp leaves the window that carried it; that window gets its own title back only while
   // it still shows our text, so a title its application set meanwhile is never overwritten.
@@ -43,13 +44,25 @@ void TitleWriter::ApplyTitle(WindowHandle window) {
       adopted = true;
     }
     if (pending_.Entries().size() != pendingBefore) journalStale_ = true;
+    if (!stamp || own.size() + 1 + stamp->size() > kMaxStampedTitleLength) {
+      // Too long to stamp: the window keeps, or gets back, its own title and no window carries
+      // the stamp; no error every tick.
+      if (!adopted) {
+        StampedWindow = window;
+        OriginalTitle = std::move(own);
+        StampedTitle = current;
+        undelivered_ = std::move(late);
+      }
+      LeaveStampedWindow();
+      window = 0;
+    }
   }
   if (pending_.RetryAll(windows_)) journalStale_ = true;
 
   std::u16string text;
   if (window != 0) {
-    text.reserve(own.size() + 1 + stamp.size());
-    text.append(own).append(1, u' ').append(stamp);
+    text.reserve(own.size() + 1 + stamp->size());
+    text.append(own).append(1, u' ').append(*stamp);
     if (moving || adopted) journalStale_ = true;
   }
 
@@ -79,6 +92,15 @@ void TitleWriter::ApplyTitle(WindowHandle window) {
     undelivered_ = std::move(text);
   }
   StampedWindow = window;
+}
+
+std::optional<std::u16string> TitleWriter::StampThatFits() {
+  try {
+    return formatter_.FormatTitle(std::nullopt, std::nullopt, std::nullopt);
+  } catch (const Error& e) {
+    if (e.status() != status::kTooLong) throw;
+    return std::nullopt;
+  }
 }
 
 void TitleWriter::LeaveStampedWindow() {

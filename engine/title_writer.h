@@ -27,6 +27,8 @@ class TitleWriter {
   // changes, so a template that fails leaves the stamp where it was; the fields change together
   // and always describe one window.
   // A journal that cannot be written does not stop the stamping: it is tried again next call.
+  // When the stamp, or the window's title with it, would pass its bound (text_limits.h), the
+  // window is left with its own title and no window carries the stamp.
   void ApplyTitle(WindowHandle window);
 
   // Run once at start, before anything is stamped: the windows the journal names get their own
@@ -51,6 +53,8 @@ class TitleWriter {
  private:
   // True when `current` is text this writer put on StampedWindow.
   bool ShowsOurText(const std::u16string& current) const;
+  // The stamp, or nothing when the template expands past its bound.
+  std::optional<std::u16string> StampThatFits();
   // Gives StampedWindow its own title back while it shows our text, or keeps the restore
   // pending, and empties the fields.
   void LeaveStampedWindow();

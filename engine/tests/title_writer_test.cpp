@@ -1,6 +1,7 @@
 // The title writer over a fake window system: stamping, moving, restoring and retitles.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <map>
 #include <set>
@@ -252,6 +253,29 @@ TEST_F(StampJournalTest, WrittenWhenTheStampMovesOrTheOwnTitleChangesNeverOnARef
   EXPECT_EQ(windows.titles[2], u"V");
   EXPECT_EQ(journal.Clears, 1);
   EXPECT_TRUE(journal.Stored.empty());
+}
+
+TEST_F(StampJournalTest, ATitleBeyondItsBoundGetsNoStampAndTheStampedOneIsGivenBack) {
+  windows.titles = {{1, u"W"}, {2, std::u16string(8190, u'x')}};
+  journaled.ApplyTitle(1);
+  auto writesTo = [&](WindowHandle w) {
+    return std::count_if(windows.writes.begin(), windows.writes.end(),
+                         [w](const auto& write) { return write.first == w; });
+  };
+  settings.TitlePattern = std::u16string(4097, u'x');  // the stamp passes its bound
+  journaled.ApplyTitle(1);
+  EXPECT_EQ(windows.titles[1], u"W");
+  EXPECT_EQ(journaled.StampedWindow, 0u);
+  EXPECT_TRUE(journal.Stored.empty());
+  journaled.ApplyTitle(1);  // still too long: nothing more is written, no error
+  EXPECT_EQ(writesTo(1), 2);
+  // A stamp that fits, on a title that would pass the bound with it: that window is not touched.
+  settings.TitlePattern = u"[%time%]";
+  journaled.ApplyTitle(2);
+  EXPECT_EQ(writesTo(2), 0);
+  journaled.ApplyTitle(1);
+  EXPECT_EQ(windows.titles[1], u"W [12:00:00]");
+  EXPECT_EQ(journal.Clears, 1);
 }
 
 TEST_F(StampJournalTest, FailingStoreDoesNotStopTheStampingAndIsTriedAgain) {
