@@ -160,10 +160,11 @@ check "without DISPLAY the program runs on Qt's Wayland platform" wait_for 3 on_
 check "and stamps the focused window" wait_for 2 stamped "$term"
 if [ -n "${DBUS_SESSION_BUS_ADDRESS:-}" ]; then
   tray_items() {
-    busctl --user get-property org.kde.StatusNotifierWatcher /StatusNotifierWatcher \
-      org.kde.StatusNotifierWatcher RegisteredStatusNotifierItems 2>/dev/null
+    dbus-send --session --print-reply --dest=org.kde.StatusNotifierWatcher /StatusNotifierWatcher \
+      org.freedesktop.DBus.Properties.Get string:org.kde.StatusNotifierWatcher \
+      string:RegisteredStatusNotifierItems 2>/dev/null
   }
-  icon_registered() { tray_items | grep -q ':'; }
+  icon_registered() { tray_items | grep -q 'string "'; }
   check "its tray icon is a StatusNotifierItem that swaybar hosts" wait_for 5 icon_registered
   sleep 0.5
   shot sway-tray-icon
