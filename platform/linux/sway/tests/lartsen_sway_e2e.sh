@@ -97,14 +97,19 @@ mkdir -p "$rules"
 
 focus "$term"
 start_lartsen
-check "the focused Wayland window shows the stamp within a second" wait_for 1 stamped "$term"
-sleep 0.3
-shot sway-wayland-window-stamped
+check "the focused Wayland window is stamped once the program has started" wait_for 3 stamped "$term"
 focus "$logo"
 check "a switch moves the stamp to the X11 window within a second" wait_for 1 stamped "$logo"
 check "and the first window's format is \"%title\" again" plain "$term"
 sleep 0.3
 shot sway-x11-window-stamped
+focus "$term"
+check "the focused Wayland window shows the stamp within a second" wait_for 1 stamped "$term"
+check "and the X11 window's format is \"%title\" again" plain "$logo"
+sleep 0.3
+shot sway-wayland-window-stamped
+focus "$logo"
+wait_for 1 stamped "$logo"
 
 swaymsg "[con_id=$logo] fullscreen enable" >/dev/null
 sleep 0.3
