@@ -23,3 +23,9 @@ target_link_libraries(lartsen PRIVATE lartsen_linux_sway_app)
 add_test(NAME lartsen_sway_e2e
   COMMAND ${CMAKE_CURRENT_LIST_DIR}/sway/tests/lartsen_sway_e2e.sh $<TARGET_FILE_DIR:lartsen> ${CMAKE_BINARY_DIR}/screenshots)
 set_tests_properties(lartsen_sway_e2e PROPERTIES LABELS sway TIMEOUT 180 SKIP_RETURN_CODE 77 RESOURCE_LOCK sway_session)
+
+# A SWAYSOCK of a sway that has ended does not take the program off the X11 route.
+add_test(NAME lartsen_stale_swaysock_is_no_session
+  COMMAND sh -c "env -u DISPLAY -u WAYLAND_DISPLAY SWAYSOCK=/nonexistent/sway-ipc.sock \"$0\"; echo \"status=$?\"" $<TARGET_FILE:lartsen>)
+set_tests_properties(lartsen_stale_swaysock_is_no_session PROPERTIES LABELS native
+  PASS_REGULAR_EXPRESSION "^lartsen: [^\n]*X11[^\n]*\nstatus=1\n$")

@@ -35,7 +35,11 @@ bool Connectable(const std::string& path) {
 }  // namespace
 
 std::optional<std::string> SessionSocketPath() {
-  if (const char* sock = std::getenv("SWAYSOCK"); sock && sock[0] != '\0') return std::string(sock);
+  // A SWAYSOCK left over from an ended sway (a terminal that outlived its session) is no session.
+  if (const char* sock = std::getenv("SWAYSOCK"); sock && sock[0] != '\0') {
+    if (Connectable(sock)) return std::string(sock);
+    return std::nullopt;
+  }
   // Without SWAYSOCK only a Wayland session may be a sway one; sway then names its socket.
   const char* wayland = std::getenv("WAYLAND_DISPLAY");
   if (!wayland || wayland[0] == '\0') return std::nullopt;

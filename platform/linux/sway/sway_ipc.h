@@ -19,7 +19,8 @@ inline constexpr std::uint32_t kEventBit = 0x80000000u;
 }  // namespace message
 
 // The path of the running sway's IPC socket: SWAYSOCK, else what `sway --get-socketpath`
-// answers in a Wayland session; nothing outside a sway session.
+// answers in a Wayland session; nothing outside a sway session or when the socket does not
+// accept a connection.
 std::optional<std::string> SessionSocketPath();
 
 // What the program asks of sway; the windows adapter takes it by reference, so tests can answer
