@@ -20,6 +20,8 @@
 #include "platform/linux/system/environment_linux.h"
 #include "platform/linux/system/ini_settings_store.h"
 #include "platform/linux/system/single_instance_linux.h"
+#include "platform/linux/sway/sway_ipc.h"
+#include "platform/linux/sway/sway_main.h"
 #include "platform/linux/x11/x11_connection.h"
 #include "support/error.h"
 #include "support/text.h"
@@ -34,6 +36,8 @@ std::u16string Describe(const std::exception& error) {
 }
 
 int RunProgram(int argc, char** argv) {
+  // In a sway session windows are reached through sway's IPC, Wayland ones and X11 ones alike.
+  if (const auto swaySocket = sway::SessionSocketPath()) return sway::RunSwayProgram(argc, argv, *swaySocket);
   // Other programs' windows are reached through X11 only: without a display there is nothing to do.
   const char* display = std::getenv("DISPLAY");
   std::unique_ptr<x11::Connection> connection;
