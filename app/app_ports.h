@@ -37,6 +37,9 @@ class StampingPort {
   virtual ~StampingPort() = default;
   virtual void Tick() = 0;
   virtual void ApplyTitle(WindowHandle window) = 0;
+  // At the end of the run, after ApplyTitle(0): the last try for restores a window did not take
+  // yet. Never throws.
+  virtual void FinishRestores() noexcept {}
   // At start, before the first refresh: gives back its own title to a window that a process
   // ended without warning left stamped. Ports that keep no journal have nothing to do.
   virtual void RestoreLeftStamp() {}

@@ -34,6 +34,7 @@ void MainForm::Unload() noexcept {
     ports_.Stamping.ApplyTitle(0);
   } catch (...) {
   }
+  ports_.Stamping.FinishRestores();
 }
 
 void MainForm::ReloadConditions() {
@@ -42,7 +43,14 @@ void MainForm::ReloadConditions() {
 }
 
 void MainForm::ShowAutoStartState() {
-  ports_.Window.SetAutoStartChecked(ports_.AutoStart.IsAutoStartEnabled(AppGuid));
+  // A stored state that cannot be read (a policy, security software) shows as off: a check
+  // mark is no reason to stay away.
+  bool enabled = false;
+  try {
+    enabled = ports_.AutoStart.IsAutoStartEnabled(AppGuid);
+  } catch (const Error&) {
+  }
+  ports_.Window.SetAutoStartChecked(enabled);
 }
 
 void MainForm::ToggleAutoStart() {

@@ -1,6 +1,8 @@
 // When the refresh timer's next tick falls: in step with the clock's seconds for whole-second rates.
 #include "app/refresh_placement.h"
 
+#include <algorithm>
+
 namespace lartsen {
 
 namespace {
@@ -8,7 +10,7 @@ constexpr std::int32_t kMillisecondsPerDay = 86400000;
 }  // namespace
 
 std::int32_t RefreshPlacement::NextDelay() {
-  if (!PlacesEachTick()) return rate_;
+  if (!PlacesEachTick()) return std::max(rate_, kShortestTickMs);
   const std::int32_t now = clock_.MillisecondsOfDay();
   if (now < 0 || now >= kMillisecondsPerDay) return rate_;
   // How far `now` lies past the last moment in step. A tick that came a little early by the

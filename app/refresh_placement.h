@@ -11,6 +11,11 @@ namespace lartsen {
 // reads the new second, early enough that a stamp is a second behind only for a moment.
 inline constexpr std::int32_t kTickAfterSecondMs = 3;
 
+// The shortest wait between two ticks on every platform: what a Windows timer allows at all
+// (USER_TIMER_MINIMUM). The rate says how fresh the stamp should be, and a stamp changes at most
+// once a second; a faster timer would only spend the desktop's time on ticks with nothing to do.
+inline constexpr std::int32_t kShortestTickMs = 10;
+
 // Ticks of a rate that is a whole number of seconds fall just after a second begins, on the
 // seconds of the day that are multiples of the rate (each second at 1000 ms, each minute's start
 // at 60000 ms): a stamp that shows seconds then changes with the clock instead of up to a
@@ -30,8 +35,8 @@ class RefreshPlacement {
   // True when the timer must be set anew after every tick with NextDelay().
   bool PlacesEachTick() const { return rate_ % 1000 == 0; }
   // The wait from now until the next tick: the rate itself for a free-running timer (and when
-  // the clock cannot tell the time of day), else until the next moment in step, at most the rate
-  // and at least 1 ms. One clock reading.
+  // the clock cannot tell the time of day), never below kShortestTickMs, else until the next
+  // moment in step, at most the rate and at least 1 ms. One clock reading.
   std::int32_t NextDelay();
 
  private:

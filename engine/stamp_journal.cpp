@@ -1,9 +1,8 @@
-// The journal of the stamped window in the settings store, and the restore at the next start.
+// The journal of the stamped windows in the settings store, and the test of a stamp it left.
 #include "engine/stamp_journal.h"
 
 #include <limits>
-
-#include "support/error.h"
+#include <utility>
 
 namespace lartsen {
 namespace {
@@ -36,13 +35,43 @@ bool TakeNumber(std::u16string_view& text, std::uint64_t max, std::uint64_t& num
   return true;
 }
 
-// The same text apart from its runs of digits, each of which may have any length.
+bool IsLetter(char16_t c) {
+  const char16_t lower = static_cast<char16_t>(c | 0x20);
+  if (lower >= u'a' && lower <= u'z') return true;
+  // Latin letters with marks, Greek, Cyrillic and every script after them, short of the
+  // punctuation, symbol and space blocks a template may hold as its own text.
+  if (c < 0xC0 || c == 0xD7 || c == 0xF7) return false;
+  return !(c >= 0x2000 && c <= 0x2BFF) && !(c >= 0x3000 && c <= 0x303F) && !(c >= 0xFE30 && c <= 0xFE4F) &&
+         !(c >= 0xFF00 && c <= 0xFF20);
+}
+
+// A separator inside a number: decimal and group marks, also the blanks some locales group with.
+bool IsNumberSeparator(char16_t c) {
+  return c == u'.' || c == u',' || c == u'\'' || c == u' ' || c == 0xA0 || c == 0x202F;
+}
+
+// The end of the number or word that starts at `at`, or `at` itself for any other character.
+std::size_t RunEnd(std::u16string_view text, std::size_t at) {
+  if (IsDigit(text[at])) {
+    ++at;
+    while (at < text.size() && (IsDigit(text[at]) || (IsNumberSeparator(text[at]) && at + 1 < text.size() &&
+                                                       IsDigit(text[at + 1])))) {
+      ++at;
+    }
+  } else if (IsLetter(text[at])) {
+    while (at < text.size() && IsLetter(text[at])) ++at;
+  }
+  return at;
+}
+
+// The same text apart from its numbers and words, each of which may be another of any length.
 bool SameShape(std::u16string_view a, std::u16string_view b) {
   std::size_t i = 0, j = 0;
   while (i < a.size() && j < b.size()) {
-    if (IsDigit(a[i]) && IsDigit(b[j])) {
-      while (i < a.size() && IsDigit(a[i])) ++i;
-      while (j < b.size() && IsDigit(b[j])) ++j;
+    const bool number = IsDigit(a[i]) && IsDigit(b[j]);
+    if (number || (IsLetter(a[i]) && IsLetter(b[j]))) {
+      i = RunEnd(a, i);
+      j = RunEnd(b, j);
     } else if (a[i] == b[j]) {
       ++i;
       ++j;
@@ -63,47 +92,57 @@ std::optional<std::u16string_view> StampAfter(std::u16string_view text, std::u16
 
 }  // namespace
 
-StoredStampJournal::StoredStampJournal(SettingsStoreFactory makeStore)
-    : makeStore_(std::move(makeStore)) {}
-
-std::u16string StoredStampJournal::Encode(const StampRecord& record) {
+std::u16string EncodeStampRecords(const StampRecords& records) {
   std::u16string text;
-  text.reserve(40 + record.OwnTitle.size() + record.WrittenTitle.size());
-  AppendNumber(text, record.Window);
-  AppendNumber(text, record.ProcessId);
-  AppendNumber(text, record.OwnTitle.size());
-  text.append(record.OwnTitle).append(record.WrittenTitle);
+  for (const StampRecord& record : records) {
+    text.reserve(text.size() + 48 + record.OwnTitle.size() + record.WrittenTitle.size());
+    AppendNumber(text, record.Window);
+    AppendNumber(text, record.ProcessId);
+    AppendNumber(text, record.OwnTitle.size());
+    AppendNumber(text, record.WrittenTitle.size());
+    text.append(record.OwnTitle).append(record.WrittenTitle);
+  }
   return text;
 }
 
-std::optional<StampRecord> StoredStampJournal::Decode(std::u16string_view text) {
-  std::uint64_t window = 0, process = 0, ownLength = 0;
-  if (!TakeNumber(text, std::numeric_limits<WindowHandle>::max(), window) ||
-      !TakeNumber(text, std::numeric_limits<std::uint32_t>::max(), process) ||
-      !TakeNumber(text, text.size(), ownLength) || ownLength > text.size() || window == 0) {
-    return std::nullopt;
+std::optional<StampRecords> DecodeStampRecords(std::u16string_view text) {
+  StampRecords records;
+  while (!text.empty()) {
+    std::uint64_t window = 0, process = 0, ownLength = 0, writtenLength = 0;
+    if (!TakeNumber(text, std::numeric_limits<WindowHandle>::max(), window) ||
+        !TakeNumber(text, std::numeric_limits<std::uint32_t>::max(), process) ||
+        !TakeNumber(text, text.size(), ownLength) || !TakeNumber(text, text.size(), writtenLength) ||
+        ownLength + writtenLength > text.size() || window == 0) {
+      return std::nullopt;
+    }
+    StampRecord& record = records.emplace_back();
+    record.Window = static_cast<WindowHandle>(window);
+    record.ProcessId = static_cast<std::uint32_t>(process);
+    record.OwnTitle = text.substr(0, ownLength);
+    record.WrittenTitle = text.substr(ownLength, writtenLength);
+    text.remove_prefix(ownLength + writtenLength);
   }
-  StampRecord record;
-  record.Window = static_cast<WindowHandle>(window);
-  record.ProcessId = static_cast<std::uint32_t>(process);
-  record.OwnTitle = text.substr(0, ownLength);
-  record.WrittenTitle = text.substr(ownLength);
-  return record;
+  return records;
 }
 
-void StoredStampJournal::Record(const StampRecord& record) {
-  makeStore_()->WriteSetting(u"", kStampJournalKey, SettingKind::Text, Encode(record));
+StoredStampJournal::StoredStampJournal(SettingsStoreFactory makeStore)
+    : makeStore_(std::move(makeStore)) {}
+
+void StoredStampJournal::Record(const StampRecords& records) {
+  makeStore_()->WriteSetting(u"", kStampJournalKey, SettingKind::Text, EncodeStampRecords(records));
 }
 
 void StoredStampJournal::Clear() {
   makeStore_()->WriteSetting(u"", kStampJournalKey, SettingKind::Text, std::u16string());
 }
 
-std::optional<StampRecord> StoredStampJournal::Read() {
+StampRecords StoredStampJournal::Read() {
   const SettingValue value =
       makeStore_()->ReadSetting(u"", kStampJournalKey, SettingKind::Text, std::u16string());
   const auto* text = std::get_if<std::u16string>(&value);
-  return text ? Decode(*text) : std::nullopt;
+  if (text == nullptr) return {};
+  auto records = DecodeStampRecords(*text);
+  return records ? std::move(*records) : StampRecords();
 }
 
 bool ShowsStampOf(std::u16string_view shown, const StampRecord& record,
@@ -112,27 +151,6 @@ bool ShowsStampOf(std::u16string_view shown, const StampRecord& record,
   if (!stamp) return false;
   const auto written = StampAfter(record.WrittenTitle, record.OwnTitle);
   return (written && SameShape(*stamp, *written)) || SameShape(*stamp, freshStamp);
-}
-
-void RestoreLeftStamp(StampJournalPort& journal, WindowPort& windows,
-                      std::u16string_view freshStamp) {
-  if (const auto record = journal.Read()) {
-    // A handle may have been given to a new window since; the process tells them apart.
-    if (windows.GetWindowProcessId(record->Window) == record->ProcessId &&
-        ShowsStampOf(windows.GetWindowText(record->Window), *record, freshStamp)) {
-      windows.SetWindowText(record->Window, record->OwnTitle);
-    }
-  }
-  journal.Clear();
-}
-
-void RestoreLeftStamp(StampJournalPort& journal, WindowPort& windows, TitleFormatter& formatter) {
-  std::u16string stamp;
-  try {
-    stamp = formatter.FormatTitle(std::nullopt, std::nullopt, std::nullopt);
-  } catch (const Error&) {
-  }
-  RestoreLeftStamp(journal, windows, stamp);
 }
 
 }  // namespace lartsen

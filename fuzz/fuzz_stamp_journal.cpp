@@ -1,4 +1,4 @@
-// Arbitrary stored journal texts and window titles: a record read back survives being written
+// Arbitrary stored journal texts and window titles: records read back survive being written
 // again, and the restore's test never accepts a title that does not begin with the record's own
 // title and one blank.
 #include <cstdlib>
@@ -18,14 +18,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       first == std::u16string::npos ? u"" : input.substr(first + 1, second - first - 1);
   const std::u16string fresh = second == std::u16string::npos ? u"" : input.substr(second + 1);
 
-  const auto record = StoredStampJournal::Decode(stored);
-  if (!record) return 0;
-  if (record->Window == 0 || StoredStampJournal::Decode(StoredStampJournal::Encode(*record)) != record) {
-    std::abort();
-  }
-  if (ShowsStampOf(shown, *record, fresh)) {
-    const std::u16string prefix = record->OwnTitle + u" ";
-    if (shown.compare(0, prefix.size(), prefix) != 0) std::abort();
+  const auto records = DecodeStampRecords(stored);
+  if (!records) return 0;
+  if (DecodeStampRecords(EncodeStampRecords(*records)) != records) std::abort();
+  for (const StampRecord& record : *records) {
+    if (record.Window == 0) std::abort();
+    if (ShowsStampOf(shown, record, fresh)) {
+      const std::u16string prefix = record.OwnTitle + u" ";
+      if (shown.compare(0, prefix.size(), prefix) != 0) std::abort();
+    }
   }
   return 0;
 }

@@ -2,6 +2,7 @@
 #include "rules/list_reader.h"
 
 #include <cstddef>
+#include <optional>
 
 #include "support/text.h"
 
@@ -27,12 +28,25 @@ std::u16string DecodeUtf16(std::string_view bytes, bool big_endian) {
 
 bool IsBlank(char16_t c) { return c == u' ' || c == u'\t'; }
 
+// UTF-16 written without a signature: no text in a single-byte or UTF-8 file holds NUL bytes,
+// while UTF-16 puts one beside every ASCII character (line ends included). The side the NULs
+// fall on tells the byte order. Nothing when the bytes hold no NUL.
+std::optional<bool> UnsignedUtf16BigEndian(std::string_view bytes) {
+  std::size_t even = 0, odd = 0;
+  for (std::size_t i = 0; i < bytes.size(); ++i) {
+    if (bytes[i] == '\0') ++(i % 2 == 0 ? even : odd);
+  }
+  if (even + odd == 0) return std::nullopt;
+  return even > odd;
+}
+
 }  // namespace
 
 std::u16string DecodeListText(std::string_view bytes, AnsiDecodePort& ansi) {
   if (StartsWith(bytes, "\xEF\xBB\xBF")) return FromUtf8(bytes.substr(3));
   if (StartsWith(bytes, "\xFF\xFE")) return DecodeUtf16(bytes.substr(2), false);
   if (StartsWith(bytes, "\xFE\xFF")) return DecodeUtf16(bytes.substr(2), true);
+  if (const auto bigEndian = UnsignedUtf16BigEndian(bytes)) return DecodeUtf16(bytes, *bigEndian);
   // Without a signature, text that is well-formed UTF-8 is taken as such (plain ASCII reads
   // the same either way); anything else was written in the host's code page.
   if (IsValidUtf8(bytes)) return FromUtf8(bytes);

@@ -8,6 +8,7 @@
 
 #include "support/ole_date.h"
 #include "support/text.h"
+#include "template/text_limits.h"
 
 namespace lartsen {
 namespace {
@@ -32,6 +33,11 @@ std::optional<Error> Attempt(Step&& step) {
   }
 }
 
+// A preview of an overlong text is refused as Ok would refuse it, before any formatting.
+void CheckPreviewLength(const std::u16string& text, std::size_t most, std::u16string (*message)()) {
+  if (text.size() > most) throw Error(status::kTooLong, message());
+}
+
 std::u16string Join(const std::array<std::u16string, kSampleCount>& parts) {
   std::u16string joined;
   for (int i = 0; i < kSampleCount; ++i) {
@@ -46,6 +52,18 @@ std::u16string Join(const std::array<std::u16string, kSampleCount>& parts) {
 std::u16string RefreshRateRangeMessage() {
   return u"Частота обновления должна лежать в интервале от " + DecimalText(kMinRefreshRate) + u" до " +
          DecimalText(kMaxRefreshRate) + u".";
+}
+
+std::u16string TimeFormatTooLongMessage() {
+  return u"Формат времени не должен быть длиннее " + DecimalText(kMaxTimeFormatLength) + u" знаков.";
+}
+
+std::u16string TitlePatternTooLongMessage() {
+  return u"Шаблон заголовка не должен быть длиннее " + DecimalText(kMaxTitlePatternLength) + u" знаков.";
+}
+
+std::u16string StampTooLongMessage() {
+  return u"Заголовок по этому шаблону вышел бы длиннее " + DecimalText(kMaxStampLength) + u" знаков.";
 }
 
 std::optional<std::int32_t> ParseRefreshRate(std::u16string_view text, const LocaleInfo& locale) {
@@ -116,9 +134,25 @@ SettingsDialogLogic::OkOutcome SettingsDialogLogic::Confirm(const SettingsDialog
     messages_.ShowMessage(RefreshRateRangeMessage(), message_style::kCritical);
     return {false, DialogField::RefreshRate};
   }
-  if (Attempt([&] { formatTime_(clock_.CurrentSecond(), texts.TimeFormat); })) {
+  if (texts.TimeFormat.size() > kMaxTimeFormatLength) {
+    messages_.ShowMessage(TimeFormatTooLongMessage(), message_style::kCritical);
+    return {false, DialogField::TimeFormat};
+  }
+  const double now = clock_.CurrentSecond();
+  if (Attempt([&] { formatTime_(now, texts.TimeFormat); })) {
     messages_.ShowMessage(kTimeFormatErrorHeading, message_style::kCritical);
     return {false, DialogField::TimeFormat};
+  }
+  if (texts.TitlePattern.size() > kMaxTitlePatternLength) {
+    messages_.ShowMessage(TitlePatternTooLongMessage(), message_style::kCritical);
+    return {false, DialogField::TitlePattern};
+  }
+  // A template of many placeholders may still expand beyond a title's bound; any other failure
+  // of the trial (the memory figures) is the tick's business, not the user's input.
+  const auto trial = Attempt([&] { formatTitle_(texts.TitlePattern, now, texts.TimeFormat); });
+  if (trial && trial->status() == status::kTooLong) {
+    messages_.ShowMessage(StampTooLongMessage(), message_style::kCritical);
+    return {false, DialogField::TitlePattern};
   }
   const Settings previous = settings_;
   settings_.TitlePattern = texts.TitlePattern;
@@ -136,6 +170,7 @@ SettingsDialogLogic::OkOutcome SettingsDialogLogic::Confirm(const SettingsDialog
 }
 
 std::u16string SettingsDialogLogic::TimeFormatPreview(const std::u16string& timeFormat) {
+  CheckPreviewLength(timeFormat, kMaxTimeFormatLength, TimeFormatTooLongMessage);
   std::array<std::u16string, kSampleCount> parts;
   for (int i = 0; i < kSampleCount; ++i) parts[i] = formatTime_(GetSampleDate(i), timeFormat);
   return Join(parts);
@@ -143,6 +178,8 @@ std::u16string SettingsDialogLogic::TimeFormatPreview(const std::u16string& time
 
 std::u16string SettingsDialogLogic::TitlePatternPreview(const std::u16string& titlePattern,
                                                         const std::u16string& timeFormat) {
+  CheckPreviewLength(titlePattern, kMaxTitlePatternLength, TitlePatternTooLongMessage);
+  CheckPreviewLength(timeFormat, kMaxTimeFormatLength, TimeFormatTooLongMessage);
   std::array<double, kSampleCount> moments{};
   for (int i = 0; i < kSampleCount; ++i) moments[i] = GetSampleDate(i);
   std::array<std::u16string, kSampleCount> parts;

@@ -27,6 +27,12 @@ inline constexpr int kSampleCount = 5;
 // "Частота обновления должна лежать в интервале от 1 до 60000."
 std::u16string RefreshRateRangeMessage();
 
+// The refusals of a time format or template longer than its bound, and of a template whose
+// stamp would be longer than a title may carry.
+std::u16string TimeFormatTooLongMessage();
+std::u16string TitlePatternTooLongMessage();
+std::u16string StampTooLongMessage();
+
 // The refresh rate as the user typed it, read under the locale: blanks around the number
 // allowed, an optional sign, the locale's decimal separator; a fractional part is rounded to
 // the nearest integer, halves to even. Nothing for empty text, no number, or beyond 32 bits.

@@ -7,9 +7,11 @@
 #include <limits>
 #include <optional>
 #include <string>
+#include <utility>
 
 #include "support/error.h"
 #include "support/text.h"
+#include "template/text_limits.h"
 
 namespace lartsen {
 namespace {
@@ -100,24 +102,32 @@ void LoadSettings(Settings& settings, const SettingsStoreFactory& makeStore,
     return store->ReadSetting(kSection, key, kind, fallback);
   };
 
+  // A format longer than the bound is invalid like one that cannot format: it is not even tried.
   bool timeFormatFailed = false;
   std::u16string candidate;
   try {
     candidate = SettingToText(read(kTimeFormatKey, SettingKind::Text,
                                    std::u16string(kDefaultTimeFormat)));
+    timeFormatFailed = candidate.size() > kMaxTimeFormatLength;
   } catch (...) {
     timeFormatFailed = true;
   }
-  try {
-    tryTimeFormat(candidate);
-  } catch (...) {
-    timeFormatFailed = true;
+  if (!timeFormatFailed) {
+    try {
+      tryTimeFormat(candidate);
+    } catch (...) {
+      timeFormatFailed = true;
+    }
   }
   settings.TimeFormat = timeFormatFailed ? std::u16string(kDefaultTimeFormat) : candidate;
 
+  // An overlong template, which the dialog would refuse, gives the default one.
   try {
-    settings.TitlePattern = SettingToText(read(kTitlePatternKey, SettingKind::Text,
-                                               std::u16string(kDefaultTitlePattern)));
+    std::u16string pattern = SettingToText(read(kTitlePatternKey, SettingKind::Text,
+                                                std::u16string(kDefaultTitlePattern)));
+    settings.TitlePattern = pattern.size() > kMaxTitlePatternLength
+                                ? std::u16string(kDefaultTitlePattern)
+                                : std::move(pattern);
   } catch (...) {
   }
 

@@ -14,6 +14,8 @@ inline constexpr std::int32_t kInvalidArgument = static_cast<std::int32_t>(0x800
 inline constexpr std::int32_t kTypeMismatch = static_cast<std::int32_t>(0x80020005);
 inline constexpr std::int32_t kOverflow = static_cast<std::int32_t>(0x8002000A);
 inline constexpr std::int32_t kOutOfMemory = static_cast<std::int32_t>(0x8007000E);
+// A text would grow beyond the bound set for it (the Win32 code of an overflowing buffer).
+inline constexpr std::int32_t kTooLong = static_cast<std::int32_t>(0x8007006F);
 }  // namespace status
 
 // A failure status with its description, as the user may see it in a message box.

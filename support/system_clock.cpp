@@ -1,14 +1,29 @@
-// Reads the local time with <chrono> and localtime_r and turns it into an OLE date of its whole second.
+// Reads the local time with localtime_r, in the zone as it is now, as an OLE date of its whole second.
 #include "support/system_clock.h"
 
 #include <chrono>
+#include <cstdlib>
 #include <ctime>
 
 #include "support/ole_date.h"
 
 namespace lartsen {
 
+void SystemClock::FollowZone() {
+  const char* variable = std::getenv("TZ");
+  const bool changed = (variable != nullptr) != zoneVariableSet_ || (variable != nullptr && zoneVariable_ != variable);
+  const auto steadyNow = std::chrono::steady_clock::now();
+  if (!changed && steadyNow < nextZoneFileCheck_) return;
+  zoneVariableSet_ = variable != nullptr;
+  zoneVariable_ = variable != nullptr ? variable : "";
+  nextZoneFileCheck_ = steadyNow + kZoneFileCheck;
+  // Reads TZ again, and the zone file when TZ names none: the C library compares the file with
+  // the one it read and loads it only when it differs.
+  tzset();
+}
+
 double SystemClock::Now() {
+  FollowZone();
   const auto now = std::chrono::system_clock::now();
   // The fraction of the second is cut off, never rounded up (to_time_t may do either): the
   // shown second must never be the next one.
@@ -21,6 +36,7 @@ double SystemClock::Now() {
 }
 
 std::int32_t SystemClock::MillisecondsOfDay() {
+  FollowZone();
   const auto now = std::chrono::system_clock::now();
   const std::time_t seconds = std::chrono::system_clock::to_time_t(now);
   std::tm local{};

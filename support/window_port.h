@@ -35,6 +35,14 @@ class WindowPort {
     SetWindowText(window, text);
     return true;
   }
+  // The last word to a window that did not take a write in time (at the end of the run): the
+  // same write, also to a window its system already calls hung, with a longer bounded wait (a
+  // few seconds) in which a window that wakes takes it after every text sent to it before.
+  // Where the system keeps a message that timed out, the window takes it even later. True when
+  // it took the text within the wait.
+  virtual bool SetWindowTextWhenAble(WindowHandle window, std::u16string_view text) {
+    return TrySetWindowText(window, text);
+  }
   // GetWindowClassName
   virtual std::u16string GetWindowClassName(WindowHandle window) = 0;
   // The id of the process that owns the window; 0 for handle 0, a closed window, or a platform

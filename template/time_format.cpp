@@ -47,9 +47,11 @@ constexpr char16_t Lower(char16_t ch) {
   return ch >= u'A' && ch <= u'Z' ? static_cast<char16_t>(ch + (u'a' - u'A')) : ch;
 }
 
-std::size_t RunLength(std::u16string_view f, std::size_t i, char16_t lower) {
+// How many of the letter `lower` stand at position i, counted up to `most`: no token is longer,
+// so a long run of one letter costs each of its tokens only its own length.
+std::size_t RunLength(std::u16string_view f, std::size_t i, char16_t lower, std::size_t most) {
   std::size_t n = 0;
-  while (i + n < f.size() && Lower(f[i + n]) == lower) ++n;
+  while (n < most && i + n < f.size() && Lower(f[i + n]) == lower) ++n;
   return n;
 }
 
@@ -84,38 +86,38 @@ Token ReadToken(std::u16string_view f, std::size_t i) {
     case u'c':
       return Make(Kind::kGeneral, 1);
     case u'd': {
-      const std::size_t n = RunLength(f, i, u'd');
-      return Make(Kind::kDay, n > 6 ? 6 : n, n > 6 ? 6 : n);
+      const std::size_t n = RunLength(f, i, u'd', 6);
+      return Make(Kind::kDay, n, n);
     }
     case u'w':
-      return RunLength(f, i, u'w') >= 2 ? Make(Kind::kWeek, 2) : Make(Kind::kWeekday, 1);
+      return RunLength(f, i, u'w', 2) >= 2 ? Make(Kind::kWeek, 2) : Make(Kind::kWeekday, 1);
     case u'm': {
-      const std::size_t n = RunLength(f, i, u'm');
-      return Make(Kind::kMonth, n > 4 ? 4 : n, n > 4 ? 4 : n);
+      const std::size_t n = RunLength(f, i, u'm', 4);
+      return Make(Kind::kMonth, n, n);
     }
     case u'o':
-      return RunLength(f, i, u'o') >= 4 ? Make(Kind::kMonthName, 4) : Make(Kind::kChar, 1);
+      return RunLength(f, i, u'o', 4) >= 4 ? Make(Kind::kMonthName, 4) : Make(Kind::kChar, 1);
     case u'q':
       return Make(Kind::kQuarter, 1);
     case u'y': {
-      const std::size_t n = RunLength(f, i, u'y');
+      const std::size_t n = RunLength(f, i, u'y', 4);
       const std::size_t w = n >= 4 ? 4 : n >= 2 ? 2 : 1;
       return Make(Kind::kYear, w, w);
     }
     case u'h': {
-      const std::size_t n = RunLength(f, i, u'h') >= 2 ? 2 : 1;
+      const std::size_t n = RunLength(f, i, u'h', 2) >= 2 ? 2 : 1;
       return Make(Kind::kHour, n, n);
     }
     case u'n': {
-      const std::size_t n = RunLength(f, i, u'n') >= 2 ? 2 : 1;
+      const std::size_t n = RunLength(f, i, u'n', 2) >= 2 ? 2 : 1;
       return Make(Kind::kMinute, n, n);
     }
     case u's': {
-      const std::size_t n = RunLength(f, i, u's') >= 2 ? 2 : 1;
+      const std::size_t n = RunLength(f, i, u's', 2) >= 2 ? 2 : 1;
       return Make(Kind::kSecond, n, n);
     }
     case u't':
-      return RunLength(f, i, u't') >= 5 ? Make(Kind::kLongTime, 5) : Make(Kind::kChar, 1);
+      return RunLength(f, i, u't', 5) >= 5 ? Make(Kind::kLongTime, 5) : Make(Kind::kChar, 1);
     case u'a':
       if (HasAt(f, i, u"am/pm")) return Make(Kind::kAmPm, 5);
       if (HasAt(f, i, u"ampm")) return Make(Kind::kLocaleAmPm, 4);

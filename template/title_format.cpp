@@ -2,9 +2,13 @@
 #include "template/title_format.h"
 
 #include <array>
+#include <string>
 #include <string_view>
 
+#include "support/error.h"
+#include "support/text.h"
 #include "template/number_text.h"
+#include "template/text_limits.h"
 #include "template/time_format.h"
 
 namespace lartsen {
@@ -52,8 +56,19 @@ bool MatchesAt(std::u16string_view text, std::size_t at, std::u16string_view low
   return true;
 }
 
+[[noreturn]] void FailTooLong() {
+  throw Error(status::kTooLong,
+              u"Заголовок по шаблону длиннее " + FromUtf8(std::to_string(kMaxStampLength)) + u" знаков");
+}
+
+void CheckLength(std::size_t length) {
+  if (length > kMaxStampLength) FailTooLong();
+}
+
 // One replace pass: every non-overlapping occurrence, left to right, over the text as it stands;
 // the inserted value is not searched again by this pass. Returns false when nothing matched.
+// Stops with kTooLong as soon as the result passes the stamp's bound, so a template of many
+// placeholders never builds more than that.
 bool ReplaceAll(std::u16string& text, std::u16string_view lowerName, std::u16string_view value,
                 std::u16string& scratch) {
   std::size_t at = text.find(u'%');
@@ -66,12 +81,14 @@ bool ReplaceAll(std::u16string& text, std::u16string_view lowerName, std::u16str
     if (MatchesAt(text, at, lowerName)) {
       scratch.append(text, copied, at - copied);
       scratch.append(value);
+      CheckLength(scratch.size());
       copied = at + lowerName.size();
       at = text.find(u'%', copied);
     } else {
       at = text.find(u'%', at + 1);
     }
   }
+  CheckLength(scratch.size() + (text.size() - copied));
   scratch.append(text, copied, std::u16string::npos);
   text.swap(scratch);
   return true;
@@ -140,6 +157,8 @@ std::u16string TitleFormatter::FormatTitle(const std::optional<std::u16string>& 
     const std::size_t begin = step == 0 ? 0 : ends[step - 1];
     ReplaceAll(text, kPlaceholders[step], all.substr(begin, ends[step] - begin), scratch_);
   }
+  // A pass may shrink the text (a long name, a short value), so only the result is bounded.
+  CheckLength(text.size());
   return text;
 }
 

@@ -23,7 +23,7 @@ struct Fakes : MainWindowPort, RulesPort, StampingPort, AutoStartPort, MessagePo
   std::u16string caption;
   std::vector<std::u16string> messages;
   bool failTick = false, failTray = false, failRules = false, failUnloadTitle = false;
-  bool failRestore = false;
+  bool failRestore = false, failAutoStartRead = false;
   std::size_t rulesToLoad = 0;
 
   void ShowTrayIcon() override {
@@ -68,6 +68,7 @@ struct Fakes : MainWindowPort, RulesPort, StampingPort, AutoStartPort, MessagePo
 
   bool IsAutoStartEnabled(std::u16string_view key) override {
     EXPECT_EQ(key, AppGuid);
+    if (failAutoStartRead) throw Error(status::kFail, u"access denied");
     return storedAutoStart;
   }
   void EnableAutoStart(std::u16string_view) override {
@@ -122,9 +123,12 @@ TEST_F(MainFormTest, FailingStepEndsTheLoadButAFailingFirstTickDoesNot) {
   f.failTray = false;
   f.failTick = true;
   f.failRestore = true;  // neither does an unreadable journal
+  f.failAutoStartRead = true;  // nor an unreadable autostart state, which shows unchecked
+  f.storedAutoStart = true;
   f.log.clear();
   EXPECT_NO_THROW(form.Load());
   EXPECT_EQ(f.log.back(), "tick");
+  EXPECT_FALSE(f.checked);
   EXPECT_TRUE(f.messages.empty());
 }
 

@@ -43,7 +43,10 @@ TEST_F(RefreshPlacementTest, OtherRatesAndAClockThatCannotTellAreLeftAlone) {
   EXPECT_EQ(DelayAt(250, kNoon + 400), 250);
   EXPECT_FALSE(placement.PlacesEachTick());
   EXPECT_EQ(DelayAt(1500, kNoon + 400), 1500);
-  EXPECT_EQ(DelayAt(1, kNoon + 400), 1);
+  // Below the common floor every platform ticks at the floor; the rate itself stays as set.
+  EXPECT_EQ(DelayAt(1, kNoon + 400), kShortestTickMs);
+  EXPECT_EQ(placement.Rate(), 1);
+  EXPECT_EQ(DelayAt(kShortestTickMs + 1, kNoon + 400), kShortestTickMs + 1);
   EXPECT_EQ(clock.Reads, 0);  // a free-running timer reads no clock
   EXPECT_EQ(DelayAt(1000, -1), 1000);
 }

@@ -6,7 +6,7 @@ target_link_libraries(lartsen_win32 PUBLIC ole32)
 
 set(program_sources ${CMAKE_CURRENT_LIST_DIR}/app/lartsen_main.cpp
   ${CMAKE_CURRENT_LIST_DIR}/app/main_window.cpp ${CMAKE_CURRENT_LIST_DIR}/app/program_parts.cpp)
-set(program_libs lartsen_win32 lartsen_core lartsen_resources comctl32 shell32)
+set(program_libs lartsen_win32 lartsen_core lartsen_resources shell32)
 lartsen_add_program(Lartsen GUI WIDE_MAIN
   SOURCES ${program_sources} ${CMAKE_CURRENT_LIST_DIR}/app/runtime_imports.cpp LIBS ${program_libs})
 # The shipped program is small: no symbols, unused code dropped.
@@ -37,7 +37,7 @@ lartsen_add_program(e2e_window_helper GUI WIDE_MAIN
 
 lartsen_add_gtest(e2e_app_tests
   SOURCES ${CMAKE_CURRENT_LIST_DIR}/tests/e2e/e2e_app_test.cpp
-  LIBS shell32 advapi32 shlwapi
+  LIBS shell32 advapi32 shlwapi psapi
   LABELS e2e
   TIMEOUT 300)
 add_dependencies(e2e_app_tests Lartsen lartsen_crash_probe e2e_window_helper)

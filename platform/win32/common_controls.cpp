@@ -10,6 +10,9 @@ namespace lartsen::win32 {
 
 bool EnsureCommonControls() {
   static const bool registered = [] {
+    // By name, not by the system folder's path: the program's manifest asks for version 6 of the
+    // common controls, and only a load by name is redirected to it by the activation context,
+    // which is consulted before any folder is searched.
     HMODULE library = LoadLibraryW(L"comctl32.dll");
     if (library == nullptr) return false;
     using InitFunction = BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*);

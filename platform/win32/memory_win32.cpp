@@ -2,12 +2,12 @@
 #include "platform/win32/memory_win32.h"
 
 #include <windows.h>
-#include <shlwapi.h>
 
 #include <string_view>
 
 #include "platform/win32/last_error_win32.h"
 #include "platform/win32/locale_calls_win32.h"
+#include "platform/win32/system_library.h"
 
 namespace lartsen::win32 {
 
@@ -41,10 +41,13 @@ std::u16string WordAfterNumber(const wchar_t* text) {
 void MemoryWin32::ReadWords(unsigned long locale) {
   // One count well inside each unit: 100 bytes, then one and a half of each larger unit.
   units_ = EnglishByteSizeUnits();
+  using FormatByteSizeFunction = PWSTR(WINAPI*)(LONGLONG, PWSTR, UINT);
+  static const auto formatByteSize =
+      SystemFunction<FormatByteSizeFunction>(LoadSystemLibrary(L"shlwapi.dll"), "StrFormatByteSizeW");
   for (std::size_t unit = 0; unit < units_.size(); ++unit) {
     const LONGLONG sample = unit == 0 ? 100 : (LONGLONG{3} << (10 * unit - 1));
     wchar_t text[64] = {};
-    if (StrFormatByteSizeW(sample, text, 64) == nullptr) continue;  // the English word stays
+    if (!formatByteSize || formatByteSize(sample, text, 64) == nullptr) continue;  // the English word stays
     std::u16string word = WordAfterNumber(text);
     if (!word.empty()) units_[unit] = std::move(word);
   }

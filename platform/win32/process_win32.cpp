@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "platform/win32/owned_win32.h"
+#include "platform/win32/system_library.h"
 #include "platform/win32/win_text.h"
 
 namespace lartsen::win32 {
@@ -39,7 +40,7 @@ Function Entry(HMODULE module, const char* name) {
 HMODULE Kernel32() { return GetModuleHandleW(L"kernel32.dll"); }
 // Loaded once and kept for the run; hosts without it lose only the module route.
 HMODULE Psapi() {
-  static const HMODULE psapi = LoadLibraryW(L"psapi.dll");
+  static const HMODULE psapi = LoadSystemLibrary(L"psapi.dll");
   return psapi;
 }
 

@@ -1,7 +1,7 @@
 # The program's dialogs and shell on Windows: settings dialog, About, opening files, directory creation.
 lartsen_sources(lartsen_win32 ui ansi_text file_system_win32 shell_win32 random_win32 dialog_layout
   version_block settings_dialog_win32 about_dialog_win32)
-target_link_libraries(lartsen_win32 PUBLIC comctl32 shell32 version gdi32 user32)
+target_link_libraries(lartsen_win32 PUBLIC shell32 gdi32 user32)
 
 lartsen_add_gtest(win32_ui_tests
   SOURCES

@@ -1,6 +1,6 @@
 # Window and memory adapters, a helper program owning a window in a second process, and their
 # tests under the compatibility layer; the number text checked against the platform's own.
-lartsen_sources(lartsen_win32 . last_error_win32 window_win32 memory_win32)
+lartsen_sources(lartsen_win32 . last_error_win32 window_win32 memory_win32 system_library)
 target_link_libraries(lartsen_win32 PUBLIC shlwapi)
 
 lartsen_add_program(helper_window GUI WIDE_MAIN

@@ -65,6 +65,14 @@ void WindowWin32::SetWindowText(WindowHandle window, std::u16string_view text) {
 }
 
 bool WindowWin32::TrySetWindowText(WindowHandle window, std::u16string_view text) {
+  return SendText(window, text, false);
+}
+
+bool WindowWin32::SetWindowTextWhenAble(WindowHandle window, std::u16string_view text) {
+  return SendText(window, text, true);
+}
+
+bool WindowWin32::SendText(WindowHandle window, std::u16string_view text, bool lateIsFine) {
   const HWND hwnd = ToHwnd(window);
   if (hwnd == nullptr) return true;
   // No thread owns a window that is gone; nothing to write to. (A kept owner may belong to a
@@ -79,7 +87,7 @@ bool WindowWin32::TrySetWindowText(WindowHandle window, std::u16string_view text
   const DWORD pid = ownerProcess_;
   // A window the system already considers hung gets no message at all: a message that timed
   // out may still be delivered when it wakes, with an outdated stamp.
-  if (pid != GetCurrentProcessId() && !lastAnswer_.Holds(window, now, kAnswerShowsAliveMs) &&
+  if (!lateIsFine && pid != GetCurrentProcessId() && !lastAnswer_.Holds(window, now, kAnswerShowsAliveMs) &&
       IsHungAppWindow(hwnd)) {
     return false;
   }
@@ -89,9 +97,11 @@ bool WindowWin32::TrySetWindowText(WindowHandle window, std::u16string_view text
   DWORD_PTR result = 0;
   SetLastError(ERROR_SUCCESS);
   // The window procedure's answer is not relied on: some applications handle WM_SETTEXT and
-  // answer 0; whether the title changed shows at the next read.
-  if (SendMessageTimeoutW(hwnd, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(textBuffer_.c_str()),
-                          SMTO_ABORTIFHUNG | SMTO_BLOCK, kWriteTimeoutMs, &result) != 0) {
+  // answer 0; whether the title changed shows at the next read. Without SMTO_ABORTIFHUNG the
+  // message is queued for a hung window too, which takes it if it wakes within the wait.
+  const UINT flags = lateIsFine ? SMTO_BLOCK : SMTO_ABORTIFHUNG | SMTO_BLOCK;
+  if (SendMessageTimeoutW(hwnd, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(textBuffer_.c_str()), flags,
+                          lateIsFine ? kLastWriteTimeoutMs : kWriteTimeoutMs, &result) != 0) {
     lastAnswer_ = {window, now == 0 ? 1 : now};
     return true;
   }

@@ -15,11 +15,15 @@ class WindowWin32 : public WindowPort {
  public:
   // How long a title write waits for a window of another thread before giving up.
   static constexpr unsigned kWriteTimeoutMs = 300;
+  // How long the last word at the end of the run waits for a window that does not answer. A
+  // window that hangs that long holds up the session's end by itself anyway.
+  static constexpr unsigned kLastWriteTimeoutMs = 8000;
 
   WindowHandle GetForegroundWindow() override;
   std::u16string GetWindowText(WindowHandle window) override;
   void SetWindowText(WindowHandle window, std::u16string_view text) override;
   bool TrySetWindowText(WindowHandle window, std::u16string_view text) override;
+  bool SetWindowTextWhenAble(WindowHandle window, std::u16string_view text) override;
   std::u16string GetWindowClassName(WindowHandle window) override;
   std::uint32_t GetWindowProcessId(WindowHandle window) override;
 
@@ -49,6 +53,9 @@ class WindowWin32 : public WindowPort {
   std::u16string className_;
   KeptFact keptOwner_;
   unsigned long ownerProcess_ = 0;
+  // The write of both: `lateIsFine` sends even to a hung window and waits the longer time.
+  bool SendText(WindowHandle window, std::u16string_view text, bool lateIsFine);
+
   KeptFact lastAnswer_;  // the window whose thread last took a title from us, and when
   std::wstring textBuffer_;  // for the text read or written last; reused by every call
 };

@@ -58,8 +58,12 @@ current time in square brackets. Each window gets its own title back when the
 stamp moves on or the program exits; nothing is written while a window is full
 screen, and windows described by the rules files are left alone.
 .
-It needs an X11 session with an EWMH window manager and a notification area.
+It needs an X11 session with an EWMH window manager and a notification area,
+or a sway session (Wayland), where the stamp is shown through each window's
+title format and the tray icon through swaybar.
 The user interface speaks Russian.")
+# Qt's Wayland platform plugin: a sway session without XWayland shows the tray and dialogs there.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)

@@ -44,6 +44,9 @@ TEST_F(ListReaderTest, DecodesEveryEncoding) {
   EXPECT_EQ(Read(ToUtf8(u"Блокнот\r\n*.exe")), expected);
   EXPECT_EQ(Read(Utf16Bytes(u"Блокнот\r\n*.exe", false)), expected);
   EXPECT_EQ(Read(Utf16Bytes(u"Блокнот\r\n*.exe", true)), expected);
+  // Without the signature: the NULs beside the ASCII characters give UTF-16 and its byte order.
+  EXPECT_EQ(Read(Utf16Bytes(u"Блокнот\r\n*.exe", false).substr(2)), expected);
+  EXPECT_EQ(Read(Utf16Bytes(u"Блокнот\r\n*.exe", true).substr(2)), expected);
   EXPECT_EQ(Read("\xC1\xEB\xEE\xEA\xED\xEE\xF2\r\n*.exe"), expected);  // Windows-1251
   EXPECT_EQ(Read("\xA8\xB8\xB9"), (Lines{u"Ёё№"}));
 }

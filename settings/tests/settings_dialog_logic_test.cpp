@@ -42,6 +42,7 @@ class SettingsDialogLogicTest : public ::testing::Test {
       },
       [](const std::u16string& pattern, double moment, const std::u16string& format) -> std::u16string {
         if (format == u"bad") throw Error(status::kInvalidArgument, u"Неверный формат");
+        if (pattern == u"huge") throw Error(status::kTooLong, u"long");
         return pattern + u"|" + format + u"@" + FromUtf8(std::to_string(static_cast<long>(moment * 86400)));
       },
       [this](const Settings& s) {
@@ -90,6 +91,12 @@ TEST_F(SettingsDialogLogicTest, RejectedValuesKeepTheDialogOpenAndStoreNothing) 
       {{u"60001", u"x", u"hh"}, range, DialogField::RefreshRate},
       {{u"0.4", u"x", u"hh"}, range, DialogField::RefreshRate},
       {{u"500", u"x", u"bad"}, u"Ошибка в формате времени!", DialogField::TimeFormat},
+      {{u"500", u"x", std::u16string(2049, u'h')}, u"Формат времени не должен быть длиннее 2048 знаков.",
+       DialogField::TimeFormat},
+      {{u"500", std::u16string(2049, u'x'), u"hh"}, u"Шаблон заголовка не должен быть длиннее 2048 знаков.",
+       DialogField::TitlePattern},
+      {{u"500", u"huge", u"hh"}, u"Заголовок по этому шаблону вышел бы длиннее 4096 знаков.",
+       DialogField::TitlePattern},
   };
   for (const auto& c : cases) {
     messages.shown.clear();

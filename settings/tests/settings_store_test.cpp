@@ -122,6 +122,20 @@ TEST_F(SettingsStoreTest, UnusableTimeFormatFallsBackToLongTime) {
   EXPECT_EQ(settings.TimeFormat, u"hh:nn");
 }
 
+TEST_F(SettingsStoreTest, OverlongTextsFallBackToTheDefaults) {
+  // A format beyond the bound is not even tried ("bad" would throw if it were).
+  stored[u"Time Format"] = u"bad" + std::u16string(2048, u'h');
+  stored[u"Tittle Pattern"] = std::u16string(2049, u'x');
+  Load();
+  EXPECT_EQ(settings.TimeFormat, u"ttttt");
+  EXPECT_EQ(settings.TitlePattern, u"[%time%]");
+  stored[u"Time Format"] = std::u16string(2048, u'h');
+  stored[u"Tittle Pattern"] = std::u16string(2048, u'x');
+  Load();
+  EXPECT_EQ(settings.TimeFormat.size(), 2048u);
+  EXPECT_EQ(settings.TitlePattern.size(), 2048u);
+}
+
 TEST_F(SettingsStoreTest, TemplateIsReadOnlyUnderItsOwnSpelling) {
   stored[u"Title Pattern"] = std::u16string(u"wrong key");
   stored[u"Tittle Pattern"] = std::u16string(u"<%time%>");

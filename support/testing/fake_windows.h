@@ -34,6 +34,11 @@ class FakeWindows : public WindowPort {
     if (window != 0 && titles.contains(window)) titles[window] = std::u16string(text);
     return true;
   }
+  // A hung window keeps the text in `queued`, to take it when the test wakes it.
+  bool SetWindowTextWhenAble(WindowHandle window, std::u16string_view text) override {
+    if (hung.contains(window)) queued.emplace_back(window, std::u16string(text));
+    return TrySetWindowText(window, text);
+  }
   std::u16string GetWindowClassName(WindowHandle window) override {
     ++classCalls;
     if (failClass) throw Error(status::kFail, u"class");
@@ -54,6 +59,7 @@ class FakeWindows : public WindowPort {
   std::map<WindowHandle, std::uint32_t> processes;
   std::set<WindowHandle> hung;
   std::vector<std::pair<WindowHandle, std::u16string>> writes;
+  std::vector<std::pair<WindowHandle, std::u16string>> queued;
   bool failTitle = false;
   bool failClass = false;
   bool failWrites = false;

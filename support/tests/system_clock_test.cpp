@@ -1,7 +1,10 @@
 // The portable local clock agrees with the C library's local calendar date.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <ctime>
+#include <optional>
+#include <string>
 
 #include "support/system_clock.h"
 #include "support/ole_date.h"
@@ -40,6 +43,41 @@ TEST(SystemClock, NowIsTodaysLocalDate) {
     EXPECT_GE(seconds, first);
     EXPECT_LE(seconds, last);
   }
+}
+
+// Sets TZ for this process only, and puts back what it was.
+class ZoneOfThisProcess {
+ public:
+  ZoneOfThisProcess() {
+    if (const char* before = std::getenv("TZ")) before_ = before;
+  }
+  ~ZoneOfThisProcess() {
+    if (before_) {
+      setenv("TZ", before_->c_str(), 1);
+    } else {
+      unsetenv("TZ");
+    }
+    tzset();
+  }
+  void Set(const char* zone) { setenv("TZ", zone, 1); }
+
+ private:
+  std::optional<std::string> before_;
+};
+
+TEST(SystemClock, FollowsAZoneChangedWhileItRuns) {
+  ZoneOfThisProcess zone;
+  SystemClock clock;
+  zone.Set("UTC0");
+  const std::int32_t utc = clock.MillisecondsOfDay();
+  const double utcDate = clock.Now();
+  zone.Set("<+0330>-3:30");
+  const std::int32_t ahead = clock.MillisecondsOfDay();
+  const double aheadDate = clock.Now();
+  constexpr std::int32_t kDay = 86400000, kShift = 12600000;
+  const std::int32_t shift = ((ahead - utc) % kDay + kDay) % kDay;
+  EXPECT_NEAR(shift, kShift, 2000);
+  EXPECT_NEAR((aheadDate - utcDate) * 86400.0, 12600.0, 2.0);
 }
 
 }  // namespace

@@ -55,6 +55,13 @@ TEST(TimeFormat, CodesIgnoreCaseAndReadGreedily) {
   EXPECT_EQ(F(kY2k, u"hhh nnn sss"), "1414 055 011");
 }
 
+TEST(TimeFormat, LongRunsReadAsConsecutiveLongestCodes) {
+  std::string hours;
+  for (int i = 0; i < 50001; ++i) hours += "14";
+  EXPECT_EQ(F(kY2k, std::u16string(100001, u'h')), hours);  // 50000 hh and one h
+  EXPECT_EQ(F(kY2k, std::u16string(13, u't')), "2:05:01 PM2:05:01 PMttt");
+}
+
 TEST(TimeFormat, MinuteRule) {
   EXPECT_EQ(F(kJan1900, u"hh :mm:mm"), "12 :36:01");
   EXPECT_EQ(F(kJan1900, u"dd:hh :mm:mm"), "01:12 :36:01");

@@ -127,6 +127,27 @@ TEST_F(TitleFormatTest, TimeFailureComesBeforeTheMemoryRead) {
   EXPECT_TRUE(memory.Calls.empty());
 }
 
+TEST_F(TitleFormatTest, AStampBeyondItsBoundFailsAsTooLong) {
+  auto statusOf = [&](const std::u16string& pattern, const std::u16string& format) {
+    try {
+      formatter.FormatTitle(pattern, 0.25, format);
+      return std::int32_t{0};
+    } catch (const Error& e) {
+      return e.status();
+    }
+  };
+  std::u16string times;
+  for (int i = 0; i < 5000; ++i) times += u"%time%";
+  EXPECT_EQ(statusOf(times, std::u16string(30000, u'c')), status::kTooLong);
+  EXPECT_EQ(statusOf(times, u"hh"), status::kTooLong);             // grows pass by pass
+  EXPECT_EQ(statusOf(std::u16string(4097, u'x'), u"hh"), status::kTooLong);  // no placeholder
+  // Long names with short values shrink the text: only the result counts.
+  std::u16string loads;
+  for (int i = 0; i < 300; ++i) loads += u"%MemoryLoadPercent%";
+  EXPECT_EQ(Format(loads).size(), 600u);
+  EXPECT_EQ(Format(std::u16string(4096, u'x')).size(), 4096u);
+}
+
 TEST_F(TitleFormatTest, MemoryAndSizeTextFailuresPropagateWithTheirStatus) {
   memory.FailStatus = true;
   try {

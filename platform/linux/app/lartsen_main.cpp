@@ -30,6 +30,8 @@
 #include "platform/linux/system/session_notes.h"
 #include "platform/linux/system/single_instance_linux.h"
 #include "platform/linux/x11/display_owner.h"
+#include "platform/linux/sway/sway_ipc.h"
+#include "platform/linux/sway/sway_main.h"
 #include "platform/linux/x11/x11_connection.h"
 #include "support/error.h"
 #include "support/text.h"
@@ -86,6 +88,15 @@ int RunProgram(int argc, char** argv) {
       break;
   }
 
+  // In a sway session windows are reached through sway's IPC, Wayland ones and X11 ones alike.
+  // The commands to a running copy travel over X11 only.
+  if (const auto swaySocket = sway::SessionSocketPath()) {
+    if (request.action == StartAction::Quit) {
+      std::fputs("lartsen: в сеансе sway завершите программу из её меню\n", stderr);
+      return 1;
+    }
+    return sway::RunSwayProgram(argc, argv, *swaySocket);
+  }
   // Other programs' windows are reached through X11 only: without a display there is nothing to do.
   const char* display = std::getenv("DISPLAY");
   std::unique_ptr<x11::Connection> connection;

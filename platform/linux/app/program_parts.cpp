@@ -1,6 +1,8 @@
 // Wiring of the Linux program's engine: rules loader, refresh cycle, title writer, watches.
 #include "platform/linux/app/program_parts.h"
 
+#include <QElapsedTimer>
+
 #include "engine/refresh_cycle.h"
 #include "engine/rules_and_stamp.h"
 #include "platform/linux/system/rules_file_commands.h"
@@ -57,13 +59,22 @@ struct ProgramParts::Parts {
   ShellQt shell;
   RulesFileCommands rulesFiles{environment, shell, messages};
   std::unique_ptr<X11Watch> watch;
+  // What the watch's events cannot tell (a monitor added, an event lost) is read anew this often.
+  QElapsedTimer sinceAllRead;
 
   Parts(Settings& s, MessagePort& m, x11::Connection& c) : settings(s), messages(m), connection(c) {}
 
   void Follow() {
-    if (watch) watch->Follow(static_cast<xcb_window_t>(writer.StampedWindow));
+    if (watch) {
+      watch->Follow(static_cast<xcb_window_t>(writer.StampedWindow),
+                    static_cast<xcb_window_t>(windows.LastForeground()));
+    }
   }
 };
+
+namespace {
+constexpr qint64 kReadAllEveryMs = 1000;
+}  // namespace
 
 ProgramParts::ProgramParts(Settings& settings, MessagePort& messages, x11::Connection& connection)
     : parts_(std::make_unique<Parts>(settings, messages, connection)) {}
@@ -74,6 +85,15 @@ void ProgramParts::LoadConditions() { parts_->core.loader.LoadConditions(); }
 const ConditionsTable& ProgramParts::Table() const { return parts_->core.table; }
 
 void ProgramParts::Tick() {
+  // Changes the server has told of reach the kept facts before the tick looks at them.
+  if (parts_->watch) {
+    parts_->watch->TickStarts();
+    parts_->watch->Drain();
+  }
+  if (!parts_->sinceAllRead.isValid() || parts_->sinceAllRead.hasExpired(kReadAllEveryMs)) {
+    parts_->windows.ForgetAll();
+    parts_->sinceAllRead.start();
+  }
   struct AfterTick {
     Parts& parts;
     ~AfterTick() {
@@ -98,8 +118,10 @@ void ProgramParts::RestoreLeftStamp() {
   } catch (const Error&) {
     // An unreadable settings file keeps its old line; the journal file still counts.
   }
-  lartsen::RestoreLeftStamp(parts_->core.journal, parts_->windows, parts_->core.formatter);
+  parts_->writer.RestoreLeftStamp();
 }
+
+void ProgramParts::FinishRestores() noexcept { parts_->writer.FinishRestores(); }
 
 TimeFormatTrial ProgramParts::TimeFormatCheck() {
   Parts* parts = parts_.get();
@@ -119,8 +141,17 @@ ProgramParts::Services ProgramParts::DialogServices() {
 }
 
 void ProgramParts::StartWatching(std::function<void()> runTick, std::function<void()> serverLost) {
-  parts_->watch = std::make_unique<X11Watch>(parts_->connection, std::move(runTick));
+  parts_->watch = std::make_unique<X11Watch>(parts_->windows, std::move(runTick));
   parts_->watch->SetLostHandler(std::move(serverLost));
+  Parts* parts = parts_.get();
+  parts_->watch->SetOwnTitleCheck([parts]() noexcept {
+    try {
+      const TitleWriter& writer = parts->writer;
+      return writer.StampedWindow != 0 && parts->windows.GetWindowText(writer.StampedWindow) == writer.StampedTitle;
+    } catch (...) {
+      return false;  // the tick finds out what has gone wrong
+    }
+  });
   X11Watch* watch = parts_->watch.get();
   parts_->windows.SetWriteObserver(
       [watch](WindowHandle window, int properties) {

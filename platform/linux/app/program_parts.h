@@ -23,12 +23,14 @@ class ProgramParts final : public RulesPort, public StampingPort {
 
   void LoadConditions() override;
   const ConditionsTable& Table() const override;
-  // One tick with a single batch of facts for the foreground; afterwards the retitle watch
-  // follows the window that carries the stamp.
+  // One tick: the foreground and its facts as the watches have kept them, else one batch from
+  // the server; afterwards the watches follow the window that carries the stamp and the
+  // foreground.
   void Tick() override;
   void ApplyTitle(WindowHandle window) override;
   // A stamp left by a run that was killed goes back to its window's own title.
   void RestoreLeftStamp() override;
+  void FinishRestores() noexcept override;
 
   TimeFormatTrial TimeFormatCheck();
   FileCommands Files();

@@ -218,5 +218,50 @@ TEST_F(X11Test, ATickWaitsForTheServerTwice) {
   EXPECT_EQ(windows_->GetWindowText(w.id()), u"t [1]");
 }
 
+TEST_F(X11Test, KeptFactsSpareTheServerUntilForgotten) {
+  TestWindow w({"--title", "t", "--class", "K"});
+  Activate(w);
+  X11FullScreen guard(*windows_);
+  auto tick = [&] {
+    const auto before = connection_->RoundTrips();
+    X11Windows::TickScope scope(*windows_);
+    const WindowHandle window = guard.IsFullScreenWindow(0, 0).Window;
+    EXPECT_EQ(window, w.id());
+    EXPECT_EQ(windows_->GetWindowClassName(window), u"K");
+    windows_->GetWindowText(window);
+    return connection_->RoundTrips() - before;
+  };
+  // Facts read before the watch vouched for the window are not kept.
+  EXPECT_EQ(tick(), 2u);
+  windows_->Watching(true, w.id());
+  EXPECT_EQ(tick(), 2u);
+  EXPECT_EQ(tick(), 0u);
+  // Our own write keeps them current.
+  windows_->SetWindowText(w.id(), u"t [1]");
+  {
+    X11Windows::TickScope scope(*windows_);
+    EXPECT_EQ(windows_->GetWindowText(w.id()), u"t [1]");
+  }
+  ASSERT_EQ(Shell("xdotool set_window --name 'u' " + w.hex()), 0);
+  windows_->ForgetFacts(w.id());
+  EXPECT_EQ(tick(), 1u);
+  {
+    X11Windows::TickScope scope(*windows_);
+    EXPECT_EQ(windows_->GetWindowText(w.id()), u"u");
+  }
+  windows_->ForgetActiveWindow();
+  EXPECT_EQ(tick(), 1u);
+  windows_->ForgetAll();
+  EXPECT_EQ(tick(), 2u);
+  // The root no more watched: the foreground is asked every tick; the window no more watched:
+  // its facts are read every tick.
+  windows_->Watching(false, w.id());
+  EXPECT_EQ(tick(), 1u);
+  EXPECT_EQ(tick(), 1u);
+  windows_->Watching(true, 0);
+  EXPECT_EQ(tick(), 2u);
+  EXPECT_EQ(tick(), 1u);
+}
+
 }  // namespace
 }  // namespace lartsen::x11

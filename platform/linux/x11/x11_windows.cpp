@@ -1,4 +1,4 @@
-// Window port calls answered from the tick's fact batch or straight from the server.
+// Window port calls answered from the kept facts, the tick's fact batch, or straight from the server.
 #include "platform/linux/x11/x11_windows.h"
 
 namespace lartsen::x11 {
@@ -9,16 +9,18 @@ xcb_window_t ToX(WindowHandle window) { return static_cast<xcb_window_t>(window)
 }  // namespace
 
 WindowHandle X11Windows::GetForegroundWindow() {
-  const xcb_window_t active = reader_.ActiveWindow();
+  if (!inTick_) return reader_.ActiveWindow();
+  if (!active_) active_ = reader_.ActiveWindow();
+  lastForeground_ = *active_;
   // The foreground is about to be examined whole: its facts come in one batch.
-  if (inTick_ && active != 0) cached_.emplace(active, reader_.Read(active));
-  return active;
+  if (*active_ != 0 && !Cached(*active_)) Cache(*active_);
+  return *active_;
 }
 
 const WindowFacts& X11Windows::Facts(WindowHandle window) {
-  if (cached_ && cached_->first == window) return cached_->second;
+  if (const WindowFacts* facts = Cached(window)) return *facts;
   if (inTick_) {
-    cached_.emplace(window, reader_.Read(ToX(window)));
+    Cache(window);
     return cached_->second;
   }
   scratch_ = reader_.Read(ToX(window));
@@ -26,9 +28,9 @@ const WindowFacts& X11Windows::Facts(WindowHandle window) {
 }
 
 std::u16string X11Windows::GetWindowText(WindowHandle window) {
-  if (cached_ && cached_->first == window) {
-    lastRead_ = {window, cached_->second.hasNetName, cached_->second.titleExact};
-    return cached_->second.title;
+  if (const WindowFacts* facts = Cached(window)) {
+    lastRead_ = {window, facts->hasNetName, facts->titleExact};
+    return facts->title;
   }
   bool hasNetName = false;
   bool exact = true;
@@ -61,6 +63,53 @@ std::u16string X11Windows::GetWindowClassName(WindowHandle window) {
 std::uint32_t X11Windows::GetWindowProcessId(WindowHandle window) {
   if (window == 0) return 0;
   return Facts(window).pid;
+}
+
+void X11Windows::Watching(bool root, WindowHandle window) {
+  rootWatched_ = root;
+  if (!root) active_.reset();
+  if (window == watched_) return;
+  // Facts read before the window's events were asked for may have changed unheard.
+  watched_ = window;
+  cached_.reset();
+  cachedKept_ = false;
+}
+
+bool X11Windows::ReadsProperty(xcb_atom_t property) const {
+  switch (property) {
+    case XCB_ATOM_WM_CLASS:
+    case XCB_ATOM_WM_CLIENT_MACHINE:
+      return true;
+    default:
+      return property == connection_.atom(Atom::NetWmPid) || property == connection_.atom(Atom::NetWmState) ||
+             property == connection_.atom(Atom::NetWmWindowType) ||
+             property == connection_.atom(Atom::NetFrameExtents);
+  }
+}
+
+void X11Windows::ForgetFacts(WindowHandle window) {
+  if (cached_ && cached_->first == window) cached_.reset();
+}
+
+void X11Windows::ForgetAll() {
+  cached_.reset();
+  active_.reset();
+}
+
+const WindowFacts* X11Windows::Cached(WindowHandle window) const {
+  if (inTick_ && cached_ && cached_->first == window) return &cached_->second;
+  return nullptr;
+}
+
+void X11Windows::Cache(WindowHandle window) {
+  cached_.emplace(window, reader_.Read(ToX(window)));
+  cachedKept_ = window != 0 && window == watched_;
+}
+
+void X11Windows::EndTick() {
+  inTick_ = false;
+  if (!cachedKept_ || !cached_ || cached_->first != watched_) cached_.reset();
+  if (!rootWatched_) active_.reset();
 }
 
 }  // namespace lartsen::x11

@@ -19,12 +19,29 @@ static_assert(std::size(kCaption) - 1 == AppGuid.size());
 // its beginning.
 constexpr int kShownLength = 2048;
 constexpr UINT kWriteTimeoutMs = 1000;
+// What the filter needs after a stack overflow: the title buffer, the calls it makes and the
+// system's own handling after it, with room to spare.
+constexpr ULONG kStackReserve = 64 * 1024;
+
+using StackGuaranteeFunction = BOOL(WINAPI*)(PULONG);
+
+// A stack overflow leaves the filter only the one guard page to run on, too little for its
+// restore, unless the thread keeps a reserve for it. Vista and later (and the x64 edition of
+// XP) have the call; without it the filter does what the guard page allows.
+void ReserveStackForTheFilter() noexcept {
+  const auto guarantee = reinterpret_cast<StackGuaranteeFunction>(reinterpret_cast<void (*)()>(
+      GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "SetThreadStackGuarantee")));
+  if (guarantee == nullptr) return;
+  ULONG size = kStackReserve;
+  guarantee(&size);
+}
 
 }  // namespace
 
 CrashRestore::CrashRestore(const TitleWriter& writer, HWND mainWindow)
     : writer_(writer), mainWindow_(mainWindow) {
   SetPropW(mainWindow_, kProperty, this);
+  ReserveStackForTheFilter();  // the main thread: the only one that stamps
   previousFilter_ = SetUnhandledExceptionFilter(&CrashRestore::Filter);
   previousTerminate_ = std::set_terminate(&CrashRestore::Terminate);
 }

@@ -11,6 +11,7 @@
 #include "platform/win32/app/program_parts.h"
 #include "platform/win32/app/registry_settings_store.h"
 #include "platform/win32/app/single_instance.h"
+#include "platform/win32/system_library.h"
 #include "support/error.h"
 #include "support/text.h"
 #include "support/types.h"
@@ -88,12 +89,17 @@ int RunProgram(HINSTANCE instance) {
     if (message.message >= WM_KEYFIRST && message.message <= WM_KEYLAST) TranslateMessage(&message);
     DispatchMessageW(&message);
   }
+  // Whatever ended the loop (our own close, or a WM_QUIT some other program posted), the titles
+  // go back and the icon goes before the process ends; after our own close this does nothing.
+  window->Close();
   return 0;
 }
 
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+  // Before anything may load a DLL: a copy in a folder others can write must not run theirs.
+  win32::RestrictDllSearch();
   // The common controls are registered when the first dialog opens (EnsureCommonControls).
   try {
     return RunProgram(instance);

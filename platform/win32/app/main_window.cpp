@@ -11,6 +11,9 @@ namespace lartsen::win32 {
 namespace {
 
 constexpr wchar_t kWindowClass[] = L"LartsenMainWindow";
+// A session end that was asked about but never announced (the query came alone, or another
+// program cancelled without the announcement reaching us) does not stop the stamping for good.
+constexpr UINT kEndSessionWait = 10000;
 
 }  // namespace
 
@@ -37,6 +40,7 @@ MainWindow::MainWindow(HINSTANCE instance)
 }
 
 MainWindow::~MainWindow() {
+  closed_ = true;  // a destruction of our own: WM_DESTROY may end the loop
   timer_.reset();
   tray_.reset();
   if (hwnd_) DestroyWindow(hwnd_);
@@ -58,13 +62,16 @@ void MainWindow::UnloadForm() {
 void MainWindow::OpenMenu() {
   if (!menuAttached_ || menuOpen_ || closed_) return;
   menuOpen_ = true;
-  menu_.Open(hwnd_);
+  const int command = menu_.Open(hwnd_);
   menuOpen_ = false;
+  // The command runs after the menu has closed, as a posted WM_COMMAND would have.
+  if (command != 0 && form_ && !closed_) form_->OnCommand(command);
 }
 
 void MainWindow::Close() {
   if (closed_) return;
   closed_ = true;
+  KillTimer(hwnd_, kEndSessionWaitTimer);
   timer_->Stop();
   if (form_) form_->Unload();
   tray_->Remove();
@@ -107,13 +114,11 @@ LRESULT MainWindow::Handle(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam
         timer_->PlaceNextTick();
       } else if (wParam == kForegroundPollTimer) {
         if (form_ && !closed_ && timer_->Ticking() && foregroundPoll_) foregroundPoll_();
+      } else if (wParam == kEndSessionWaitTimer) {
+        KillTimer(hwnd_, kEndSessionWaitTimer);
+        if (!closed_) timer_->Start();
       }
       return 0;
-    case WM_COMMAND:
-      if (HIWORD(wParam) == 0 && lParam == 0 && form_ && !closed_) {
-        if (form_->OnCommand(LOWORD(wParam))) return 0;
-      }
-      break;
     case WM_DISPLAYCHANGE:
     case WM_SETTINGCHANGE:
       if (displayChanged_) displayChanged_();
@@ -122,6 +127,14 @@ LRESULT MainWindow::Handle(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam
         regionalChanged_();
       }
       break;
+    case WM_TIMECHANGE:
+      // The clock was set: a fresh stamp now, and the next tick placed in step with the new
+      // time rather than after what is left of the old interval.
+      if (form_ && !closed_ && timer_->Ticking()) {
+        form_->OnTimer();
+        timer_->Start();
+      }
+      return 0;
     case WM_CLOSE:
       Close();
       return 0;
@@ -131,9 +144,11 @@ LRESULT MainWindow::Handle(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam
       if (form_ && !closed_) {
         timer_->Stop();
         form_->Unload();
+        SetTimer(hwnd_, kEndSessionWaitTimer, kEndSessionWait, nullptr);
       }
       return TRUE;
     case WM_ENDSESSION:
+      KillTimer(hwnd_, kEndSessionWaitTimer);
       if (wParam) {
         Close();
       } else if (!closed_) {
@@ -141,6 +156,9 @@ LRESULT MainWindow::Handle(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam
       }
       return 0;
     case WM_DESTROY:
+      // Only our own destruction ends the loop; the same message sent by another program
+      // destroys nothing and is ignored.
+      if (!closed_) return 0;
       if (timer_) timer_->Stop();
       if (tray_) tray_->Remove();
       PostQuitMessage(0);

@@ -43,6 +43,10 @@ class MainWindow : public MainWindowPort {
   // Takes the tray icon away and destroys the window without the unload handling: the end of
   // a start-up that failed.
   void Abandon();
+  // The orderly end: the timer stops, the form unloads (titles back, journal cleared) and the
+  // icon and window go. Runs once, whichever of the user, the session or the end of the message
+  // loop comes first.
+  void Close();
 
   void ShowTrayIcon() override { tray_->Show(); }
   void AttachMenu() override { menuAttached_ = true; }
@@ -55,7 +59,6 @@ class MainWindow : public MainWindowPort {
   static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT Handle(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
   void OpenMenu();
-  void Close();
 
   HINSTANCE instance_;
   OwnedIcon bigIcon_;

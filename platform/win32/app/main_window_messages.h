@@ -11,5 +11,6 @@ inline constexpr UINT kTrayCallbackMessage = WM_APP + 1;
 inline constexpr UINT_PTR kRefreshTimer = 1;
 inline constexpr UINT_PTR kTrayRetryTimer = 2;
 inline constexpr UINT_PTR kForegroundPollTimer = 3;
+inline constexpr UINT_PTR kEndSessionWaitTimer = 4;
 
 }  // namespace lartsen::win32

@@ -65,14 +65,17 @@ void PopupMenu::SetAutoStartChecked(bool checked) {
   CheckMenuItem(menu_, ItemId(kAutoStartIndex), MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED));
 }
 
-void PopupMenu::Open(HWND owner) {
+int PopupMenu::Open(HWND owner) {
   POINT cursor{};
   GetCursorPos(&cursor);
   // Without the foreground the menu would not close when the user clicks elsewhere.
   SetForegroundWindow(owner);
-  TrackPopupMenuEx(menu_, TPM_RIGHTBUTTON | TPM_RIGHTALIGN | TPM_BOTTOMALIGN, cursor.x, cursor.y, owner,
-                   nullptr);
+  // The choice comes back as the result, not as WM_COMMAND, which any program could post.
+  const BOOL chosen = TrackPopupMenuEx(menu_, TPM_RIGHTBUTTON | TPM_RIGHTALIGN | TPM_BOTTOMALIGN | TPM_RETURNCMD |
+                                                  TPM_NONOTIFY,
+                                       cursor.x, cursor.y, owner, nullptr);
   PostMessageW(owner, WM_NULL, 0, 0);
+  return static_cast<int>(chosen);
 }
 
 }  // namespace lartsen::win32

@@ -19,8 +19,9 @@ class PopupMenu {
   void SetRuleCountCaption(std::u16string_view caption);
   bool IsAutoStartChecked() const;
   void SetAutoStartChecked(bool checked);
-  // Shows the menu at the cursor and returns when it has closed.
-  void Open(HWND owner);
+  // Shows the menu at the cursor and returns, once it has closed, the command id chosen (0 for
+  // none).
+  int Open(HWND owner);
 
  private:
   HMENU menu_ = nullptr;

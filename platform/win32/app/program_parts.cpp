@@ -154,8 +154,10 @@ void ProgramParts::Tick() { parts_->watch.Tick(); }
 void ProgramParts::ApplyTitle(WindowHandle window) { parts_->writer.ApplyTitle(window); }
 
 void ProgramParts::RestoreLeftStamp() {
-  lartsen::RestoreLeftStamp(parts_->core.journal, parts_->windows, parts_->core.formatter);
+  parts_->writer.RestoreLeftStamp();
 }
+
+void ProgramParts::FinishRestores() noexcept { parts_->writer.FinishRestores(); }
 
 void ProgramParts::ShowModal() {
   parts_->CheckRegionalSettings();

@@ -21,6 +21,7 @@ class ProgramParts : public RulesPort, public StampingPort, public SettingsDialo
   void Tick() override;
   void ApplyTitle(WindowHandle window) override;
   void RestoreLeftStamp() override;
+  void FinishRestores() noexcept override;
   void ShowModal() override;
   void ShowAbout() override;
 

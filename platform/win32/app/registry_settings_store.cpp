@@ -22,6 +22,31 @@ namespace {
   throw ErrorFromWin32(static_cast<DWORD>(code), where.c_str());
 }
 
+// No setting is of use beyond a few thousand units (text_limits.h); a value far beyond that is
+// refused before it is read, so a planted megabyte never reaches the loader.
+constexpr DWORD kMaxTextBytes = 256 * 1024;
+
+SettingValue ReadText(HKEY handle, const std::wstring& name, DWORD size, std::u16string_view key) {
+  // The value may change between the two queries; ask again while it keeps growing. A value
+  // beyond any setting's use is not read at all: it fails like an unreadable one.
+  std::vector<wchar_t> buffer;
+  DWORD type = 0;
+  LONG queried = ERROR_SUCCESS;
+  do {
+    if (size > kMaxTextBytes) ThrowRegistry(ERROR_MORE_DATA, key);
+    buffer.assign(size / sizeof(wchar_t) + 2, L'\0');
+    size = static_cast<DWORD>((buffer.size() - 1) * sizeof(wchar_t));
+    queried = RegQueryValueExW(handle, name.c_str(), nullptr, &type,
+                               reinterpret_cast<BYTE*>(buffer.data()), &size);
+  } while (queried == ERROR_MORE_DATA);
+  if (queried != ERROR_SUCCESS) ThrowRegistry(queried, key);
+  if (type != REG_SZ) ThrowRegistry(ERROR_DATATYPE_MISMATCH, key);
+  // Stored text need not end in NUL; it ends at its first NUL if it has one.
+  std::wstring text(buffer.data(), size / sizeof(wchar_t));
+  text = text.substr(0, text.find(L'\0'));
+  return Utf16(text);
+}
+
 }  // namespace
 
 RegistrySettingsStore::RegistrySettingsStore(std::u16string keyPath) : keyPath_(std::move(keyPath)) {}
@@ -48,7 +73,9 @@ SettingValue RegistrySettingsStore::ReadSetting(std::u16string_view section,
   if (queried == ERROR_FILE_NOT_FOUND) return defaultValue;
   if (queried != ERROR_SUCCESS) ThrowRegistry(queried, key);
 
-  if (kind == SettingKind::Number) {
+  // A number written by hand as text ("500") is handed over as text; the loader reads the
+  // number in it.
+  if (kind == SettingKind::Number && type != REG_SZ) {
     if (type != REG_DWORD || size != sizeof(DWORD)) ThrowRegistry(ERROR_DATATYPE_MISMATCH, key);
     DWORD value = 0;
     size = sizeof value;
@@ -57,23 +84,10 @@ SettingValue RegistrySettingsStore::ReadSetting(std::u16string_view section,
     if (queried != ERROR_SUCCESS) ThrowRegistry(queried, key);
     return static_cast<std::int32_t>(value);
   }
-
   if (type != REG_SZ) ThrowRegistry(ERROR_DATATYPE_MISMATCH, key);
-  // The value may change between the two queries; ask again while it keeps growing.
-  std::vector<wchar_t> buffer;
-  do {
-    buffer.assign(size / sizeof(wchar_t) + 2, L'\0');
-    size = static_cast<DWORD>((buffer.size() - 1) * sizeof(wchar_t));
-    queried = RegQueryValueExW(handle.get(), name.c_str(), nullptr, &type,
-                               reinterpret_cast<BYTE*>(buffer.data()), &size);
-  } while (queried == ERROR_MORE_DATA);
-  if (queried != ERROR_SUCCESS) ThrowRegistry(queried, key);
-  if (type != REG_SZ) ThrowRegistry(ERROR_DATATYPE_MISMATCH, key);
-  // Stored text need not end in NUL; it ends at its first NUL if it has one.
-  std::wstring text(buffer.data(), size / sizeof(wchar_t));
-  text = text.substr(0, text.find(L'\0'));
-  return Utf16(text);
+  return ReadText(handle.get(), name, size, key);
 }
+
 
 void RegistrySettingsStore::WriteSetting(std::u16string_view section, std::u16string_view key,
                                          SettingKind kind, const SettingValue& value) {

@@ -16,7 +16,8 @@ class RegistrySettingsStore : public SettingsStorePort {
   explicit RegistrySettingsStore(std::u16string keyPath = std::u16string(kSettingsKeyPath));
 
   // A missing key or value gives `defaultValue`; a value of another type than the kind asks
-  // for is a failed read.
+  // for is a failed read, except a number stored as text, which comes back as that text. Text
+  // beyond 256 KiB is a failed read too.
   SettingValue ReadSetting(std::u16string_view section, std::u16string_view key, SettingKind kind,
                            const SettingValue& defaultValue) override;
   void WriteSetting(std::u16string_view section, std::u16string_view key, SettingKind kind,

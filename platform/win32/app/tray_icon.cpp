@@ -76,6 +76,9 @@ std::optional<TrayIcon::Action> TrayIcon::Handle(UINT message, WPARAM wParam, LP
     return Action::None;
   }
   if (message != kTrayCallbackMessage) return std::nullopt;
+  // The shell names our icon in wParam; the same message with any other id was posted by some
+  // other program and opens nothing.
+  if (wParam != kIconId) return Action::None;
   switch (LOWORD(lParam)) {
     case WM_LBUTTONUP:
     case WM_RBUTTONUP:

@@ -62,13 +62,26 @@ TEST_F(RegistryStoreTest, ValuesComeBackUnderSectionKeyAndKind) {
   RegCloseKey(key);
 }
 
-TEST_F(RegistryStoreTest, ValueOfAnotherTypeIsAFailedRead) {
-  const wchar_t text[] = L"fast";
+TEST_F(RegistryStoreTest, ValueOfAnotherTypeIsAFailedReadButANumberMayBeText) {
+  const wchar_t text[] = L"500";
   RawWrite(L"Refresh Rate", REG_SZ, text, sizeof text);
   DWORD number = 5;
   RawWrite(L"Time Format", REG_DWORD, &number, sizeof number);
+  const wchar_t binary[] = L"hh";
+  RawWrite(L"Tittle Pattern", REG_BINARY, binary, sizeof binary);
   RegistrySettingsStore store(path);
-  EXPECT_THROW(store.ReadSetting(u"", u"Refresh Rate", SettingKind::Number, std::int32_t{1000}), Error);
+  // Handed over as text; the loader reads the number in it.
+  EXPECT_EQ(std::get<std::u16string>(store.ReadSetting(u"", u"Refresh Rate", SettingKind::Number,
+                                                       std::int32_t{1000})), u"500");
+  EXPECT_EQ(SettingToInt32(store.ReadSetting(u"", u"Refresh Rate", SettingKind::Number, {})), 500);
+  EXPECT_THROW(store.ReadSetting(u"", u"Time Format", SettingKind::Text, std::u16string()), Error);
+  EXPECT_THROW(store.ReadSetting(u"", u"Tittle Pattern", SettingKind::Number, std::int32_t{1}), Error);
+}
+
+TEST_F(RegistryStoreTest, TextFarBeyondAnySettingIsAFailedRead) {
+  const std::wstring huge(200000, L'h');  // 400,000 bytes
+  RawWrite(L"Time Format", REG_SZ, huge.c_str(), static_cast<DWORD>((huge.size() + 1) * sizeof(wchar_t)));
+  RegistrySettingsStore store(path);
   EXPECT_THROW(store.ReadSetting(u"", u"Time Format", SettingKind::Text, std::u16string()), Error);
 }
 

@@ -18,11 +18,18 @@ std::wstring AboutDialog::TitleLine() {
 }
 
 void AboutDialog::ShowAbout() {
+  if (showing_) {
+    if (dialog_ != nullptr) SetForegroundWindow(dialog_);
+    return;
+  }
   EnsureCommonControls();
   const auto dialogTemplate = EmptyDialogTemplate(WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME,
                                                   WS_EX_DLGMODALFRAME, kAboutCaption);
+  showing_ = true;
   DialogBoxIndirectParamW(instance_, reinterpret_cast<LPCDLGTEMPLATEW>(dialogTemplate.data()), owner_,
                           DialogProc, reinterpret_cast<LPARAM>(this));
+  showing_ = false;
+  dialog_ = nullptr;
   font_.reset();
   icon_.reset();
 }
@@ -49,6 +56,7 @@ INT_PTR CALLBACK AboutDialog::DialogProc(HWND dialog, UINT message, WPARAM wPara
 }
 
 void AboutDialog::Load(HWND dialog) {
+  dialog_ = dialog;
   const int dpi = WindowDpi(dialog);
   auto px = [dpi](int twips) { return TwipsToPixels(twips, dpi); };
   font_.reset(CreateDialogFont(dpi));

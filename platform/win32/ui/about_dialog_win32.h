@@ -21,7 +21,8 @@ class AboutDialog final : public AboutPort {
  public:
   // `owner` is the main form's window (none in tests).
   explicit AboutDialog(HWND owner = nullptr, HINSTANCE instance = GetModuleHandleW(nullptr));
-  // Modal; returns when the user closes it.
+  // Modal; returns when the user closes it. While it is open (the tray menu still works during
+  // its loop) a second call only brings it to the front: one dialog owns the font and icon.
   void ShowAbout() override;
 
   // "Ларцен 1.0.0": the title and version line the dialog shows.
@@ -35,6 +36,8 @@ class AboutDialog final : public AboutPort {
   HINSTANCE instance_;
   OwnedFont font_;
   OwnedIcon icon_;
+  bool showing_ = false;
+  HWND dialog_ = nullptr;  // the open dialog, once it has been created
 };
 
 }  // namespace lartsen::win32

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The real lartsen as a user meets it, in an X11 session with openbox and trayer (scripts/with-x11):
 # stamping and restoring on a switch, rules by class, title and executable, full screen, SIGTERM,
-# a second start, the tray icon's menu (screenshot) and "Выход".
+# a second start, the tray icon's menu (screenshot) and "Выход"; writes only of changed titles,
+# and no endless round with a window that retitles itself.
 #   lartsen_e2e.sh BIN_DIR SCREENSHOT_DIR
 set -uo pipefail
 bin=$1
@@ -165,6 +166,32 @@ check "\"Выход\" ends the program" wait_for 5 bash -c "! kill -0 $lartsen_p
 wait "$lartsen_pid" 2>/dev/null
 lartsen_pid=
 check "\"Выход\" restores the stamped title" titled "$a" "Переименовано"
+
+# What a stamp costs the desktop: at rate 1 ms a title is written as often as its text changes
+# (once a second), not on every tick. xprop prints the title once, then once per change.
+set_rate() { sed -i '/^Refresh Rate=/d' "$rules/Settings.INI"; printf 'Refresh Rate=%s\n' "$1" >>"$rules/Settings.INI"; }
+title_changes() { timeout "$2" stdbuf -oL xprop -spy -id "$1" _NET_WM_NAME | tail -n +2 | wc -l; }
+printf '%s\n' "ПоКлассу" "*" "*" >"$rules/Conditions.INI"
+set_rate 1
+activate "$b"
+start_lartsen
+wait_for 5 stamped "$b" "Second"
+changes=$(title_changes "$b" 3)
+check "at rate 1 ms the title changes at most twice a second ($changes in 3 s)" test "$changes" -le 6
+stop_lartsen TERM
+
+# An application that answers every title written to it with one of its own gets at most one
+# extra write per refresh: two writes and two answers a second at 1000 ms, not an endless loop.
+set_rate 1000
+loop=$(window "$bin/lartsen-test-window" --title "Сам себе" --retitle-on-change)
+activate "$loop"
+start_lartsen
+wait_for 5 bash -c "xprop -id $loop _NET_WM_NAME | grep -q '\\['"
+changes=$(title_changes "$loop" 3)
+check "a window that retitles itself on every write is not driven round ($changes changes in 3 s)" \
+  test "$changes" -le 16
+check "and the program still follows it" kill -0 "$lartsen_pid"
+stop_lartsen TERM
 
 echo "$failures failure(s)"
 [ "$failures" -eq 0 ]

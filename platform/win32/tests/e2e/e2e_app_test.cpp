@@ -4,6 +4,7 @@
 #include <windows.h>
 #include <shlwapi.h>
 #include <shellapi.h>
+#include <psapi.h>
 
 #include <chrono>
 #include <functional>
@@ -114,8 +115,13 @@ class ResidentProgramTest : public testing::Test {
   }
 
   HWND StartHelper(const std::wstring& title, bool fullScreen = false) {
-    helpers.push_back(Start(OwnFolder() + L"\\e2e_window_helper.exe",
-                            L"\"" + title + L"\"" + (fullScreen ? L" fullscreen" : L"")));
+    return StartHelperWith(title, fullScreen ? L" fullscreen" : L"");
+  }
+  // A helper whose thread sleeps for 12 s once the first title has been written to it.
+  HWND StartHangingHelper(const std::wstring& title) { return StartHelperWith(title, L" hang"); }
+
+  HWND StartHelperWith(const std::wstring& title, const std::wstring& option) {
+    helpers.push_back(Start(OwnFolder() + L"\\e2e_window_helper.exe", L"\"" + title + L"\"" + option));
     DWORD id = helpers.back().info.dwProcessId;
     HWND hwnd = nullptr;
     EXPECT_TRUE(WaitUntil([&] { return (hwnd = VisibleWindowOf(id)) != nullptr; }));
@@ -284,7 +290,7 @@ TEST_F(ResidentProgramTest, ExitCommandRestoresTitleBeforeTheEnd) {
   HWND main = StartResident();
   ASSERT_TRUE(WaitUntil([&] { return IsStamped(Title(window), L"E2E window"); }));
   EXPECT_NE(JournalText(), L"");
-  PostMessageW(main, WM_COMMAND, kExitCommand, 0);
+  ChooseFromMenu(main, kExitCommand);
   ASSERT_TRUE(resident.WaitExit());
   EXPECT_EQ(Title(window), L"E2E window");
   EXPECT_EQ(JournalText(), L"") << "the record outlived an orderly exit";
@@ -323,13 +329,13 @@ TEST_F(ResidentProgramTest, AutoStartToggledTwiceLeavesRegistryAsItWas) {
   HWND main = StartResident();
   bool before = false;
   std::wstring valueBefore = RunValue(&before);
-  PostMessageW(main, WM_COMMAND, kAutoStartCommand, 0);
+  ChooseFromMenu(main, kAutoStartCommand);
   bool present = before;
   EXPECT_TRUE(WaitUntil([&] { RunValue(&present); return present != before; }));
   if (!before) {
     EXPECT_EQ(RunValue(&present), L"\"" + program + L"\"");
   }
-  PostMessageW(main, WM_COMMAND, kAutoStartCommand, 0);
+  ChooseFromMenu(main, kAutoStartCommand);
   EXPECT_TRUE(WaitUntil([&] { RunValue(&present); return present == before; }));
   EXPECT_EQ(RunValue(&present), valueBefore);
 }
@@ -352,7 +358,7 @@ TEST_F(ResidentProgramTest, DialogsOpenFromTheMenuAndStampingGoesOnAfterThem) {
   ASSERT_TRUE(WaitUntil([&] { return IsStamped(Title(window), L"E2E window"); }));
   for (auto [command, caption] : {std::pair{kSettingsCommand, L"Настройки"},
                                   std::pair{kAboutCommand, L"О программе"}}) {
-    PostMessageW(main, WM_COMMAND, command, 0);
+    ChooseFromMenu(main, command);
     HWND dialog = nullptr;
     // The dialog itself is stamped while it is in the foreground: look for its caption's start.
     EXPECT_TRUE(WaitUntil([&] {
@@ -365,6 +371,160 @@ TEST_F(ResidentProgramTest, DialogsOpenFromTheMenuAndStampingGoesOnAfterThem) {
   SetForegroundWindow(window);
   EXPECT_TRUE(WaitUntil([&] { return IsStamped(Title(window), L"E2E window"); }));
   EXPECT_TRUE(resident.Running());
+}
+
+TEST_F(ResidentProgramTest, ClockSetByTheUserIsFollowedAtOnce) {
+  WriteSettings(60000);  // the timer alone would take up to a minute
+  HWND window = StartHelper(L"E2E window");
+  StartResident();
+  ASSERT_TRUE(WaitUntil([&] { return IsStamped(Title(window), L"E2E window"); }, 3000));
+  const std::wstring before = Title(window);
+  std::this_thread::sleep_for(std::chrono::milliseconds(1100));  // the clock shows another second
+  DWORD_PTR answer = 0;
+  SendMessageTimeoutW(HWND_BROADCAST, WM_TIMECHANGE, 0, 0, SMTO_ABORTIFHUNG, 2000, &answer);
+  EXPECT_TRUE(WaitUntil([&] { return Title(window) != before && IsStamped(Title(window), L"E2E window"); }, 1000))
+      << "title: " << testing::PrintToString(Title(window));
+}
+
+// The title the system keeps for a window, read without a message: a hung window answers none.
+std::wstring KeptTitle(HWND hwnd) {
+  wchar_t text[512] = {};
+  InternalGetWindowText(hwnd, text, 512);
+  return text;
+}
+
+// A window that hangs once stamped, and loses the foreground 7 s into its 12 s sleep, when the
+// system already counts it as hung: its restore is refused at first.
+class HungWindowTest : public ResidentProgramTest {
+ protected:
+  HWND hung = nullptr;
+  HWND other = nullptr;
+  std::chrono::steady_clock::time_point asleep;
+
+  void StampHungThenMoveOn() {
+    hung = StartHangingHelper(L"Hung window");
+    StartResident();
+    ASSERT_TRUE(WaitUntil([&] { return IsStamped(KeptTitle(hung), L"Hung window"); }, 3000));
+    asleep = std::chrono::steady_clock::now();
+    std::this_thread::sleep_until(asleep + std::chrono::seconds(7));
+    other = StartHelper(L"Other window");
+    ASSERT_TRUE(WaitUntil([&] { return IsStamped(Title(other), L"Other window"); }, 3000));
+  }
+  // Waits past the end of the sleep, then for the own title, which has to stay.
+  void ExpectOwnTitleOnceAwake() {
+    std::this_thread::sleep_until(asleep + std::chrono::seconds(12));
+    EXPECT_TRUE(WaitUntil([&] { return KeptTitle(hung) == L"Hung window"; }, 5000))
+        << "title: " << testing::PrintToString(KeptTitle(hung));
+    std::this_thread::sleep_for(std::chrono::milliseconds(500));
+    EXPECT_EQ(KeptTitle(hung), L"Hung window");
+  }
+};
+
+TEST_F(HungWindowTest, GetsItsTitleBackOnceItWakes) {
+  StampHungThenMoveOn();
+  ExpectOwnTitleOnceAwake();
+  EXPECT_TRUE(IsStamped(Title(other), L"Other window"));
+}
+
+TEST_F(HungWindowTest, ExitDuringTheHangLeavesNoStamp) {
+  StampHungThenMoveOn();
+  ChooseFromMenu(FindWindowW(nullptr, kAppGuid), kExitCommand);
+  ASSERT_TRUE(resident.WaitExit());
+  EXPECT_EQ(Title(other), L"Other window");
+  ExpectOwnTitleOnceAwake();
+}
+
+TEST_F(HungWindowTest, KillDuringTheHangAndANewStartLeaveNoStamp) {
+  StampHungThenMoveOn();
+  resident.End();
+  StartResident();
+  ExpectOwnTitleOnceAwake();
+}
+
+// Answers WM_NULL within two seconds, every time it is asked over `ms` milliseconds.
+bool AnswersThroughout(HWND main, int ms) {
+  for (int waited = 0; waited < ms; waited += 250) {
+    DWORD_PTR answer = 0;
+    if (!SendMessageTimeoutW(main, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 2000, &answer)) return false;
+    std::this_thread::sleep_for(std::chrono::milliseconds(250));
+  }
+  return true;
+}
+
+TEST_F(ResidentProgramTest, OverlongSettingsInTheRegistryFallBackAndTheProgramAnswers) {
+  // 100,000 letters of a valid code: the default format stamps instead, and every tick is short.
+  WriteSettings(50, std::wstring(100000, L'h'));
+  HWND window = StartHelper(L"E2E window");
+  HWND main = StartResident();
+  auto defaultStamp = [&] {
+    const std::wstring title = Title(window);
+    return title.rfind(L"E2E window <", 0) == 0 && title.back() == L'>' && title.size() < 40 &&
+           title.find(L"hhh") == std::wstring::npos;
+  };
+  EXPECT_TRUE(WaitUntil(defaultStamp)) << testing::PrintToString(Title(window));
+  EXPECT_TRUE(AnswersThroughout(main, 3000));
+
+  // Thousands of time placeholders with a format that makes 19 units a letter: both fall back.
+  resident.End();
+  std::wstring times;
+  for (int i = 0; i < 5000; ++i) times += L"%time%";
+  WriteSettings(50, std::wstring(30000, L'c'));
+  HKEY key;
+  ASSERT_EQ(RegOpenKeyExW(HKEY_CURRENT_USER, kSettingsKey, 0, KEY_SET_VALUE, &key), ERROR_SUCCESS);
+  RegSetValueExW(key, L"Tittle Pattern", 0, REG_SZ, reinterpret_cast<const BYTE*>(times.c_str()),
+                 static_cast<DWORD>((times.size() + 1) * sizeof(wchar_t)));
+  RegCloseKey(key);
+  SetForegroundWindow(window);
+  main = StartResident();
+  EXPECT_TRUE(WaitUntil([&] {
+    const std::wstring title = Title(window);
+    return title.rfind(L"E2E window [", 0) == 0 && title.back() == L']';
+  })) << testing::PrintToString(Title(window));
+  EXPECT_TRUE(AnswersThroughout(main, 2000));
+  PROCESS_MEMORY_COUNTERS memory{};
+  memory.cb = sizeof memory;
+  ASSERT_TRUE(GetProcessMemoryInfo(resident.info.hProcess, &memory, sizeof memory));
+  EXPECT_LT(memory.PagefileUsage, 16u << 20) << "private bytes";
+}
+
+TEST_F(ResidentProgramTest, QuitPostedByAnotherProgramStillGivesTheTitleBack) {
+  HWND window = StartHelper(L"E2E window");
+  StartResident();
+  ASSERT_TRUE(WaitUntil([&] { return IsStamped(Title(window), L"E2E window"); }));
+  PostThreadMessageW(resident.info.dwThreadId, WM_QUIT, 0, 0);
+  ASSERT_TRUE(resident.WaitExit());
+  EXPECT_EQ(Title(window), L"E2E window");
+  EXPECT_EQ(JournalText(), L"");
+}
+
+TEST_F(ResidentProgramTest, MessagesFromOtherProgramsCommandNothing) {
+  HWND window = StartHelper(L"E2E window");
+  HWND main = StartResident();
+  ASSERT_TRUE(WaitUntil([&] { return IsStamped(Title(window), L"E2E window"); }));
+  bool runBefore = false;
+  const std::wstring runValue = RunValue(&runBefore);
+  for (WPARAM id = 1000; id < 1100; ++id) PostMessageW(main, WM_COMMAND, id, 0);
+  for (WPARAM id = 2000; id < 2100; ++id) PostMessageW(main, WM_COMMAND, id, 0);
+  PostMessageW(main, WM_APP + 1, 7, WM_RBUTTONUP);  // not our icon's id: no menu
+  SendMessageW(main, WM_DESTROY, 0, 0);            // destroys nothing: no end either
+  EXPECT_TRUE(AnswersThroughout(main, 1000));
+  EXPECT_TRUE(resident.Running());
+  bool runAfter = false;
+  EXPECT_EQ(RunValue(&runAfter), runValue);
+  EXPECT_EQ(runAfter, runBefore);
+  EXPECT_EQ(VisibleWindowOf(resident.info.dwProcessId), nullptr) << "a dialog or menu opened";
+  SetForegroundWindow(window);
+  EXPECT_TRUE(WaitUntil([&] { return IsStamped(Title(window), L"E2E window"); }));
+}
+
+TEST_F(ResidentProgramTest, ALoneSessionQueryStopsTheStampingOnlyForAWhile) {
+  HWND window = StartHelper(L"E2E window");
+  HWND main = StartResident();
+  ASSERT_TRUE(WaitUntil([&] { return IsStamped(Title(window), L"E2E window"); }));
+  DWORD_PTR answer = 0;
+  SendMessageTimeoutW(main, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF, SMTO_ABORTIFHUNG, 5000, &answer);
+  EXPECT_EQ(Title(window), L"E2E window");
+  EXPECT_TRUE(WaitUntil([&] { return IsStamped(Title(window), L"E2E window"); }, 20000));
 }
 
 // A program ended without warning leaves its stamp; the next start gives the title back only

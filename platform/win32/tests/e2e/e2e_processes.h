@@ -11,6 +11,7 @@
 #include <iterator>
 #include <string>
 #include <thread>
+#include <vector>
 
 namespace lartsen::e2e {
 
@@ -21,6 +22,31 @@ inline constexpr wchar_t kSettingsKey[] = L"Software\\Nerrowind\\Ларцен";
 inline constexpr wchar_t kRunKey[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Run";
 inline constexpr WPARAM kSettingsCommand = 1011, kOptionalCommand = 1012, kSamplesCommand = 1013,
                         kAutoStartCommand = 1014, kExitCommand = 1099, kReadMeCommand = 2000, kAboutCommand = 2002;
+
+// Chooses a command as a user does: opens the tray menu as the shell does on a click of the
+// icon, then presses keys, which the menu's loop takes from the program's queue in order. The
+// program obeys no WM_COMMAND from outside. From the foot of the menu upwards: Выход, Справка
+// (Справка, О программе...), Запускать с Windows, the two rules files, Настройки.
+inline void ChooseFromMenu(HWND main, WPARAM command) {
+  std::vector<WPARAM> keys;
+  auto up = [&](int times) { keys.insert(keys.end(), static_cast<std::size_t>(times), VK_UP); };
+  switch (command) {
+    case kExitCommand: up(1); break;
+    case kReadMeCommand: up(2); keys.push_back(VK_RIGHT); break;
+    case kAboutCommand: up(2); keys.insert(keys.end(), {VK_RIGHT, VK_DOWN}); break;
+    case kAutoStartCommand: up(3); break;
+    case kSamplesCommand: up(4); break;
+    case kOptionalCommand: up(5); break;
+    case kSettingsCommand: up(6); break;
+    default: ADD_FAILURE() << "no way to the command " << command; return;
+  }
+  keys.push_back(VK_RETURN);
+  PostMessageW(main, WM_APP + 1, 1, WM_RBUTTONUP);
+  for (WPARAM key : keys) {
+    PostMessageW(main, WM_KEYDOWN, key, 0);
+    PostMessageW(main, WM_KEYUP, key, 0xC0000000);
+  }
+}
 
 inline bool WaitUntil(const std::function<bool()>& condition, int timeoutMs = 10000) {
   auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);

@@ -1,5 +1,6 @@
 // A plain top-level window for the end-to-end runs: shown with the title given, brought to the
-// foreground, optionally covering the whole primary screen; ends on WM_CLOSE. With
+// foreground, optionally covering the whole primary screen, or hanging (its thread asleep for
+// kHangMs) once the first title is written to it; ends on WM_CLOSE. With
 // LARTSEN_HELPER_COUNT_FILE set, the number of titles written to it so far is kept in that file
 // (rewritten ten times a second), so that a benchmark can tell how often a stamper writes.
 #include <windows.h>
@@ -13,6 +14,9 @@
 namespace {
 
 constexpr UINT_PTR kCountTimer = 1;
+constexpr UINT kHangMessage = WM_APP + 1;
+constexpr DWORD kHangMs = 12000;
+bool hangAfterFirstTitle = false;
 unsigned long long titlesWritten = 0;
 wchar_t countFile[MAX_PATH] = {};
 
@@ -24,7 +28,17 @@ void SaveCount() {
 }
 
 LRESULT CALLBACK HelperProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_SETTEXT) ++titlesWritten;
+  if (message == WM_SETTEXT) {
+    ++titlesWritten;
+    if (hangAfterFirstTitle) {
+      hangAfterFirstTitle = false;
+      PostMessageW(hwnd, kHangMessage, 0, 0);  // after the title has been taken
+    }
+  }
+  if (message == kHangMessage) {
+    Sleep(kHangMs);
+    return 0;
+  }
   if (message == WM_TIMER && wParam == kCountTimer) {
     SaveCount();
     return 0;
@@ -34,12 +48,13 @@ LRESULT CALLBACK HelperProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
 
 }  // namespace
 
-// Arguments: title [fullscreen]
+// Arguments: title [fullscreen | hang]
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   int count = 0;
   wchar_t** args = CommandLineToArgvW(GetCommandLineW(), &count);
   std::wstring title = count > 1 ? args[1] : L"Helper";
   bool fullScreen = count > 2 && std::wstring(args[2]) == L"fullscreen";
+  hangAfterFirstTitle = count > 2 && std::wstring(args[2]) == L"hang";
   LocalFree(args);
 
   using namespace lartsen::win32::helper;

@@ -1,5 +1,5 @@
 // The setup program as an administrator and a user meet it: silent install, reinstall over the
-// running program, uninstall keeping or removing the user's settings and rules.
+// running program, a folder of someone else's, uninstall keeping or removing the user's settings.
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <psapi.h>
@@ -66,6 +66,7 @@ class SetupProgramTest : public testing::Test {
   const std::wstring setup = OwnFolder() + L"\\..\\packages\\" LARTSEN_SETUP_FILE;
   const std::wstring installFolder = ShellFolder(CSIDL_LOCAL_APPDATA) + L"\\Programs\\Ларцен";
   const std::wstring installedProgram = installFolder + L"\\Lartsen.exe";
+  const std::wstring otherFolder = installFolder + L" 2";  // a folder the user chose instead
   const std::wstring shortcut = ShellFolder(CSIDL_PROGRAMS) + L"\\Ларцен.lnk";
   const std::wstring rulesFolder = ShellFolder(CSIDL_APPDATA) + L"\\Nerrowind\\Ларцен";
   const std::wstring userRules = rulesFolder + L"\\Conditions.INI";
@@ -91,8 +92,10 @@ class SetupProgramTest : public testing::Test {
       WaitUntil([] { return FindWindowW(nullptr, kAppGuid) == nullptr; });
     }
     helper.End();
-    for (const wchar_t* name : kInstalledFiles) DeleteFileW((installFolder + L"\\" + name).c_str());
-    RemoveDirectoryW(installFolder.c_str());
+    for (const std::wstring& folder : {installFolder, otherFolder}) {
+      for (const wchar_t* name : kInstalledFiles) DeleteFileW((folder + L"\\" + name).c_str());
+      RemoveDirectoryW(folder.c_str());
+    }
     DeleteFileW(shortcut.c_str());
     SHDeleteKeyW(HKEY_CURRENT_USER, kUninstallKey);
     DeleteValue(kRunKey, kAppGuid);
@@ -248,6 +251,40 @@ TEST_F(SetupProgramTest, ReinstallKeepsAutoStartAsTheUserLeftItUnlessTold) {
   EXPECT_EQ(ReadText(kRunKey, kAppGuid), L"\"" + installedProgram + L"\"");
   ASSERT_EQ(RunSetup(L"/S /AUTOSTART=0"), 0u);
   EXPECT_FALSE(ReadText(kRunKey, kAppGuid).has_value());
+}
+
+TEST_F(SetupProgramTest, SilentInstallIntoAFolderWithFilesOfSomeoneElsesWritesNothing) {
+  CreateDirectoryW(otherFolder.c_str(), nullptr);
+  const std::wstring readMe = otherFolder + L"\\ReadMe.TXT";
+  const char text[] = "my own notes";
+  HANDLE file = CreateFileW(readMe.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+  ASSERT_NE(file, INVALID_HANDLE_VALUE);
+  DWORD count = 0;
+  WriteFile(file, text, sizeof text - 1, &count, nullptr);
+  CloseHandle(file);
+  EXPECT_EQ(RunSetup(L"/S /D=" + otherFolder), 2u);
+  char read[64] = {};
+  file = CreateFileW(readMe.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(file, INVALID_HANDLE_VALUE);
+  ReadFile(file, read, sizeof read - 1, &count, nullptr);
+  CloseHandle(file);
+  EXPECT_STREQ(read, text);
+  EXPECT_FALSE(Exists(otherFolder + L"\\Lartsen.exe"));
+  EXPECT_FALSE(KeyExists(kUninstallKey));
+  EXPECT_FALSE(Exists(shortcut));
+}
+
+// The 32-bit and the 64-bit setup share one entry: a second installation, of either, replaces
+// the first rather than leaving it without one.
+TEST_F(SetupProgramTest, InstallingIntoAnotherFolderReplacesTheEarlierInstallation) {
+  ASSERT_EQ(RunSetup(L"/S"), 0u);
+  ASSERT_EQ(RunSetup(L"/S /D=" + otherFolder), 0u);
+  EXPECT_FALSE(Exists(installFolder));
+  EXPECT_TRUE(Exists(otherFolder + L"\\Lartsen.exe"));
+  EXPECT_EQ(ReadText(kUninstallKey, L"InstallLocation"), otherFolder);
+  EXPECT_EQ(ReadText(kRunKey, kAppGuid), L"\"" + otherFolder + L"\\Lartsen.exe\"");
+  // Installed over again, in place: an earlier installation is no folder of someone else's.
+  EXPECT_EQ(RunSetup(L"/S /D=" + otherFolder), 0u);
 }
 
 TEST_F(SetupProgramTest, SilentUninstallEndsTheProgramRemovesItAndKeepsTheSettings) {

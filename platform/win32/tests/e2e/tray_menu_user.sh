@@ -50,7 +50,8 @@ wait_for 10 'test -n "$(panel)"' || fail "the notification area did not appear"
 key='HKCU\Software\Nerrowind\Ларцен'
 "$run" reg add "$key" /v "Refresh Rate" /t REG_DWORD /d 100 /f >/dev/null 2>&1 ||
   fail "could not store the refresh rate"
-"$run" reg add "$key" /v "Time Format" /t REG_SZ /d "hh:nn:ss" /f >/dev/null 2>&1
+"$run" reg add "$key" /v "Time Format" /t REG_SZ /d "hh:nn:ss" /f >/dev/null 2>&1 ||
+  fail "could not store the time format"
 
 # Another program's window, in the foreground when the program starts.
 own_title="Окно пользователя"
@@ -73,7 +74,9 @@ sleep 0.5
 eval "$(xdotool getwindowgeometry --shell "$(user_window)")"
 xdotool mousemove $(( X + WIDTH / 2 )) $(( Y + HEIGHT / 2 )) click 1
 stamp_pattern="^$own_title \[[0-9][0-9]:[0-9][0-9]:[0-9][0-9]\]$"
-wait_for 15 '[[ "$(user_title)" =~ $stamp_pattern ]]' || fail "the window was not stamped: '$(user_title)'"
+# A slow start of the layer's loader may hold the first stamp back for a while.
+wait_for 30 '[[ "$(user_title)" =~ $stamp_pattern ]]' ||
+  fail "the window was not stamped as hh:nn:ss: '$(user_title)'; stored: $("$run" reg query "$key" 2>/dev/null | tr -d '\r' | tr -s ' \n' ' ')"
 
 # The icon fills the panel's right end; click its middle.
 eval "$(xdotool getwindowgeometry --shell "$(panel)")"

@@ -52,7 +52,7 @@ class MenuCommandsTest : public ::testing::Test {
   }
 
   void TearDown() override {
-    if (main != nullptr) PostMessageW(main, WM_COMMAND, kExitCommand, 0);
+    if (main != nullptr) ChooseFromMenu(main, kExitCommand);
     process.WaitExit();
     process.End();
     SHDeleteKeyW(HKEY_CURRENT_USER, kSettingsKey);
@@ -60,7 +60,7 @@ class MenuCommandsTest : public ::testing::Test {
     RemoveDirectoryW(folder.c_str());
   }
 
-  void Command(WPARAM id) { PostMessageW(main, WM_COMMAND, id, 0); }
+  void Command(WPARAM id) { ChooseFromMenu(main, id); }
 };
 
 TEST_F(MenuCommandsTest, AdditionalRulesCreateTheUserFolderAndReportTheMissingFile) {
