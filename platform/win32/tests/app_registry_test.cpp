@@ -92,6 +92,20 @@ TEST_F(RegistryStoreTest, TextWithoutTerminatorIsReadWhole) {
   EXPECT_EQ(std::get<std::u16string>(store.ReadSetting(u"", u"Time Format", SettingKind::Text, {})), u"hh:nn");
 }
 
+TEST_F(RegistryStoreTest, ARefusedWriteNamesTheKeyInFullAndTheReason) {
+  // A key name longer than the registry takes: the write is refused.
+  const std::u16string section(300, u'k');
+  RegistrySettingsStore store(path);
+  try {
+    store.WriteSetting(section, u"Refresh Rate", SettingKind::Number, std::int32_t{5});
+    ADD_FAILURE() << "the write was taken";
+  } catch (const Error& error) {
+    const std::u16string where = u"HKEY_CURRENT_USER\\" + path + u"\\" + section + u"\\Refresh Rate: ";
+    EXPECT_EQ(error.description().compare(0, where.size(), where), 0);
+    EXPECT_GT(error.description().size(), where.size());  // the system's reason follows
+  }
+}
+
 TEST_F(AutoStartTest, EnableWritesQuotedPathAndDisableRemovesIt) {
   RegistryAutoStart autoStart(u"C:\\Program Files\\Ларцен\\Lartsen.exe", path);
   EXPECT_FALSE(autoStart.IsAutoStartEnabled(u"{key}"));
