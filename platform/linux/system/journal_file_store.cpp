@@ -19,7 +19,7 @@ namespace lartsen {
 
 SettingValue JournalFileStore::ReadSetting(std::u16string_view section, std::u16string_view key,
                                            SettingKind, const SettingValue& defaultValue) {
-  if (!section.empty() || key != kStampJournalKey) return defaultValue;
+  if (!section.empty() || key != kStampJournalKey || path_.empty()) return defaultValue;
   const auto text = ReadFileText(path_);
   if (!text) return defaultValue;
   return FromUtf8(*text);
@@ -30,6 +30,7 @@ void JournalFileStore::WriteSetting(std::u16string_view section, std::u16string_
   if (!section.empty() || key != kStampJournalKey) {
     throw Error(status::kInvalidArgument, u"Журнал хранит только " + std::u16string(kStampJournalKey));
   }
+  if (path_.empty()) throw Error(status::kFail, u"Нет папки для журнала помеченного окна");
   const std::u16string text = SettingToText(value);
   if (text.empty()) {
     if (unlink(path_.c_str()) != 0 && errno != ENOENT) {
@@ -42,7 +43,16 @@ void JournalFileStore::WriteSetting(std::u16string_view section, std::u16string_
 
 std::string DefaultJournalPath() {
   const char* runtime = std::getenv("XDG_RUNTIME_DIR");
-  const std::string folder = runtime && runtime[0] == '/' ? runtime : ProgramConfigFolder();
+  std::string folder;
+  if (runtime && runtime[0] == '/') {
+    folder = runtime;
+  } else {
+    try {
+      folder = ProgramConfigFolder();
+    } catch (const Error&) {
+      return {};  // no folder of the user's own: no journal, rather than one in a shared place
+    }
+  }
   return folder + "/lartsen-" + DisplayFileKey() + ".journal";
 }
 

@@ -25,7 +25,8 @@ class JournalFileStore final : public SettingsStorePort {
 };
 
 // $XDG_RUNTIME_DIR/lartsen-<server>.journal: one per X server the user runs the program on.
-// Without $XDG_RUNTIME_DIR the program's configuration folder stands in.
+// Without $XDG_RUNTIME_DIR the program's configuration folder stands in; without that either,
+// the path is empty and the store keeps nothing (reads give the default, writes throw).
 std::string DefaultJournalPath();
 
 class IniSettingsStore;
