@@ -108,8 +108,10 @@ TEST_F(TitleFormatTest, ALocaleChangedInPlaceShowsAtTheNextCall) {
   EXPECT_EQ(Format(u"%time%", 0.25, u"ttttt"), u"h6");
 }
 
-TEST_F(TitleFormatTest, MemoryIsReadAndEverySizeTextMadeOnEveryCallInOrder) {
-  Format(u"plain");
+TEST_F(TitleFormatTest, MemoryIsReadOnlyWhenATemplateMayHoldItsPlaceholdersThenAllInOrder) {
+  Format(u"plain [%time%]");
+  EXPECT_TRUE(memory.Calls.empty());
+  Format(u"100%");  // a '%' may begin a memory placeholder: read as before
   const std::vector<std::u16string> expected = {
       u"status",     u"size 3000", u"size 5000", u"size 8000", u"size 12000", u"size 8000",
       u"size 20000", u"size 1000", u"size 3000", u"size 0",    u"size 4000"};
@@ -150,8 +152,9 @@ TEST_F(TitleFormatTest, AStampBeyondItsBoundFailsAsTooLong) {
 
 TEST_F(TitleFormatTest, MemoryAndSizeTextFailuresPropagateWithTheirStatus) {
   memory.FailStatus = true;
+  EXPECT_EQ(Format(u"x"), u"x");  // nothing to read the memory for
   try {
-    Format(u"x");
+    Format(u"x %usedphysical%");
     FAIL();
   } catch (const Error& e) {
     EXPECT_EQ(e.status(), status::kFail);
@@ -159,7 +162,7 @@ TEST_F(TitleFormatTest, MemoryAndSizeTextFailuresPropagateWithTheirStatus) {
   memory.FailStatus = false;
   memory.FailSizeAt = 4;
   try {
-    Format(u"x");
+    Format(u"x %usedphysical%");
     FAIL();
   } catch (const Error& e) {
     EXPECT_EQ(e.status(), status::kOutOfMemory);
