@@ -111,6 +111,7 @@ std::u16string TitleFormatter::FormatTitle(const std::optional<std::u16string>& 
                                            const std::optional<std::u16string>& TimeFormatText) {
   // The clock is read once, first; the time is formatted before memory is touched, so a bad
   // format fails without a memory read.
+  clockOnly_ = false;
   const double moment = TimeValue ? *TimeValue : clock_.CurrentSecond();
   const std::u16string_view format = TimeFormatText ? std::u16string_view(*TimeFormatText)
                                                     : std::u16string_view(storedTimeFormat_);
@@ -137,6 +138,7 @@ std::u16string TitleFormatter::FormatTitle(const std::optional<std::u16string>& 
   ReplaceAll(text, kPlaceholders[0], std::u16string_view(values).substr(0, ends[0]), scratch_);
   if (text.find(u'%') == std::u16string::npos) {
     CheckLength(text.size());
+    clockOnly_ = !TimeValue && !PatternText;  // the stamp of the program's own settings
     return text;
   }
 

@@ -111,7 +111,12 @@ TEST_F(TitleFormatTest, ALocaleChangedInPlaceShowsAtTheNextCall) {
 TEST_F(TitleFormatTest, MemoryIsReadOnlyWhenATemplateMayHoldItsPlaceholdersThenAllInOrder) {
   Format(u"plain [%time%]");
   EXPECT_TRUE(memory.Calls.empty());
+  // The program's own stamp from the clock alone can change only with the second.
+  formatter.FormatTitle(std::nullopt, std::nullopt, std::nullopt);
+  EXPECT_TRUE(formatter.FollowsOnlyTheClock());
+  EXPECT_TRUE(memory.Calls.empty());
   Format(u"100%");  // a '%' may begin a memory placeholder: read as before
+  EXPECT_FALSE(formatter.FollowsOnlyTheClock());
   const std::vector<std::u16string> expected = {
       u"status",     u"size 3000", u"size 5000", u"size 8000", u"size 12000", u"size 8000",
       u"size 20000", u"size 1000", u"size 3000", u"size 0",    u"size 4000"};

@@ -109,6 +109,7 @@ int RunProgram(int argc, char** argv) {
     window->SetUnloadHandler([] { QApplication::quit(); });
     form->Load();
     parts->StartWatching([f] { f->OnTimer(); }, [] { QApplication::quit(); });
+    timer->SetCoastCheck([p = parts.get()] { return p->StampFollowsOnlyTheClock(); });
   } catch (const std::exception& error) {
     // A start-up that failed leaves nothing behind: no icon, no stamp.
     if (form) form->Unload();
