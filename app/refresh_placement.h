@@ -38,8 +38,14 @@ class RefreshPlacement {
   // the clock cannot tell the time of day), never below kShortestTickMs, else until the next
   // moment in step, at most the rate and at least 1 ms. One clock reading.
   std::int32_t NextDelay();
+  // The wait until the next second's in-step moment, whatever the rate (the clock's rate when it
+  // cannot tell the time of day).
+  std::int32_t DelayToNextSecond();
 
  private:
+  // The wait until the next moment in step with `period` milliseconds.
+  std::int32_t InStep(std::int32_t period);
+
   ClockPort& clock_;
   std::int32_t rate_ = 1000;
 };

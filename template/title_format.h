@@ -29,6 +29,10 @@ class TitleFormatter {
   // The locale record has changed: the next time text is made afresh with its names.
   void LocaleChanged() { timeKnown_ = false; }
 
+  // True when the last stamp made came from the clock alone (no memory figure in it), so that
+  // it can change only when a new second begins. False before the first stamp and after a failure.
+  bool FollowsOnlyTheClock() const { return clockOnly_; }
+
  private:
   const std::u16string& storedPattern_;
   const std::u16string& storedTimeFormat_;
@@ -46,6 +50,7 @@ class TitleFormatter {
   CivilDateTime timeMoment_;
   std::u16string timeFormat_;
   std::u16string timeText_;
+  bool clockOnly_ = false;
 };
 
 }  // namespace lartsen

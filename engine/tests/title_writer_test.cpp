@@ -147,6 +147,7 @@ TEST_F(TitleWriterTest, CallsWithNoWindowRestoreOnceAndThenChangeNothing) {
   for (const auto& write : windows.writes) EXPECT_EQ(write.first, 1u);
   windows.titles[1] = u"W";
   Apply(1);
+  settings.TitlePattern = u"%memoryloadpercent%";
   memory.FailStatus = true;  // no stamp is made for no window: leaving works without one
   EXPECT_NO_THROW(writer.ApplyTitle(0));
   EXPECT_EQ(windows.titles[1], u"W");
@@ -189,10 +190,12 @@ TEST_F(TitleWriterTest, FailuresEndTheCallAndKeepTheFieldsReached) {
   EXPECT_EQ(writer.StampedWindow, 1u);
   EXPECT_EQ(writer.StampedTitle, u"W [12:00:00]");
   windows.failWrites = false;
+  settings.TitlePattern = u"[%time%] %memoryloadpercent%";
   memory.FailStatus = true;
   EXPECT_THROW(writer.ApplyTitle(1), Error);  // the template fails: nothing is written
   EXPECT_EQ(windows.titles[1], u"W [12:00:00]");
   memory.FailStatus = false;
+  settings.TitlePattern = u"[%time%]";
   windows.failTitle = true;
   EXPECT_THROW(writer.ApplyTitle(1), Error);
   windows.failTitle = false;
@@ -205,12 +208,14 @@ TEST_F(TitleWriterTest, FailuresEndTheCallAndKeepTheFieldsReached) {
 TEST_F(TitleWriterTest, FailingTemplateWhileTheStampMovesMixesNoWindows) {
   windows.titles = {{1, u""}, {2, u"V"}};
   Apply(1);
+  settings.TitlePattern = u"[%time%] %memoryloadpercent%";
   memory.FailStatus = true;
   EXPECT_THROW(writer.ApplyTitle(2), Error);
   EXPECT_EQ(writer.StampedWindow, 1u);
   EXPECT_EQ(writer.OriginalTitle, u"");
   EXPECT_EQ(windows.titles[2], u"V");
   memory.FailStatus = false;
+  settings.TitlePattern = u"[%time%]";
   Apply(1);
   Apply(2);
   EXPECT_EQ(windows.titles[1], u"");

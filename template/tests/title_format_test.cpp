@@ -108,8 +108,15 @@ TEST_F(TitleFormatTest, ALocaleChangedInPlaceShowsAtTheNextCall) {
   EXPECT_EQ(Format(u"%time%", 0.25, u"ttttt"), u"h6");
 }
 
-TEST_F(TitleFormatTest, MemoryIsReadAndEverySizeTextMadeOnEveryCallInOrder) {
-  Format(u"plain");
+TEST_F(TitleFormatTest, MemoryIsReadOnlyWhenATemplateMayHoldItsPlaceholdersThenAllInOrder) {
+  Format(u"plain [%time%]");
+  EXPECT_TRUE(memory.Calls.empty());
+  // The program's own stamp from the clock alone can change only with the second.
+  formatter.FormatTitle(std::nullopt, std::nullopt, std::nullopt);
+  EXPECT_TRUE(formatter.FollowsOnlyTheClock());
+  EXPECT_TRUE(memory.Calls.empty());
+  Format(u"100%");  // a '%' may begin a memory placeholder: read as before
+  EXPECT_FALSE(formatter.FollowsOnlyTheClock());
   const std::vector<std::u16string> expected = {
       u"status",     u"size 3000", u"size 5000", u"size 8000", u"size 12000", u"size 8000",
       u"size 20000", u"size 1000", u"size 3000", u"size 0",    u"size 4000"};
@@ -150,8 +157,9 @@ TEST_F(TitleFormatTest, AStampBeyondItsBoundFailsAsTooLong) {
 
 TEST_F(TitleFormatTest, MemoryAndSizeTextFailuresPropagateWithTheirStatus) {
   memory.FailStatus = true;
+  EXPECT_EQ(Format(u"x"), u"x");  // nothing to read the memory for
   try {
-    Format(u"x");
+    Format(u"x %usedphysical%");
     FAIL();
   } catch (const Error& e) {
     EXPECT_EQ(e.status(), status::kFail);
@@ -159,7 +167,7 @@ TEST_F(TitleFormatTest, MemoryAndSizeTextFailuresPropagateWithTheirStatus) {
   memory.FailStatus = false;
   memory.FailSizeAt = 4;
   try {
-    Format(u"x");
+    Format(u"x %usedphysical%");
     FAIL();
   } catch (const Error& e) {
     EXPECT_EQ(e.status(), status::kOutOfMemory);

@@ -192,6 +192,7 @@ int RunProgram(int argc, char** argv) {
       if (command == x11::InstanceCommand::Quit) QApplication::quit();
       else f->OnCommand(ContextCommandId(kSettingsIndex));
     });
+    timer->SetCoastCheck([p = parts.get()] { return p->StampFollowsOnlyTheClock(); });
   } catch (const std::exception& error) {
     // A start-up that failed leaves nothing behind: no icon, no stamp.
     if (form) form->Unload();

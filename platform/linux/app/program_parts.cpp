@@ -140,6 +140,10 @@ ProgramParts::Services ProgramParts::DialogServices() {
   return Services{p.settings, p.locale, p.clock, p.memory, p.environment, p.shell, p.messages};
 }
 
+bool ProgramParts::StampFollowsOnlyTheClock() const {
+  return parts_->watch != nullptr && parts_->core.formatter.FollowsOnlyTheClock();
+}
+
 void ProgramParts::StartWatching(std::function<void()> runTick, std::function<void()> serverLost) {
   parts_->watch = std::make_unique<X11Watch>(parts_->windows, std::move(runTick));
   parts_->watch->SetLostHandler(std::move(serverLost));

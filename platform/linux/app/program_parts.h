@@ -37,6 +37,9 @@ class ProgramParts final : public RulesPort, public StampingPort {
   // The ticks that the foreground and retitle watches ask for, run through `runTick`
   // (the main form's boundary).
   void StartWatching(std::function<void()> runTick, std::function<void()> serverLost);
+  // True once the watches run (they bring a change of the foreground or of a title at once) and
+  // the last stamp showed only the time: then a tick between two seconds has nothing to do.
+  bool StampFollowsOnlyTheClock() const;
 
   // What the dialogs need besides the settings store: the program's own instances.
   struct Services {

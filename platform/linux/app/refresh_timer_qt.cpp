@@ -8,7 +8,7 @@ RefreshTimerQt::RefreshTimerQt(ClockPort& clock) : placement_(clock) {
   QObject::connect(&timer_, &QTimer::timeout, this, [this] {
     if (tick_) tick_();
     // The tick may have stopped the timer (an unload) or changed its rate (the settings).
-    if (enabled_ && placement_.PlacesEachTick()) Arm();
+    if (enabled_ && (placement_.PlacesEachTick() || coast_)) Arm();
   });
 }
 
@@ -24,8 +24,9 @@ void RefreshTimerQt::Enable() {
 
 void RefreshTimerQt::Arm() {
   // The first tick may fall sooner than the rate: in step with the clock's next second.
-  timer_.setSingleShot(placement_.PlacesEachTick());
-  timer_.start(placement_.NextDelay());
+  const bool coasting = !placement_.PlacesEachTick() && placement_.Rate() < 1000 && coast_ && coast_();
+  timer_.setSingleShot(placement_.PlacesEachTick() || coast_);
+  timer_.start(coasting ? placement_.DelayToNextSecond() : placement_.NextDelay());
 }
 
 }  // namespace lartsen::linux_app

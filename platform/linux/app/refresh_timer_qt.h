@@ -22,6 +22,10 @@ class RefreshTimerQt final : public QObject, public RefreshTimerPort {
   explicit RefreshTimerQt(ClockPort& clock);
 
   void SetTickHandler(std::function<void()> handler) { tick_ = std::move(handler); }
+  // Below a second, a tick only brings the stamp up to date with the clock when events already
+  // bring every other change at once (the foreground, titles). While `stampFollowsOnlyTheClock`
+  // says so, ticks fall once a second, in step; otherwise at the rate. Asked before every tick.
+  void SetCoastCheck(std::function<bool()> stampFollowsOnlyTheClock) { coast_ = std::move(stampFollowsOnlyTheClock); }
 
   void Disable() override;
   void SetInterval(std::int32_t milliseconds) override { placement_.SetRate(milliseconds); }
@@ -37,6 +41,7 @@ class RefreshTimerQt final : public QObject, public RefreshTimerPort {
   QTimer timer_;
   bool enabled_ = false;
   std::function<void()> tick_;
+  std::function<bool()> coast_;
 };
 
 }  // namespace lartsen::linux_app

@@ -58,6 +58,28 @@ TEST(RefreshTimerQt, OtherRatesRunFreeAndATickThatDisablesStopsTheTimer) {
   EXPECT_EQ(ticks, 2);
 }
 
+TEST(RefreshTimerQt, BelowASecondTicksWaitForTheNextSecondWhileOnlyTheClockCanChangeTheStamp) {
+  testing::FakeClock clock;
+  clock.Milliseconds = kTenOClock + 500;
+  RefreshTimerQt timer(clock);
+  bool clockOnly = false;
+  timer.SetCoastCheck([&] { return clockOnly; });
+  int ticks = 0;
+  timer.SetTickHandler([&] { ++ticks; });
+  timer.SetInterval(20);
+  timer.Enable();
+  EXPECT_EQ(timer.ArmedDelay(), 20);
+  ASSERT_TRUE(RunUntil([&] { return ticks == 1; }));
+  EXPECT_EQ(timer.ArmedDelay(), 20);  // asked again after the tick: still at the rate
+  clockOnly = true;
+  ASSERT_TRUE(RunUntil([&] { return ticks == 2; }));
+  EXPECT_EQ(timer.ArmedDelay(), 503);  // the next second's start, not 20 ms
+  clockOnly = false;
+  timer.Disable();
+  timer.Enable();
+  EXPECT_EQ(timer.ArmedDelay(), 20);
+}
+
 }  // namespace
 }  // namespace lartsen::linux_app
 
