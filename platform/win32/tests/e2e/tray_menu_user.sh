@@ -43,9 +43,20 @@ panel() { xdotool search --classname '^panel$' 2>/dev/null | head -1; }
 # The notification area grows by one icon when the program docks its icon there.
 panel_width() { xdotool getwindowgeometry "$(panel)" 2>/dev/null | awk '/Geometry/ {split($2, g, "x"); print g[1]}'; }
 
-trayer --edge top --align right --widthtype request --height 32 >/dev/null 2>&1 &
-trayer_pid=$!
-wait_for 10 'test -n "$(panel)"' || fail "the notification area did not appear"
+# The notification area. On a loaded machine it was once seen not to come up at all: one more
+# start, and what it said kept for the failure.
+start_tray() {
+  trayer --edge top --align right --widthtype request --height 32 >"$folder/trayer.log" 2>&1 &
+  trayer_pid=$!
+}
+start_tray
+if ! wait_for 10 'test -n "$(panel)"'; then
+  kill "$trayer_pid" 2>/dev/null
+  echo "note: the notification area did not appear at first: $(tr '\n' ' ' <"$folder/trayer.log")"
+  start_tray
+  wait_for 20 'test -n "$(panel)"' ||
+    fail "the notification area did not appear: $(tr '\n' ' ' <"$folder/trayer.log")"
+fi
 
 key='HKCU\Software\Nerrowind\Ларцен'
 "$run" reg add "$key" /v "Refresh Rate" /t REG_DWORD /d 100 /f >/dev/null 2>&1 ||
