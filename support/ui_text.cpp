@@ -43,6 +43,11 @@ constexpr std::array<Entry, static_cast<std::size_t>(UiText::Count)> kCatalog{{
     {UiText::StampTooLongBefore, u"Заголовок по этому шаблону вышел бы длиннее ",
      u"A title made by this pattern would be longer than "},
     {UiText::CharactersAfter, u" знаков.", u" characters."},
+    {UiText::InvalidRefreshRate, u"Вы ввели неправильное значение частоты обновления.",
+     u"The refresh rate you entered is not valid."},
+    {UiText::TimeFormatErrorHeading, u"Ошибка в формате времени!", u"Error in the time format!"},
+    {UiText::TitlePatternErrorHeading, u"Ошибка в шаблоне!", u"Error in the pattern!"},
+    {UiText::SaveFailedHeading, u"Не удалось сохранить настройки.", u"The settings could not be saved."},
 }};
 
 constexpr bool InKeyOrder() {

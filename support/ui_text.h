@@ -38,6 +38,10 @@ enum class UiText {
   TitlePatternTooLongBefore,
   StampTooLongBefore,
   CharactersAfter,
+  InvalidRefreshRate,
+  TimeFormatErrorHeading,
+  TitlePatternErrorHeading,
+  SaveFailedHeading,
   Count
 };
 

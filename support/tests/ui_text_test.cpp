@@ -46,6 +46,10 @@ TEST(UiTextCatalog, RussianTextsAreTheProgramsOwn) {
       {UiText::TitlePatternTooLongBefore, u"Шаблон заголовка не должен быть длиннее "},
       {UiText::StampTooLongBefore, u"Заголовок по этому шаблону вышел бы длиннее "},
       {UiText::CharactersAfter, u" знаков."},
+      {UiText::InvalidRefreshRate, u"Вы ввели неправильное значение частоты обновления."},
+      {UiText::TimeFormatErrorHeading, u"Ошибка в формате времени!"},
+      {UiText::TitlePatternErrorHeading, u"Ошибка в шаблоне!"},
+      {UiText::SaveFailedHeading, u"Не удалось сохранить настройки."},
   };
   ASSERT_EQ(expected.size(), static_cast<std::size_t>(UiText::Count));
   for (const auto& [key, text] : expected) EXPECT_EQ(TextOf(key, UiLanguage::Russian), text);
