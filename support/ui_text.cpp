@@ -21,6 +21,7 @@ constexpr std::array<Entry, static_cast<std::size_t>(UiText::Count)> kCatalog{{
     {UiText::MenuOptionalConditions, u"Дополнительные правила...", u"Additional rules..."},
     {UiText::MenuOptionalSamples, u"Примеры дополнительных правил...", u"Samples of additional rules..."},
     {UiText::MenuAutoStart, u"Запускать с Windows", u"Start with Windows"},
+    {UiText::MenuAutoStartSession, u"Запускать при входе в систему", u"Start at login"},
     {UiText::MenuHelp, u"Справка", u"Help"},
     {UiText::MenuExit, u"Выход", u"Exit"},
     {UiText::MenuAbout, u"О программе...", u"About..."},

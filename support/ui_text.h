@@ -20,6 +20,7 @@ enum class UiText {
   MenuOptionalConditions,
   MenuOptionalSamples,
   MenuAutoStart,
+  MenuAutoStartSession,   // the same where the program starts with the desktop session
   MenuHelp,               // the submenu and its read-me item
   MenuExit,
   MenuAbout,

@@ -28,6 +28,7 @@ TEST(UiTextCatalog, RussianTextsAreTheProgramsOwn) {
       {UiText::MenuOptionalConditions, u"Дополнительные правила..."},
       {UiText::MenuOptionalSamples, u"Примеры дополнительных правил..."},
       {UiText::MenuAutoStart, u"Запускать с Windows"},
+      {UiText::MenuAutoStartSession, u"Запускать при входе в систему"},
       {UiText::MenuHelp, u"Справка"},
       {UiText::MenuExit, u"Выход"},
       {UiText::MenuAbout, u"О программе..."},

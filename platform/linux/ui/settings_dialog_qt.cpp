@@ -59,7 +59,8 @@ SettingsForm::SettingsForm(SettingsDialogServices& services, QWidget* parent)
              [this](const std::u16string& pattern, double moment, const std::u16string& format) {
                return formatter_.FormatTitle(pattern, moment, format);
              },
-             [&makeStore = services.makeStore](const Settings& settings) { SaveSettings(settings, makeStore); }) {
+             [&makeStore = services.makeStore](const Settings& settings) { SaveSettings(settings, makeStore); },
+             services.language) {
   messages_.SetOwner(this);
   setObjectName(QStringLiteral("SettingsDialogWindow"));
   setWindowTitle(ToQString(kSettingsCaption));

@@ -54,7 +54,7 @@ class SettingsForm final : public QDialog {
 
   SettingsDialogServices& services_;
   MessageBoxes messages_;
-  ErrorReporter reporter_{messages_};
+  ErrorReporter reporter_{messages_, services_.language};
   TitleFormatter formatter_;
   SettingsDialogLogic logic_;
   QLineEdit* refreshRateBox_ = nullptr;

@@ -80,7 +80,8 @@ SettingsDialogWindow::SettingsDialogWindow(SettingsDialogServices& services, HIN
              [this](const std::u16string& pattern, double moment, const std::u16string& format) {
                return formatter_.FormatTitle(pattern, moment, format);
              },
-             [&makeStore = services.makeStore](const Settings& settings) { SaveSettings(settings, makeStore); }) {}
+             [&makeStore = services.makeStore](const Settings& settings) { SaveSettings(settings, makeStore); },
+             services.language) {}
 
 SettingsDialogWindow::~SettingsDialogWindow() {
   if (hwnd_ != nullptr) DestroyWindow(hwnd_);  // before its font and brush go
