@@ -27,7 +27,6 @@ class QLabel;
 namespace lartsen::qt {
 
 inline constexpr char16_t kSettingsCaption[] = u"Настройки";
-inline constexpr char16_t kPreviewTip[] = u" Предпросмотр ";
 
 // One showing of the dialog. Its widgets carry the form's names (refreshRateBox, okButton...) as
 // object names, so that tests and accessibility tools find them.
