@@ -49,6 +49,10 @@ constexpr std::array<Entry, static_cast<std::size_t>(UiText::Count)> kCatalog{{
     {UiText::TimeFormatErrorHeading, u"Ошибка в формате времени!", u"Error in the time format!"},
     {UiText::TitlePatternErrorHeading, u"Ошибка в шаблоне!", u"Error in the pattern!"},
     {UiText::SaveFailedHeading, u"Не удалось сохранить настройки.", u"The settings could not be saved."},
+    {UiText::AboutCreditWindows, u"Автор: Nerrowind. Korvel — небольшие программы для Windows.",
+     u"By Nerrowind. Korvel: small programs for Windows."},
+    {UiText::AboutCreditLinux, u"Автор: Nerrowind. Korvel — небольшие программы для Windows и Linux.",
+     u"By Nerrowind. Korvel: small programs for Windows and Linux."},
 }};
 
 constexpr bool InKeyOrder() {

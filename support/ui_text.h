@@ -43,6 +43,8 @@ enum class UiText {
   TimeFormatErrorHeading,
   TitlePatternErrorHeading,
   SaveFailedHeading,
+  AboutCreditWindows,
+  AboutCreditLinux,
   Count
 };
 

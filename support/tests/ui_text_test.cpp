@@ -51,6 +51,8 @@ TEST(UiTextCatalog, RussianTextsAreTheProgramsOwn) {
       {UiText::TimeFormatErrorHeading, u"Ошибка в формате времени!"},
       {UiText::TitlePatternErrorHeading, u"Ошибка в шаблоне!"},
       {UiText::SaveFailedHeading, u"Не удалось сохранить настройки."},
+      {UiText::AboutCreditWindows, u"Автор: Nerrowind. Korvel — небольшие программы для Windows."},
+      {UiText::AboutCreditLinux, u"Автор: Nerrowind. Korvel — небольшие программы для Windows и Linux."},
   };
   ASSERT_EQ(expected.size(), static_cast<std::size_t>(UiText::Count));
   for (const auto& [key, text] : expected) EXPECT_EQ(TextOf(key, UiLanguage::Russian), text);

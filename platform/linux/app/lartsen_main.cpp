@@ -169,7 +169,7 @@ int RunProgram(int argc, char** argv) {
     settingsDialog = std::make_unique<qt::SettingsDialog>(SettingsDialogServices{
         services.settings, services.locale, services.clock, random, services.memory, services.environment,
         services.shell, makeStore, language});
-    about = std::make_unique<qt::AboutDialog>(QIcon(QStringLiteral(":/lartsen/icon.ico")));
+    about = std::make_unique<qt::AboutDialog>(QIcon(QStringLiteral(":/lartsen/icon.ico")), nullptr, language);
     form = std::make_unique<MainForm>(settings, MainFormPorts{
         .Window = *window,
         .Rules = *parts,

@@ -93,7 +93,7 @@ struct ProgramParts::Parts {
                                         [] { return std::make_unique<RegistrySettingsStore>(); }, language};
   // A fresh dialog for every showing; chosen again from the tray while open, it comes to the front.
   SettingsDialog settingsDialog{dialogServices, instance};
-  AboutDialog about{window.Handle(), instance};
+  AboutDialog about{window.Handle(), instance, language};
 
   Parts(Settings& s, MessageBoxes& m, MainWindow& w, UiLanguage l)
       : settings(s), messages(m), window(w), language(l) {}
