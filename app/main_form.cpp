@@ -9,8 +9,8 @@
 
 namespace lartsen {
 
-MainForm::MainForm(Settings& settings, MainFormPorts ports)
-    : settings_(settings), ports_(std::move(ports)) {}
+MainForm::MainForm(Settings& settings, MainFormPorts ports, UiLanguage language)
+    : settings_(settings), ports_(std::move(ports)), language_(language) {}
 
 void MainForm::Load() {
   ReloadConditions();
@@ -39,7 +39,7 @@ void MainForm::Unload() noexcept {
 
 void MainForm::ReloadConditions() {
   ports_.Rules.LoadConditions();
-  ports_.Window.SetRuleCountCaption(RuleCountCaption(ports_.Rules.Table()));
+  ports_.Window.SetRuleCountCaption(RuleCountCaption(ports_.Rules.Table(), language_));
 }
 
 void MainForm::ShowAutoStartState() {
@@ -125,7 +125,7 @@ bool MainForm::OnCommand(int commandId) noexcept {
   } catch (const std::exception& error) {
     report(FromUtf8(error.what()));
   } catch (...) {
-    report(u"Непредвиденная ошибка");
+    report(TextOf(UiText::UnexpectedError, language_));
   }
   return true;
 }

@@ -3,6 +3,7 @@
 
 #include <functional>
 
+#include "support/ui_text.h"
 #include "app/app_ports.h"
 #include "app/menu_model.h"
 #include "settings/settings.h"
@@ -34,7 +35,8 @@ struct MainFormPorts {
 
 class MainForm {
  public:
-  MainForm(Settings& settings, MainFormPorts ports);
+  // `language` is the one the program speaks: the state line and unexpected failures use it.
+  MainForm(Settings& settings, MainFormPorts ports, UiLanguage language = UiLanguage::Russian);
 
   // The load in its fixed order: rules and rule-count line, tray icon, menu, settings and
   // timer, the restore of a stamp left behind, autostart check mark, one refresh. Throws when a step fails (start-up fails).
@@ -59,6 +61,7 @@ class MainForm {
  private:
   Settings& settings_;
   MainFormPorts ports_;
+  UiLanguage language_;
 };
 
 }  // namespace lartsen

@@ -8,34 +8,50 @@
 namespace lartsen {
 namespace {
 
-constexpr std::array kContextItems{
-    MenuItem{kReloadIndex, u"Перезагрузить списки", MenuItemKind::Command},
-    MenuItem{kRuleCountIndex, u"    Всего правил:", MenuItemKind::Information},
-    MenuItem{10, u"-", MenuItemKind::Separator},
-    MenuItem{kSettingsIndex, u"Настройки...", MenuItemKind::Command},
-    MenuItem{kOptionalConditionsIndex, u"Дополнительные правила...", MenuItemKind::Command},
-    MenuItem{kOptionalSamplesIndex, u"Примеры дополнительных правил...", MenuItemKind::Command},
-    MenuItem{kAutoStartIndex, u"Запускать с Windows", MenuItemKind::Check},
-    MenuItem{20, u"-", MenuItemKind::Separator},
-    MenuItem{kHelpSubmenuIndex, u"Справка", MenuItemKind::Submenu},
-    MenuItem{kExitIndex, u"Выход", MenuItemKind::Command},
-};
+std::array<MenuItem, 10> ContextItems(UiLanguage language) {
+  auto text = [language](UiText key) { return TextOf(key, language); };
+  return {{
+      {kReloadIndex, text(UiText::MenuReload), MenuItemKind::Command},
+      {kRuleCountIndex, text(UiText::MenuRuleCountLabel), MenuItemKind::Information},
+      {10, u"-", MenuItemKind::Separator},
+      {kSettingsIndex, text(UiText::MenuSettings), MenuItemKind::Command},
+      {kOptionalConditionsIndex, text(UiText::MenuOptionalConditions), MenuItemKind::Command},
+      {kOptionalSamplesIndex, text(UiText::MenuOptionalSamples), MenuItemKind::Command},
+      {kAutoStartIndex, text(UiText::MenuAutoStart), MenuItemKind::Check},
+      {20, u"-", MenuItemKind::Separator},
+      {kHelpSubmenuIndex, text(UiText::MenuHelp), MenuItemKind::Submenu},
+      {kExitIndex, text(UiText::MenuExit), MenuItemKind::Command},
+  }};
+}
 
-constexpr std::array kHelpItems{
-    MenuItem{kReadMeIndex, u"Справка", MenuItemKind::Command},
-    MenuItem{1, u"-", MenuItemKind::Separator},
-    MenuItem{kAboutIndex, u"О программе...", MenuItemKind::Command},
-};
+std::array<MenuItem, 3> HelpItems(UiLanguage language) {
+  return {{
+      {kReadMeIndex, TextOf(UiText::MenuHelp, language), MenuItemKind::Command},
+      {1, u"-", MenuItemKind::Separator},
+      {kAboutIndex, TextOf(UiText::MenuAbout, language), MenuItemKind::Command},
+  }};
+}
 
 }  // namespace
 
-std::span<const MenuItem> ContextMenuItems() { return kContextItems; }
-std::span<const MenuItem> HelpMenuItems() { return kHelpItems; }
+// The item arrays are built once per language and never change afterwards.
+std::span<const MenuItem> ContextMenuItems(UiLanguage language) {
+  static const auto kRussian = ContextItems(UiLanguage::Russian);
+  static const auto kEnglish = ContextItems(UiLanguage::English);
+  return language == UiLanguage::Russian ? std::span<const MenuItem>(kRussian) : kEnglish;
+}
 
-std::u16string RuleCountCaption(const ConditionsTable& table) {
-  if (!table.ConditionsLoaded) return u"    Правила не определены";
-  // The tab puts the count into the menu's right-hand column.
-  return u"    Всего правил: \t" + FromUtf8(std::to_string(table.Conditions.size()));
+std::span<const MenuItem> HelpMenuItems(UiLanguage language) {
+  static const auto kRussian = HelpItems(UiLanguage::Russian);
+  static const auto kEnglish = HelpItems(UiLanguage::English);
+  return language == UiLanguage::Russian ? std::span<const MenuItem>(kRussian) : kEnglish;
+}
+
+std::u16string RuleCountCaption(const ConditionsTable& table, UiLanguage language) {
+  if (!table.ConditionsLoaded) return std::u16string(TextOf(UiText::RulesUndefined, language));
+  // The tab in the prefix puts the count into the menu's right-hand column.
+  return std::u16string(TextOf(UiText::RuleCountPrefix, language)) +
+         FromUtf8(std::to_string(table.Conditions.size()));
 }
 
 bool IsMenuCommandId(int commandId) {

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "rules/conditions_table.h"
+#include "support/ui_text.h"
 
 namespace lartsen {
 
@@ -50,11 +51,11 @@ bool IsMenuCommandId(int commandId);
 std::optional<MenuCommand> MenuCommandOf(int commandId);
 
 // The context menu in display order; the Submenu item holds HelpMenuItems().
-std::span<const MenuItem> ContextMenuItems();
+std::span<const MenuItem> ContextMenuItems(UiLanguage language = UiLanguage::Russian);
 // The help submenu in display order.
-std::span<const MenuItem> HelpMenuItems();
+std::span<const MenuItem> HelpMenuItems(UiLanguage language = UiLanguage::Russian);
 
 // "    Всего правил: \t<count>" once rules are loaded, "    Правила не определены" before.
-std::u16string RuleCountCaption(const ConditionsTable& table);
+std::u16string RuleCountCaption(const ConditionsTable& table, UiLanguage language = UiLanguage::Russian);
 
 }  // namespace lartsen

@@ -6,7 +6,8 @@
 
 namespace lartsen {
 
-ErrorReporter::ErrorReporter(MessagePort& messages) : messages_(messages) {}
+ErrorReporter::ErrorReporter(MessagePort& messages, UiLanguage language)
+    : messages_(messages), language_(language) {}
 
 void ErrorReporter::ReportError(const Error& error, unsigned style, std::u16string_view heading) {
   std::u16string text(heading);
@@ -14,7 +15,7 @@ void ErrorReporter::ReportError(const Error& error, unsigned style, std::u16stri
   if (description.empty()) {
     char code[16];
     std::snprintf(code, sizeof code, "0x%08X", static_cast<unsigned>(error.status()));
-    description = u"Код ошибки ";
+    description = TextOf(UiText::ErrorCodePrefix, language_);
     for (const char* p = code; *p != 0; ++p) description += static_cast<char16_t>(*p);
   }
   if (!text.empty()) text += u"\r\n\r\n";

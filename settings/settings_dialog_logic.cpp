@@ -34,8 +34,9 @@ std::optional<Error> Attempt(Step&& step) {
 }
 
 // A preview of an overlong text is refused as Ok would refuse it, before any formatting.
-void CheckPreviewLength(const std::u16string& text, std::size_t most, std::u16string (*message)()) {
-  if (text.size() > most) throw Error(status::kTooLong, message());
+void CheckPreviewLength(const std::u16string& text, std::size_t most,
+                        std::u16string (*message)(UiLanguage), UiLanguage language) {
+  if (text.size() > most) throw Error(status::kTooLong, message(language));
 }
 
 std::u16string Join(const std::array<std::u16string, kSampleCount>& parts) {
@@ -49,21 +50,30 @@ std::u16string Join(const std::array<std::u16string, kSampleCount>& parts) {
 
 }  // namespace
 
-std::u16string RefreshRateRangeMessage() {
-  return u"Частота обновления должна лежать в интервале от " + DecimalText(kMinRefreshRate) + u" до " +
-         DecimalText(kMaxRefreshRate) + u".";
+std::u16string RefreshRateRangeMessage(UiLanguage language) {
+  return std::u16string(TextOf(UiText::RefreshRateRangeBefore, language)) + DecimalText(kMinRefreshRate) +
+         std::u16string(TextOf(UiText::RefreshRateRangeBetween, language)) + DecimalText(kMaxRefreshRate) + u".";
 }
 
-std::u16string TimeFormatTooLongMessage() {
-  return u"Формат времени не должен быть длиннее " + DecimalText(kMaxTimeFormatLength) + u" знаков.";
+namespace {
+
+std::u16string TooLongMessage(UiText before, std::size_t bound, UiLanguage language) {
+  return std::u16string(TextOf(before, language)) + DecimalText(static_cast<std::int64_t>(bound)) +
+         std::u16string(TextOf(UiText::CharactersAfter, language));
 }
 
-std::u16string TitlePatternTooLongMessage() {
-  return u"Шаблон заголовка не должен быть длиннее " + DecimalText(kMaxTitlePatternLength) + u" знаков.";
+}  // namespace
+
+std::u16string TimeFormatTooLongMessage(UiLanguage language) {
+  return TooLongMessage(UiText::TimeFormatTooLongBefore, kMaxTimeFormatLength, language);
 }
 
-std::u16string StampTooLongMessage() {
-  return u"Заголовок по этому шаблону вышел бы длиннее " + DecimalText(kMaxStampLength) + u" знаков.";
+std::u16string TitlePatternTooLongMessage(UiLanguage language) {
+  return TooLongMessage(UiText::TitlePatternTooLongBefore, kMaxTitlePatternLength, language);
+}
+
+std::u16string StampTooLongMessage(UiLanguage language) {
+  return TooLongMessage(UiText::StampTooLongBefore, kMaxStampLength, language);
 }
 
 std::optional<std::int32_t> ParseRefreshRate(std::u16string_view text, const LocaleInfo& locale) {
@@ -109,7 +119,7 @@ std::optional<std::int32_t> ParseRefreshRate(std::u16string_view text, const Loc
 SettingsDialogLogic::SettingsDialogLogic(Settings& settings, const LocaleInfo& locale, ClockPort& clock,
                                          RandomPort& random, MessagePort& messages, ErrorReporter& reporter,
                                          TimeFormatFunction formatTime, TitleFormatFunction formatTitle,
-                                         SaveFunction save)
+                                         SaveFunction save, UiLanguage language)
     : settings_(settings),
       locale_(locale),
       clock_(clock),
@@ -118,7 +128,8 @@ SettingsDialogLogic::SettingsDialogLogic(Settings& settings, const LocaleInfo& l
       reporter_(reporter),
       formatTime_(std::move(formatTime)),
       formatTitle_(std::move(formatTitle)),
-      save_(std::move(save)) {}
+      save_(std::move(save)),
+      language_(language) {}
 
 SettingsDialogTexts SettingsDialogLogic::InitialTexts() const {
   return {DecimalText(settings_.RefreshRate), settings_.TitlePattern, settings_.TimeFormat};
@@ -127,31 +138,31 @@ SettingsDialogTexts SettingsDialogLogic::InitialTexts() const {
 SettingsDialogLogic::OkOutcome SettingsDialogLogic::Confirm(const SettingsDialogTexts& texts) {
   const auto rate = ParseRefreshRate(texts.RefreshRate, locale_);
   if (!rate) {
-    messages_.ShowMessage(kInvalidRefreshRateMessage, message_style::kCritical);
+    messages_.ShowMessage(TextOf(UiText::InvalidRefreshRate, language_), message_style::kCritical);
     return {false, DialogField::RefreshRate};
   }
   if (*rate < kMinRefreshRate || *rate > kMaxRefreshRate) {
-    messages_.ShowMessage(RefreshRateRangeMessage(), message_style::kCritical);
+    messages_.ShowMessage(RefreshRateRangeMessage(language_), message_style::kCritical);
     return {false, DialogField::RefreshRate};
   }
   if (texts.TimeFormat.size() > kMaxTimeFormatLength) {
-    messages_.ShowMessage(TimeFormatTooLongMessage(), message_style::kCritical);
+    messages_.ShowMessage(TimeFormatTooLongMessage(language_), message_style::kCritical);
     return {false, DialogField::TimeFormat};
   }
   const double now = clock_.CurrentSecond();
   if (Attempt([&] { formatTime_(now, texts.TimeFormat); })) {
-    messages_.ShowMessage(kTimeFormatErrorHeading, message_style::kCritical);
+    messages_.ShowMessage(TextOf(UiText::TimeFormatErrorHeading, language_), message_style::kCritical);
     return {false, DialogField::TimeFormat};
   }
   if (texts.TitlePattern.size() > kMaxTitlePatternLength) {
-    messages_.ShowMessage(TitlePatternTooLongMessage(), message_style::kCritical);
+    messages_.ShowMessage(TitlePatternTooLongMessage(language_), message_style::kCritical);
     return {false, DialogField::TitlePattern};
   }
   // A template of many placeholders may still expand beyond a title's bound; any other failure
   // of the trial (the memory figures) is the tick's business, not the user's input.
   const auto trial = Attempt([&] { formatTitle_(texts.TitlePattern, now, texts.TimeFormat); });
   if (trial && trial->status() == status::kTooLong) {
-    messages_.ShowMessage(StampTooLongMessage(), message_style::kCritical);
+    messages_.ShowMessage(StampTooLongMessage(language_), message_style::kCritical);
     return {false, DialogField::TitlePattern};
   }
   const Settings previous = settings_;
@@ -162,7 +173,7 @@ SettingsDialogLogic::OkOutcome SettingsDialogLogic::Confirm(const SettingsDialog
   // the dialog with the texts, and the program keeps what it had.
   if (const auto failure = Attempt([&] { save_(settings_); })) {
     settings_ = previous;
-    messages_.ShowMessage(std::u16string(kSaveFailedHeading) + u"\r\n\r\n" + failure->description(),
+    messages_.ShowMessage(std::u16string(TextOf(UiText::SaveFailedHeading, language_)) + u"\r\n\r\n" + failure->description(),
                           message_style::kCritical);
     return {false, DialogField::None};
   }
@@ -170,7 +181,7 @@ SettingsDialogLogic::OkOutcome SettingsDialogLogic::Confirm(const SettingsDialog
 }
 
 std::u16string SettingsDialogLogic::TimeFormatPreview(const std::u16string& timeFormat) {
-  CheckPreviewLength(timeFormat, kMaxTimeFormatLength, TimeFormatTooLongMessage);
+  CheckPreviewLength(timeFormat, kMaxTimeFormatLength, TimeFormatTooLongMessage, language_);
   std::array<std::u16string, kSampleCount> parts;
   for (int i = 0; i < kSampleCount; ++i) parts[i] = formatTime_(GetSampleDate(i), timeFormat);
   return Join(parts);
@@ -178,8 +189,8 @@ std::u16string SettingsDialogLogic::TimeFormatPreview(const std::u16string& time
 
 std::u16string SettingsDialogLogic::TitlePatternPreview(const std::u16string& titlePattern,
                                                         const std::u16string& timeFormat) {
-  CheckPreviewLength(titlePattern, kMaxTitlePatternLength, TitlePatternTooLongMessage);
-  CheckPreviewLength(timeFormat, kMaxTimeFormatLength, TimeFormatTooLongMessage);
+  CheckPreviewLength(titlePattern, kMaxTitlePatternLength, TitlePatternTooLongMessage, language_);
+  CheckPreviewLength(timeFormat, kMaxTimeFormatLength, TimeFormatTooLongMessage, language_);
   std::array<double, kSampleCount> moments{};
   for (int i = 0; i < kSampleCount; ++i) moments[i] = GetSampleDate(i);
   std::array<std::u16string, kSampleCount> parts;
@@ -190,7 +201,7 @@ std::u16string SettingsDialogLogic::TitlePatternPreview(const std::u16string& ti
 DialogField SettingsDialogLogic::ShowTimeFormatPreview(const std::u16string& timeFormat) {
   std::u16string text;
   if (auto error = Attempt([&] { text = TimeFormatPreview(timeFormat); })) {
-    reporter_.ReportError(*error, message_style::kCritical, kTimeFormatErrorHeading);
+    reporter_.ReportError(*error, message_style::kCritical, TextOf(UiText::TimeFormatErrorHeading, language_));
   } else {
     messages_.ShowMessage(text, message_style::kInformation);
   }
@@ -201,7 +212,7 @@ DialogField SettingsDialogLogic::ShowTitlePatternPreview(const std::u16string& t
                                                               const std::u16string& timeFormat) {
   std::u16string text;
   if (auto error = Attempt([&] { text = TitlePatternPreview(titlePattern, timeFormat); })) {
-    reporter_.ReportError(*error, message_style::kCritical, kTitlePatternErrorHeading);
+    reporter_.ReportError(*error, message_style::kCritical, TextOf(UiText::TitlePatternErrorHeading, language_));
   } else {
     messages_.ShowMessage(text, message_style::kInformation);
   }

@@ -12,10 +12,12 @@
 #include "support/clock_port.h"
 #include "support/message_port.h"
 #include "support/random_port.h"
+#include "support/ui_text.h"
 #include "template/locale_info.h"
 
 namespace lartsen {
 
+// The Russian texts of the checks; the dialog says them in its own language from the catalog.
 inline constexpr std::u16string_view kInvalidRefreshRateMessage =
     u"Вы ввели неправильное значение частоты обновления.";
 inline constexpr std::u16string_view kTimeFormatErrorHeading = u"Ошибка в формате времени!";
@@ -25,13 +27,13 @@ inline constexpr std::u16string_view kPreviewSeparator = u"\r\n\r\n";
 inline constexpr int kSampleCount = 5;
 
 // "Частота обновления должна лежать в интервале от 1 до 60000."
-std::u16string RefreshRateRangeMessage();
+std::u16string RefreshRateRangeMessage(UiLanguage language = UiLanguage::Russian);
 
 // The refusals of a time format or template longer than its bound, and of a template whose
 // stamp would be longer than a title may carry.
-std::u16string TimeFormatTooLongMessage();
-std::u16string TitlePatternTooLongMessage();
-std::u16string StampTooLongMessage();
+std::u16string TimeFormatTooLongMessage(UiLanguage language = UiLanguage::Russian);
+std::u16string TitlePatternTooLongMessage(UiLanguage language = UiLanguage::Russian);
+std::u16string StampTooLongMessage(UiLanguage language = UiLanguage::Russian);
 
 // The refresh rate as the user typed it, read under the locale: blanks around the number
 // allowed, an optional sign, the locale's decimal separator; a fractional part is rounded to
@@ -60,7 +62,7 @@ class SettingsDialogLogic {
   SettingsDialogLogic(Settings& settings, const LocaleInfo& locale, ClockPort& clock,
                       RandomPort& random, MessagePort& messages, ErrorReporter& reporter,
                       TimeFormatFunction formatTime, TitleFormatFunction formatTitle,
-                      SaveFunction save);
+                      SaveFunction save, UiLanguage language = UiLanguage::Russian);
 
   // Load: the texts the boxes start with.
   SettingsDialogTexts InitialTexts() const;
@@ -97,6 +99,7 @@ class SettingsDialogLogic {
   TimeFormatFunction formatTime_;
   TitleFormatFunction formatTitle_;
   SaveFunction save_;
+  UiLanguage language_;
 };
 
 }  // namespace lartsen

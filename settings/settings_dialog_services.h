@@ -3,6 +3,7 @@
 
 #include "settings/settings.h"
 #include "settings/settings_store.h"
+#include "support/ui_text.h"
 #include "support/clock_port.h"
 #include "support/environment_port.h"
 #include "support/memory_port.h"
@@ -22,6 +23,7 @@ struct SettingsDialogServices {
   EnvironmentPort& environment;
   ShellPort& shell;
   SettingsStoreFactory makeStore;
+  UiLanguage language = UiLanguage::Russian;  // the language the dialog speaks
 };
 
 }  // namespace lartsen

@@ -88,6 +88,21 @@ void SaveSettings(const Settings& settings, const SettingsStoreFactory& makeStor
   SaveSettings(settings, *store);
 }
 
+std::optional<UiLanguage> ReadLanguageSetting(const SettingsStoreFactory& makeStore) noexcept {
+  try {
+    const std::unique_ptr<SettingsStorePort> store = makeStore();
+    if (!store) return std::nullopt;
+    return LanguageOfSetting(
+        SettingToText(store->ReadSetting(kSection, kLanguageKey, SettingKind::Text, std::u16string())));
+  } catch (...) {
+    return std::nullopt;
+  }
+}
+
+UiLanguage ChooseUiLanguage(const SettingsStoreFactory& makeStore, UiLanguage system) noexcept {
+  return ReadLanguageSetting(makeStore).value_or(system);
+}
+
 void LoadSettings(Settings& settings, const SettingsStoreFactory& makeStore,
                   const TimeFormatTrial& tryTimeFormat, RefreshTimerPort& timer) noexcept {
   // One store instance for all three keys; when it cannot be opened every read fails.

@@ -4,17 +4,21 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <variant>
 
 #include "settings/settings.h"
+#include "support/ui_text.h"
 
 namespace lartsen {
 
 inline constexpr std::u16string_view kTimeFormatKey = u"Time Format";
 inline constexpr std::u16string_view kTitlePatternKey = u"Tittle Pattern";  // spelled so in every store
 inline constexpr std::u16string_view kRefreshRateKey = u"Refresh Rate";
+// "ru" or "en"; empty (or absent) lets the system's interface language decide.
+inline constexpr std::u16string_view kLanguageKey = u"Language";
 
 enum class SettingKind { Text = 0, Number = 1 };
 
@@ -60,6 +64,13 @@ using TimeFormatTrial = std::function<void(std::u16string_view format)>;
 // or rate keeps its previous value, a rate outside 1..60000 gives 1000. Never throws.
 void LoadSettings(Settings& settings, const SettingsStoreFactory& makeStore,
                   const TimeFormatTrial& tryTimeFormat, RefreshTimerPort& timer) noexcept;
+
+// The language the user chose in the settings; nothing when the value is empty, unknown,
+// absent or unreadable. Never throws.
+std::optional<UiLanguage> ReadLanguageSetting(const SettingsStoreFactory& makeStore) noexcept;
+
+// The language the program speaks: the user's choice, or else the system's.
+UiLanguage ChooseUiLanguage(const SettingsStoreFactory& makeStore, UiLanguage system) noexcept;
 
 // Conversions of stored values as the settings need them; both throw Error (type mismatch or
 // overflow) when the value cannot be converted.

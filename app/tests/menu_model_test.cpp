@@ -25,5 +25,22 @@ TEST(MenuModelTest, RuleCountCaption) {
   EXPECT_EQ(RuleCountCaption(table), u"    Всего правил: \t12");
 }
 
+TEST(MenuModelTest, EnglishMenuKeepsTheLayoutInOtherWords) {
+  const auto russian = ContextMenuItems(UiLanguage::Russian);
+  const auto english = ContextMenuItems(UiLanguage::English);
+  ASSERT_EQ(english.size(), russian.size());
+  for (std::size_t i = 0; i < english.size(); ++i) {
+    EXPECT_EQ(english[i].Index, russian[i].Index);
+    EXPECT_EQ(english[i].Kind, russian[i].Kind);
+  }
+  EXPECT_EQ(english.back().Caption, u"Exit");
+  EXPECT_EQ(HelpMenuItems(UiLanguage::English)[2].Caption, u"About...");
+  ConditionsTable table;
+  EXPECT_EQ(RuleCountCaption(table, UiLanguage::English), u"    No rules defined");
+  table.ConditionsLoaded = true;
+  table.Conditions.resize(3);
+  EXPECT_EQ(RuleCountCaption(table, UiLanguage::English), u"    Rules in total: \t3");
+}
+
 }  // namespace
 }  // namespace lartsen

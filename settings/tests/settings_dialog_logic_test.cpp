@@ -177,6 +177,13 @@ TEST_F(SettingsDialogLogicTest, FailingPreviewsAreReportedUnderTheirHeading) {
   for (const auto& m : messages.shown) EXPECT_EQ(m.style, 16u);
 }
 
+TEST(SettingsCheckMessages, EnglishNamesTheSameBounds) {
+  EXPECT_EQ(RefreshRateRangeMessage(UiLanguage::English), u"The refresh rate must lie between 1 and 60000.");
+  EXPECT_EQ(TimeFormatTooLongMessage(UiLanguage::English),
+            u"The time format must not be longer than 2048 characters.");
+  EXPECT_EQ(StampTooLongMessage(), u"Заголовок по этому шаблону вышел бы длиннее 4096 знаков.");
+}
+
 TEST(ErrorReporterTest, AnErrorWithoutDescriptionShowsItsCode) {
   FakeMessages messages;
   ErrorReporter reporter(messages);

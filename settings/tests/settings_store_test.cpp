@@ -136,6 +136,20 @@ TEST_F(SettingsStoreTest, OverlongTextsFallBackToTheDefaults) {
   EXPECT_EQ(settings.TitlePattern.size(), 2048u);
 }
 
+TEST_F(SettingsStoreTest, LanguageValueOverridesTheSystemsUnlessBlankOrUnknown) {
+  EXPECT_EQ(ChooseUiLanguage(Factory(), UiLanguage::Russian), UiLanguage::Russian);
+  stored[u"Language"] = std::u16string(u"en");
+  EXPECT_EQ(ChooseUiLanguage(Factory(), UiLanguage::Russian), UiLanguage::English);
+  stored[u"Language"] = std::u16string(u"ru");
+  EXPECT_EQ(ChooseUiLanguage(Factory(), UiLanguage::English), UiLanguage::Russian);
+  stored[u"Language"] = std::u16string(u"fr");
+  EXPECT_EQ(ChooseUiLanguage(Factory(), UiLanguage::English), UiLanguage::English);
+  failingKey = u"Language";
+  EXPECT_EQ(ChooseUiLanguage(Factory(), UiLanguage::Russian), UiLanguage::Russian);
+  storeUnavailable = true;
+  EXPECT_EQ(ChooseUiLanguage(Factory(), UiLanguage::English), UiLanguage::English);
+}
+
 TEST_F(SettingsStoreTest, TemplateIsReadOnlyUnderItsOwnSpelling) {
   stored[u"Title Pattern"] = std::u16string(u"wrong key");
   stored[u"Tittle Pattern"] = std::u16string(u"<%time%>");

@@ -28,6 +28,7 @@
 #include "platform/linux/system/ini_settings_store.h"
 #include "platform/linux/system/safe_file.h"
 #include "platform/linux/system/session_notes.h"
+#include "platform/linux/system/ui_language_linux.h"
 #include "platform/linux/system/single_instance_linux.h"
 #include "platform/linux/x11/display_owner.h"
 #include "platform/linux/sway/sway_ipc.h"
@@ -157,16 +158,18 @@ int RunProgram(int argc, char** argv) {
   std::unique_ptr<MainForm> form;
   std::unique_ptr<linux_app::InstanceCommandsQt> commands;
   XdgAutoStart autoStart(ExecutablePath());
+  const SettingsStoreFactory makeStore = [] { return std::make_unique<IniSettingsStore>(DefaultSettingsPath()); };
+  const UiLanguage language = ProgramUiLanguage(makeStore);
   try {
-    window = std::make_unique<linux_app::TrayWindow>();
+    window = std::make_unique<linux_app::TrayWindow>(language);
     parts = std::make_unique<linux_app::ProgramParts>(settings, messages, *connection);
     // The dialogs: each is handed what it needs from the program's parts.
     const auto services = parts->DialogServices();
     timer = std::make_unique<linux_app::RefreshTimerQt>(services.clock);
     settingsDialog = std::make_unique<qt::SettingsDialog>(SettingsDialogServices{
         services.settings, services.locale, services.clock, random, services.memory, services.environment,
-        services.shell, [] { return std::make_unique<IniSettingsStore>(DefaultSettingsPath()); }});
-    about = std::make_unique<qt::AboutDialog>(QIcon(QStringLiteral(":/lartsen/icon.ico")));
+        services.shell, makeStore, language});
+    about = std::make_unique<qt::AboutDialog>(QIcon(QStringLiteral(":/lartsen/icon.ico")), nullptr, language);
     form = std::make_unique<MainForm>(settings, MainFormPorts{
         .Window = *window,
         .Rules = *parts,
@@ -176,9 +179,9 @@ int RunProgram(int argc, char** argv) {
         .SettingsDialog = *settingsDialog,
         .About = *about,
         .Timer = *timer,
-        .MakeStore = [] { return std::make_unique<IniSettingsStore>(DefaultSettingsPath()); },
+        .MakeStore = makeStore,
         .TryTimeFormat = parts->TimeFormatCheck(),
-        .Files = parts->Files()});
+        .Files = parts->Files()}, language);
     MainForm* f = form.get();
     timer->SetTickHandler([f] { f->OnTimer(); });
     window->SetCommandHandler([f](int id) { f->OnCommand(id); });

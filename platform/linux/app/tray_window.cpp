@@ -17,8 +17,8 @@ QString ToQ(std::u16string_view text) {
 
 }  // namespace
 
-TrayWindow::TrayWindow() : menu_(std::make_unique<QMenu>()) {
-  auto addItems = [this](QMenu& menu, std::span<const MenuItem> items, int base, auto& self) -> void {
+TrayWindow::TrayWindow(UiLanguage language) : menu_(std::make_unique<QMenu>()) {
+  auto addItems = [this, language](QMenu& menu, std::span<const MenuItem> items, int base, auto& self) -> void {
     for (const MenuItem& item : items) {
       const int id = base + item.Index;
       switch (item.Kind) {
@@ -27,7 +27,7 @@ TrayWindow::TrayWindow() : menu_(std::make_unique<QMenu>()) {
           break;
         case MenuItemKind::Submenu: {
           QMenu* sub = menu.addMenu(ToQ(item.Caption));
-          self(*sub, HelpMenuItems(), kHelpCommandBase, self);
+          self(*sub, HelpMenuItems(language), kHelpCommandBase, self);
           break;
         }
         default: {
@@ -44,9 +44,9 @@ TrayWindow::TrayWindow() : menu_(std::make_unique<QMenu>()) {
       }
     }
   };
-  addItems(*menu_, ContextMenuItems(), kContextCommandBase, addItems);
+  addItems(*menu_, ContextMenuItems(language), kContextCommandBase, addItems);
   // Here the program starts with the desktop session, not with Windows.
-  actions_.at(ContextCommandId(kAutoStartIndex))->setText(ToQ(kLinuxAutoStartCaption));
+  actions_.at(ContextCommandId(kAutoStartIndex))->setText(ToQ(TextOf(UiText::MenuAutoStartSession, language)));
 }
 
 TrayWindow::~TrayWindow() { icon_.hide(); }

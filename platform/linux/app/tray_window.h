@@ -11,16 +11,17 @@
 #include <string_view>
 
 #include "app/app_ports.h"
+#include "support/ui_text.h"
 
 namespace lartsen::linux_app {
 
-inline constexpr std::u16string_view kLinuxAutoStartCaption = u"Запускать при входе в систему";
 
 // Menu choices go to the handlers set by the program; nothing thrown passes back into Qt (the
 // main form's boundaries catch it).
 class TrayWindow final : public QObject, public MainWindowPort {
  public:
-  TrayWindow();
+  // The menu speaks `language`.
+  explicit TrayWindow(UiLanguage language = UiLanguage::Russian);
   ~TrayWindow() override;
 
   void SetCommandHandler(std::function<void(int commandId)> handler) { command_ = std::move(handler); }

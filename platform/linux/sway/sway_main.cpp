@@ -19,6 +19,7 @@
 #include "platform/linux/system/environment_linux.h"
 #include "platform/linux/system/ini_settings_store.h"
 #include "platform/linux/system/single_instance_linux.h"
+#include "platform/linux/system/ui_language_linux.h"
 #include "platform/linux/ui/about_dialog_qt.h"
 #include "platform/linux/ui/random_qt.h"
 #include "platform/linux/ui/settings_dialog_qt.h"
@@ -74,15 +75,17 @@ int RunSwayProgram(int argc, char** argv, const std::string& socketPath) {
   std::unique_ptr<AboutPort> about;
   std::unique_ptr<MainForm> form;
   XdgAutoStart autoStart(ExecutablePath());
+  const SettingsStoreFactory makeStore = [] { return std::make_unique<IniSettingsStore>(DefaultSettingsPath()); };
+  const UiLanguage language = ProgramUiLanguage(makeStore);
   try {
-    window = std::make_unique<linux_app::TrayWindow>();
+    window = std::make_unique<linux_app::TrayWindow>(language);
     parts = std::make_unique<SwayProgramParts>(settings, messages, socketPath);
     const auto services = parts->DialogServices();
     timer = std::make_unique<linux_app::RefreshTimerQt>(services.clock);
     settingsDialog = std::make_unique<qt::SettingsDialog>(SettingsDialogServices{
         services.settings, services.locale, services.clock, random, services.memory, services.environment,
-        services.shell, [] { return std::make_unique<IniSettingsStore>(DefaultSettingsPath()); }});
-    about = std::make_unique<qt::AboutDialog>(QIcon(QStringLiteral(":/lartsen/icon.ico")));
+        services.shell, makeStore, language});
+    about = std::make_unique<qt::AboutDialog>(QIcon(QStringLiteral(":/lartsen/icon.ico")), nullptr, language);
     form = std::make_unique<MainForm>(settings, MainFormPorts{
         .Window = *window,
         .Rules = *parts,
@@ -92,9 +95,9 @@ int RunSwayProgram(int argc, char** argv, const std::string& socketPath) {
         .SettingsDialog = *settingsDialog,
         .About = *about,
         .Timer = *timer,
-        .MakeStore = [] { return std::make_unique<IniSettingsStore>(DefaultSettingsPath()); },
+        .MakeStore = makeStore,
         .TryTimeFormat = parts->TimeFormatCheck(),
-        .Files = parts->Files()});
+        .Files = parts->Files()}, language);
     MainForm* f = form.get();
     timer->SetTickHandler([f] { f->OnTimer(); });
     window->SetCommandHandler([f](int id) { f->OnCommand(id); });

@@ -20,7 +20,8 @@
 
 namespace lartsen::qt {
 
-AboutDialog::AboutDialog(QIcon icon, QWidget* owner) : icon_(std::move(icon)), owner_(owner) {}
+AboutDialog::AboutDialog(QIcon icon, QWidget* owner, UiLanguage language)
+    : icon_(std::move(icon)), owner_(owner), language_(language) {}
 
 QString AboutDialog::TitleLine() {
   return ToQString(DisplayTitle) + QStringLiteral(" ") + QStringLiteral(LARTSEN_VERSION);
@@ -59,7 +60,7 @@ void AboutDialog::ShowAbout() {
   title->setFont(bold);
   title->setGeometry(textLeft, px(240), textWidth, std::max(px(300), QFontMetrics(bold).height()));
 
-  auto* credit = new QLabel(ToQString(kAboutCredit), &dialog);
+  auto* credit = new QLabel(ToQString(TextOf(UiText::AboutCreditLinux, language_)), &dialog);
   credit->setObjectName(QStringLiteral("creditLabel"));
   credit->setTextFormat(Qt::PlainText);
   credit->setWordWrap(true);

@@ -7,17 +7,20 @@
 #include <QWidget>
 
 #include "app/app_ports.h"
+#include "support/ui_text.h"
 
 namespace lartsen::qt {
 
 inline constexpr char16_t kAboutCaption[] = u"О программе";
+// The Russian credit line; the dialog says it in its own language.
 inline constexpr char16_t kAboutCredit[] = u"Автор: Nerrowind. Korvel — небольшие программы для Windows и Linux.";
 
 class AboutDialog final : public AboutPort {
  public:
   // `icon`: the program's icon (by default the application's window icon); `owner`: none, or
   // the window the dialog belongs to.
-  explicit AboutDialog(QIcon icon = QIcon(), QWidget* owner = nullptr);
+  // The credit line speaks `language`.
+  explicit AboutDialog(QIcon icon = QIcon(), QWidget* owner = nullptr, UiLanguage language = UiLanguage::Russian);
   // Modal; returns when the user closes it. Asked again while open, it brings it to the front.
   void ShowAbout() override;
 
@@ -28,6 +31,7 @@ class AboutDialog final : public AboutPort {
   QIcon icon_;
   QPointer<QWidget> owner_;
   QPointer<QWidget> open_;
+  UiLanguage language_;
 };
 
 }  // namespace lartsen::qt

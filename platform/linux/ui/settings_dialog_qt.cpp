@@ -59,7 +59,8 @@ SettingsForm::SettingsForm(SettingsDialogServices& services, QWidget* parent)
              [this](const std::u16string& pattern, double moment, const std::u16string& format) {
                return formatter_.FormatTitle(pattern, moment, format);
              },
-             [&makeStore = services.makeStore](const Settings& settings) { SaveSettings(settings, makeStore); }) {
+             [&makeStore = services.makeStore](const Settings& settings) { SaveSettings(settings, makeStore); },
+             services.language) {
   messages_.SetOwner(this);
   setObjectName(QStringLiteral("SettingsDialogWindow"));
   setWindowTitle(ToQString(kSettingsCaption));
@@ -86,10 +87,11 @@ void SettingsForm::CreateControls() {
   const int dpi = std::max(logicalDpiX(), 1);
   auto px = [dpi](int twips) { return (twips * dpi + 720) / 1440; };
 
-  const std::array<std::pair<Placement, const char16_t*>, 3> labels{{
-      {kRefreshRateLabel, u"Частота обновления (мс):"},
-      {kTitlePatternLabel, u"Шаблон заголовка:"},
-      {kTimeFormatLabel, u"Формат времени:"},
+  const UiLanguage language = services_.language;
+  const std::array<std::pair<Placement, std::u16string_view>, 3> labels{{
+      {kRefreshRateLabel, TextOf(UiText::RefreshRateLabel, language)},
+      {kTitlePatternLabel, TextOf(UiText::TitlePatternLabel, language)},
+      {kTimeFormatLabel, TextOf(UiText::TimeFormatLabel, language)},
   }};
   // The desktop's font may be wider than the one the layout was drawn for: the labels must
   // still show whole, so the fields move right (and the dialog widens) by what they lack.
@@ -106,7 +108,7 @@ void SettingsForm::CreateControls() {
 
   QLineEdit* edits[3] = {};
   int index = 0;
-  auto addLabel = [&](const Placement& p, const char16_t* caption) {
+  auto addLabel = [&](const Placement& p, std::u16string_view caption) {
     auto* label = new QLabel(ToQString(caption), this);
     label->setObjectName(QString::fromLatin1(p.name));
     label->setTextFormat(Qt::PlainText);
@@ -120,7 +122,7 @@ void SettingsForm::CreateControls() {
     edits[index++] = edit;
     return edit;
   };
-  auto addButton = [&](const Placement& p, const char16_t* caption) {
+  auto addButton = [&](const Placement& p, std::u16string_view caption) {
     auto* button = new QPushButton(ToQString(caption), this);
     button->setObjectName(QString::fromLatin1(p.name));
     button->setGeometry(right(p));
@@ -137,12 +139,14 @@ void SettingsForm::CreateControls() {
   timeFormatBox_ = addEdit(kTimeFormatBox);
   QPushButton* previewTimeFormat = addButton(kPreviewTimeFormatButton, u"...");
   QPushButton* ok = addButton(kOkButton, u"Ok");
-  QPushButton* cancel = addButton(kCancelButton, u"Отмена");
+  QPushButton* cancel = addButton(kCancelButton, TextOf(UiText::CancelButton, language));
   QWidget* order[] = {refreshRateBox_, titlePatternBox_, previewTitlePattern, timeFormatBox_,
                       previewTimeFormat, ok, cancel};
   for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
 
-  for (QPushButton* preview : {previewTitlePattern, previewTimeFormat}) preview->setToolTip(ToQString(kPreviewTip));
+  for (QPushButton* preview : {previewTitlePattern, previewTimeFormat}) {
+    preview->setToolTip(ToQString(TextOf(UiText::PreviewTip, language)));
+  }
   ok->setDefault(true);  // Enter; Esc is the dialog's own reject, that is Cancel
 
   backPanel_ = QRect(px(kBackPanel.left), px(kBackPanel.top), px(kBackPanel.width) + shift, px(kBackPanel.height));

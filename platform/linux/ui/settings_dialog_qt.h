@@ -27,7 +27,6 @@ class QLabel;
 namespace lartsen::qt {
 
 inline constexpr char16_t kSettingsCaption[] = u"Настройки";
-inline constexpr char16_t kPreviewTip[] = u" Предпросмотр ";
 
 // One showing of the dialog. Its widgets carry the form's names (refreshRateBox, okButton...) as
 // object names, so that tests and accessibility tools find them.
@@ -54,7 +53,7 @@ class SettingsForm final : public QDialog {
 
   SettingsDialogServices& services_;
   MessageBoxes messages_;
-  ErrorReporter reporter_{messages_};
+  ErrorReporter reporter_{messages_, services_.language};
   TitleFormatter formatter_;
   SettingsDialogLogic logic_;
   QLineEdit* refreshRateBox_ = nullptr;

@@ -12,9 +12,11 @@
 #include "platform/win32/app/registry_settings_store.h"
 #include "platform/win32/app/single_instance.h"
 #include "platform/win32/system_library.h"
+#include "settings/settings_store.h"
 #include "support/error.h"
 #include "support/text.h"
 #include "support/types.h"
+#include "support/ui_text.h"
 
 namespace {
 
@@ -54,9 +56,12 @@ int RunProgram(HINSTANCE instance) {
   std::unique_ptr<win32::ProgramParts> parts;
   std::unique_ptr<MainForm> form;
   win32::RegistryAutoStart autoStart;
+  const SettingsStoreFactory makeStore = [] { return std::make_unique<win32::RegistrySettingsStore>(); };
+  // The user's choice in the settings, else the language of the user's interface.
+  const UiLanguage language = ChooseUiLanguage(makeStore, LanguageOfLangId(GetUserDefaultUILanguage()));
   try {
-    window = std::make_unique<win32::MainWindow>(instance);
-    parts = std::make_unique<win32::ProgramParts>(settings, messages, *window);
+    window = std::make_unique<win32::MainWindow>(instance, language);
+    parts = std::make_unique<win32::ProgramParts>(settings, messages, *window, language);
     form = std::make_unique<MainForm>(settings, MainFormPorts{
         .Window = *window,
         .Rules = *parts,
@@ -66,9 +71,9 @@ int RunProgram(HINSTANCE instance) {
         .SettingsDialog = *parts,
         .About = *parts,
         .Timer = window->Timer(),
-        .MakeStore = [] { return std::make_unique<win32::RegistrySettingsStore>(); },
+        .MakeStore = makeStore,
         .TryTimeFormat = parts->TimeFormatCheck(),
-        .Files = parts->Files()});
+        .Files = parts->Files()}, language);
     window->SetForm(form.get());
     form->Load();
   } catch (const std::exception& error) {

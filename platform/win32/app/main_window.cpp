@@ -17,10 +17,11 @@ constexpr UINT kEndSessionWait = 10000;
 
 }  // namespace
 
-MainWindow::MainWindow(HINSTANCE instance)
+MainWindow::MainWindow(HINSTANCE instance, UiLanguage language)
     : instance_(instance),
       bigIcon_(static_cast<HICON>(LoadImageW(instance, L"A_MAIN", IMAGE_ICON, GetSystemMetrics(SM_CXICON),
-                                             GetSystemMetrics(SM_CYICON), LR_DEFAULTCOLOR))) {
+                                             GetSystemMetrics(SM_CYICON), LR_DEFAULTCOLOR))),
+      menu_(language) {
   WNDCLASSEXW windowClass{};
   windowClass.cbSize = sizeof windowClass;
   windowClass.lpfnWndProc = &MainWindow::WindowProc;

@@ -24,7 +24,8 @@ class MainWindow : public MainWindowPort {
  public:
   // Creates the window, its popup menu and the refresh timer at its initial 1000 ms. Throws
   // Error when the window cannot be created.
-  explicit MainWindow(HINSTANCE instance);
+  // The tray menu speaks `language`.
+  explicit MainWindow(HINSTANCE instance, UiLanguage language = UiLanguage::Russian);
   ~MainWindow() override;
   MainWindow(const MainWindow&) = delete;
   MainWindow& operator=(const MainWindow&) = delete;

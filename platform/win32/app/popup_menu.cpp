@@ -40,9 +40,9 @@ UINT ItemId(int index) { return static_cast<UINT>(ContextCommandId(index)); }
 
 }  // namespace
 
-PopupMenu::PopupMenu() {
-  HMENU help = BuildItems(HelpMenuItems(), kHelpCommandBase, nullptr);
-  menu_ = BuildItems(ContextMenuItems(), kContextCommandBase, help);
+PopupMenu::PopupMenu(UiLanguage language) {
+  HMENU help = BuildItems(HelpMenuItems(language), kHelpCommandBase, nullptr);
+  menu_ = BuildItems(ContextMenuItems(language), kContextCommandBase, help);
 }
 
 PopupMenu::~PopupMenu() {

@@ -5,13 +5,15 @@
 
 #include <string_view>
 
+#include "support/ui_text.h"
+
 namespace lartsen::win32 {
 
 // Commands of the menu reach its owner window as WM_COMMAND with the model's command ids.
 class PopupMenu {
  public:
   // Throws Error when the menu cannot be made.
-  PopupMenu();
+  explicit PopupMenu(UiLanguage language);
   ~PopupMenu();  // the help submenu goes with it
   PopupMenu(const PopupMenu&) = delete;
   PopupMenu& operator=(const PopupMenu&) = delete;

@@ -47,6 +47,7 @@ struct ProgramParts::Parts {
   Settings& settings;
   MessageBoxes& messages;
   MainWindow& window;
+  UiLanguage language;
   HINSTANCE instance = GetModuleHandleW(nullptr);
 
   EnvironmentWin32 environment;
@@ -89,12 +90,13 @@ struct ProgramParts::Parts {
   ComplexDirectory directories{fileSystem, host, environment};
   OptionalConditions optional{environment, host, directories, shell, messages};
   SettingsDialogServices dialogServices{settings, locale, clock, random, memory, environment, shell,
-                                        [] { return std::make_unique<RegistrySettingsStore>(); }};
+                                        [] { return std::make_unique<RegistrySettingsStore>(); }, language};
   // A fresh dialog for every showing; chosen again from the tray while open, it comes to the front.
   SettingsDialog settingsDialog{dialogServices, instance};
-  AboutDialog about{window.Handle(), instance};
+  AboutDialog about{window.Handle(), instance, language};
 
-  Parts(Settings& s, MessageBoxes& m, MainWindow& w) : settings(s), messages(m), window(w) {}
+  Parts(Settings& s, MessageBoxes& m, MainWindow& w, UiLanguage l)
+      : settings(s), messages(m), window(w), language(l) {}
 
   // The record has changed in place: what was made from the old one is made again.
   void FollowRegionalSettings(bool changed) {
@@ -132,8 +134,8 @@ struct ProgramParts::Parts {
   static constexpr UINT kRelaxedPollMs = 250;
 };
 
-ProgramParts::ProgramParts(Settings& settings, MessageBoxes& messages, MainWindow& window)
-    : parts_(std::make_unique<Parts>(settings, messages, window)) {
+ProgramParts::ProgramParts(Settings& settings, MessageBoxes& messages, MainWindow& window, UiLanguage language)
+    : parts_(std::make_unique<Parts>(settings, messages, window, language)) {
   // The guard's screen keeps the display geometry until the layout changes.
   window.SetDisplayChangeHandler([screen = &parts_->screen] { screen->ForgetGeometry(); });
   window.SetRegionalChangeHandler(

@@ -13,7 +13,9 @@ namespace lartsen::win32 {
 class ProgramParts : public RulesPort, public StampingPort, public SettingsDialogPort,
                      public AboutPort {
  public:
-  ProgramParts(Settings& settings, MessageBoxes& messages, MainWindow& window);
+  // The dialogs speak `language`.
+  ProgramParts(Settings& settings, MessageBoxes& messages, MainWindow& window,
+               UiLanguage language = UiLanguage::Russian);
   ~ProgramParts() override;
 
   void LoadConditions() override;

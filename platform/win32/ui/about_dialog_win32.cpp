@@ -4,11 +4,13 @@
 #include "platform/win32/common_controls.h"
 #include "platform/win32/ui/dialog_layout.h"
 #include "platform/win32/ui/version_block.h"
+#include "platform/win32/win_text.h"
 #include "support/types.h"
 
 namespace lartsen::win32 {
 
-AboutDialog::AboutDialog(HWND owner, HINSTANCE instance) : owner_(owner), instance_(instance) {}
+AboutDialog::AboutDialog(HWND owner, HINSTANCE instance, UiLanguage language)
+    : owner_(owner), language_(language), instance_(instance) {}
 
 std::wstring AboutDialog::TitleLine() {
   const ProgramVersion version = ReadProgramVersion();
@@ -77,7 +79,7 @@ void AboutDialog::Load(HWND dialog) {
   };
   const Line lines[] = {
       {kAboutTitle, TitleLine(), 240, 300},
-      {kAboutCreditLine, kAboutCredit, 660, 600},
+      {kAboutCreditLine, Wide(TextOf(UiText::AboutCreditWindows, language_)), 660, 600},
   };
   for (const Line& line : lines) {
     HWND control = CreateWindowExW(0, L"STATIC", line.text.c_str(), WS_CHILD | WS_VISIBLE | SS_LEFT | SS_NOPREFIX,

@@ -7,10 +7,12 @@
 
 #include "app/app_ports.h"
 #include "platform/win32/owned_win32.h"
+#include "support/ui_text.h"
 
 namespace lartsen::win32 {
 
 inline constexpr wchar_t kAboutCaption[] = L"О программе";
+// The Russian credit line; the dialog says it in its own language.
 inline constexpr wchar_t kAboutCredit[] = L"Автор: Nerrowind. Korvel — небольшие программы для Windows.";
 // Control ids (tests read the texts through them).
 inline constexpr int kAboutIcon = 201;
@@ -19,8 +21,9 @@ inline constexpr int kAboutCreditLine = 203;
 
 class AboutDialog final : public AboutPort {
  public:
-  // `owner` is the main form's window (none in tests).
-  explicit AboutDialog(HWND owner = nullptr, HINSTANCE instance = GetModuleHandleW(nullptr));
+  // `owner` is the main form's window (none in tests); the credit line speaks `language`.
+  explicit AboutDialog(HWND owner = nullptr, HINSTANCE instance = GetModuleHandleW(nullptr),
+                       UiLanguage language = UiLanguage::Russian);
   // Modal; returns when the user closes it. While it is open (the tray menu still works during
   // its loop) a second call only brings it to the front: one dialog owns the font and icon.
   void ShowAbout() override;
@@ -33,6 +36,7 @@ class AboutDialog final : public AboutPort {
   void Load(HWND dialog);
 
   HWND owner_;
+  UiLanguage language_;
   HINSTANCE instance_;
   OwnedFont font_;
   OwnedIcon icon_;

@@ -15,8 +15,6 @@
 namespace lartsen::win32 {
 namespace {
 
-constexpr wchar_t kPreviewTip[] = L" Предпросмотр ";
-
 // Position and size in twips, as the layout was drawn.
 struct Placement {
   int id;
@@ -28,17 +26,29 @@ struct Placement {
 
 // In tab order: the order of creation is the order of the Tab key.
 constexpr Placement kControls[] = {
-    {kRefreshRateLabel, L"STATIC", L"Частота обновления (мс):", 180, 180, 2250, 210, SS_LEFT | SS_NOPREFIX},
+    {kRefreshRateLabel, L"STATIC", L"", 180, 180, 2250, 210, SS_LEFT | SS_NOPREFIX},
     {kRefreshRateBox, L"EDIT", L"", 2580, 120, 4335, 375, ES_AUTOHSCROLL | WS_TABSTOP},
-    {kTitlePatternLabel, L"STATIC", L"Шаблон заголовка:", 180, 660, 1605, 210, SS_LEFT | SS_NOPREFIX},
+    {kTitlePatternLabel, L"STATIC", L"", 180, 660, 1605, 210, SS_LEFT | SS_NOPREFIX},
     {kTitlePatternBox, L"EDIT", L"", 2580, 600, 3915, 375, ES_AUTOHSCROLL | WS_TABSTOP},
     {kPreviewTitlePatternButton, L"BUTTON", L"...", 6540, 600, 375, 375, BS_PUSHBUTTON | WS_TABSTOP},
-    {kTimeFormatLabel, L"STATIC", L"Формат времени:", 180, 1140, 1515, 210, SS_LEFT | SS_NOPREFIX},
+    {kTimeFormatLabel, L"STATIC", L"", 180, 1140, 1515, 210, SS_LEFT | SS_NOPREFIX},
     {kTimeFormatBox, L"EDIT", L"", 2580, 1080, 3915, 375, ES_AUTOHSCROLL | WS_TABSTOP},
     {kPreviewTimeFormatButton, L"BUTTON", L"...", 6540, 1080, 375, 375, BS_PUSHBUTTON | WS_TABSTOP},
     {kOkButton, L"BUTTON", L"Ok", 4020, 1560, 1395, 435, BS_DEFPUSHBUTTON | WS_TABSTOP},
-    {kCancelButton, L"BUTTON", L"Отмена", 5520, 1560, 1395, 435, BS_PUSHBUTTON | WS_TABSTOP},
+    {kCancelButton, L"BUTTON", L"", 5520, 1560, 1395, 435, BS_PUSHBUTTON | WS_TABSTOP},
 };
+
+// The labels and the cancel button say their text in the dialog's language; the others keep
+// the caption above.
+std::wstring CaptionOf(const Placement& p, UiLanguage language) {
+  switch (p.id) {
+    case kRefreshRateLabel: return Wide(TextOf(UiText::RefreshRateLabel, language));
+    case kTitlePatternLabel: return Wide(TextOf(UiText::TitlePatternLabel, language));
+    case kTimeFormatLabel: return Wide(TextOf(UiText::TimeFormatLabel, language));
+    case kCancelButton: return Wide(TextOf(UiText::CancelButton, language));
+    default: return p.caption;
+  }
+}
 
 constexpr int kClientWidth = 7035;
 constexpr int kClientHeight = 2115;
@@ -80,7 +90,8 @@ SettingsDialogWindow::SettingsDialogWindow(SettingsDialogServices& services, HIN
              [this](const std::u16string& pattern, double moment, const std::u16string& format) {
                return formatter_.FormatTitle(pattern, moment, format);
              },
-             [&makeStore = services.makeStore](const Settings& settings) { SaveSettings(settings, makeStore); }) {}
+             [&makeStore = services.makeStore](const Settings& settings) { SaveSettings(settings, makeStore); },
+             services.language) {}
 
 SettingsDialogWindow::~SettingsDialogWindow() {
   if (hwnd_ != nullptr) DestroyWindow(hwnd_);  // before its font and brush go
@@ -202,13 +213,14 @@ void SettingsDialogWindow::CreateControls() {
   // Where Tahoma is missing the substitute may be wider: the labels must still show whole.
   std::vector<std::pair<std::wstring, int>> labels;
   for (const Placement& p : kControls) {
-    if (std::wstring_view(p.kind) == L"STATIC") labels.emplace_back(p.caption, TwipsToPixels(p.width, dpi_));
+    if (std::wstring_view(p.kind) == L"STATIC") labels.emplace_back(CaptionOf(p, services_.language), TwipsToPixels(p.width, dpi_));
   }
   if (HFONT fitted = FitFontToTexts(font_.get(), labels); fitted != font_.get()) font_.reset(fitted);
   for (const Placement& p : kControls) {
     const DWORD exStyle = std::wstring_view(p.kind) == L"EDIT" ? WS_EX_CLIENTEDGE : 0;
+    const std::wstring caption = CaptionOf(p, services_.language);
     HWND control = CreateWindowExW(
-        exStyle, p.kind, p.caption, WS_CHILD | WS_VISIBLE | p.style, TwipsToPixels(p.left, dpi_),
+        exStyle, p.kind, caption.c_str(), WS_CHILD | WS_VISIBLE | p.style, TwipsToPixels(p.left, dpi_),
         TwipsToPixels(p.top, dpi_), TwipsToPixels(p.width, dpi_), TwipsToPixels(p.height, dpi_), hwnd_,
         reinterpret_cast<HMENU>(static_cast<INT_PTR>(p.id)), instance_, nullptr);
     SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
@@ -216,13 +228,15 @@ void SettingsDialogWindow::CreateControls() {
   tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP,
                              CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr,
                              instance_, nullptr);
+  // The tooltip keeps its own copy of the text.
+  std::wstring previewTip = Wide(TextOf(UiText::PreviewTip, services_.language));
   for (int id : {kPreviewTitlePatternButton, kPreviewTimeFormatButton}) {
     TTTOOLINFOW tool{};
     tool.cbSize = TTTOOLINFOW_V2_SIZE;  // understood by every common-controls version
     tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
     tool.hwnd = hwnd_;
     tool.uId = reinterpret_cast<UINT_PTR>(GetDlgItem(hwnd_, id));
-    tool.lpszText = const_cast<wchar_t*>(kPreviewTip);
+    tool.lpszText = previewTip.data();
     SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
   }
 }

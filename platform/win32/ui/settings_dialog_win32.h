@@ -76,7 +76,7 @@ class SettingsDialogWindow {
   SettingsDialogServices& services_;
   HINSTANCE instance_;
   DialogMessages messages_;
-  ErrorReporter reporter_{messages_};
+  ErrorReporter reporter_{messages_, services_.language};
   TitleFormatter formatter_;
   SettingsDialogLogic logic_;
   HWND hwnd_ = nullptr;

@@ -265,6 +265,45 @@ TEST(AboutDialogOnScreen, ShowsIconTitleAndCreditAndClosesWithOk) {
   EXPECT_TRUE(hasIcon);
 }
 
+// A desktop that does not speak Russian: the same dialogs in English, every label whole.
+TEST(DialogsInEnglish, SettingsCaptionsInvalidValueAndAbout) {
+  FakeShell shell;
+  testing::FakeDialogServices fakes{BuiltinLocale("ru-RU"), u"/no-such-folder-lartsen", shell};
+  fakes.services.language = UiLanguage::English;
+  SettingsDialog dialog{fakes.services};
+  QString box;
+  QTimer::singleShot(0, [&] {
+    auto* form = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+    ASSERT_NE(form, nullptr);
+    QApplication::setActiveWindow(form);
+    Screenshot(form, "settings-dialog-en");
+    EXPECT_EQ(Child<QLabel>(form, "refreshRateLabel")->text(), QStringLiteral("Refresh rate (ms):"));
+    EXPECT_EQ(Child<QPushButton>(form, "cancelButton")->text(), QStringLiteral("Cancel"));
+    EXPECT_EQ(Child<QPushButton>(form, "previewTimeFormatButton")->toolTip(), QStringLiteral(" Preview "));
+    for (const char* label : {"refreshRateLabel", "timeFormatLabel", "titlePatternLabel"}) {
+      auto* l = Child<QLabel>(form, label);
+      EXPECT_GE(l->width(), l->sizeHint().width()) << label;
+    }
+    Type(form, "refreshRateBox", QStringLiteral("abc"));
+    box = TakeMessageBox([&] { Child<QPushButton>(form, "okButton")->click(); }, "settings-invalid-rate-en");
+    form->reject();
+  });
+  dialog.ShowModal();
+  EXPECT_EQ(box, QStringLiteral("The refresh rate you entered is not valid."));
+
+  QString credit;
+  QTimer::singleShot(0, [&] {
+    auto* about = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+    ASSERT_NE(about, nullptr);
+    QApplication::setActiveWindow(about);
+    Screenshot(about, "about-en");
+    credit = Child<QLabel>(about, "creditLabel")->text();
+    QTest::keyClick(Child<QWidget>(about, "okButton"), Qt::Key_Return);
+  });
+  AboutDialog(QIcon(), nullptr, UiLanguage::English).ShowAbout();
+  EXPECT_EQ(credit, QStringLiteral("By Nerrowind. Korvel: small programs for Windows and Linux."));
+}
+
 }  // namespace
 }  // namespace lartsen::qt
 

@@ -70,7 +70,8 @@ wait_for 10 'test -n "$(panel)"' || die "the notification area did not appear"
 sample_pid=$!
 wait_for 10 'test -n "$(window_named "^Образец$")"' || die "the sample window did not appear"
 sample=$(window_named "^Образец$")
-"$bin/lartsen" >/dev/null 2>&1 &
+# A user whose desktop speaks Russian: the messages checked below are the Russian ones.
+LANGUAGE=ru "$bin/lartsen" >/dev/null 2>&1 &
 program_pid=$!
 wait_for 20 'test "$(panel_width)" -gt 2' || die "no icon in the notification area"
 xdotool windowactivate "$sample" 2>/dev/null

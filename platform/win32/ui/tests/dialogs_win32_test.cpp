@@ -253,6 +253,34 @@ TEST_F(SettingsDialogOnScreen, F1InATextBoxOpensTheReadMe) {
   EXPECT_EQ(box, L"Не удаётся открыть файл ReadMe.TXT");
 }
 
+// A user whose interface is not Russian: the same dialogs in English.
+TEST_F(SettingsDialogOnScreen, InEnglishTheLabelsAndChecksAreEnglish) {
+  services.language = UiLanguage::English;
+  std::wstring label, cancel, box;
+  Run([&](HWND dialog) {
+    Screenshot("settings-dialog-en");
+    label = ItemText(dialog, kRefreshRateLabel);
+    cancel = ItemText(dialog, kCancelButton);
+    box = Answer(dialog, {{kRefreshRateBox, L"abc"}}, IDOK, "settings-invalid-rate-en");
+    Click(dialog, IDCANCEL);
+  });
+  EXPECT_EQ(label, L"Refresh rate (ms):");
+  EXPECT_EQ(cancel, L"Cancel");
+  EXPECT_EQ(box, L"The refresh rate you entered is not valid.");
+
+  std::wstring credit;
+  std::thread watcher([&] {
+    HWND dialog = WaitForDialog(kAboutCaption);
+    if (dialog == nullptr) return;
+    Screenshot("about-en");
+    credit = ItemText(dialog, kAboutCreditLine);
+    PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+  });
+  AboutDialog(nullptr, GetModuleHandleW(nullptr), UiLanguage::English).ShowAbout();
+  watcher.join();
+  EXPECT_EQ(credit, L"By Nerrowind. Korvel: small programs for Windows.");
+}
+
 TEST(AboutDialogOnScreen, ShowsTitleAndCreditAndClosesWithOk) {
   std::wstring title, credit;
   std::thread watcher([&] {

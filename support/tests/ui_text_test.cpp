@@ -1,0 +1,96 @@
+// The texts catalog: both languages for every key, the Russian texts as the program always
+// said them, and the choice of language from settings and surroundings.
+#include <gtest/gtest.h>
+
+#include <map>
+#include <string>
+
+#include "support/ui_text.h"
+
+namespace lartsen {
+namespace {
+
+TEST(UiTextCatalog, EveryKeyHasBothLanguagesAndTheyDiffer) {
+  for (int i = 0; i < static_cast<int>(UiText::Count); ++i) {
+    const auto key = static_cast<UiText>(i);
+    EXPECT_FALSE(TextOf(key, UiLanguage::Russian).empty()) << i;
+    EXPECT_FALSE(TextOf(key, UiLanguage::English).empty()) << i;
+    EXPECT_NE(TextOf(key, UiLanguage::Russian), TextOf(key, UiLanguage::English)) << i;
+    for (char16_t c : TextOf(key, UiLanguage::English)) EXPECT_LT(c, 0x80) << i;
+  }
+}
+
+TEST(UiTextCatalog, RussianTextsAreTheProgramsOwn) {
+  const std::map<UiText, std::u16string_view> expected{
+      {UiText::MenuReload, u"Перезагрузить списки"},
+      {UiText::MenuRuleCountLabel, u"    Всего правил:"},
+      {UiText::MenuSettings, u"Настройки..."},
+      {UiText::MenuOptionalConditions, u"Дополнительные правила..."},
+      {UiText::MenuOptionalSamples, u"Примеры дополнительных правил..."},
+      {UiText::MenuAutoStart, u"Запускать с Windows"},
+      {UiText::MenuAutoStartSession, u"Запускать при входе в систему"},
+      {UiText::MenuHelp, u"Справка"},
+      {UiText::MenuExit, u"Выход"},
+      {UiText::MenuAbout, u"О программе..."},
+      {UiText::RulesUndefined, u"    Правила не определены"},
+      {UiText::RuleCountPrefix, u"    Всего правил: \t"},
+      {UiText::UnexpectedError, u"Непредвиденная ошибка"},
+      {UiText::ErrorCodePrefix, u"Код ошибки "},
+      {UiText::RefreshRateLabel, u"Частота обновления (мс):"},
+      {UiText::TitlePatternLabel, u"Шаблон заголовка:"},
+      {UiText::TimeFormatLabel, u"Формат времени:"},
+      {UiText::CancelButton, u"Отмена"},
+      {UiText::PreviewTip, u" Предпросмотр "},
+      {UiText::RefreshRateRangeBefore, u"Частота обновления должна лежать в интервале от "},
+      {UiText::RefreshRateRangeBetween, u" до "},
+      {UiText::TimeFormatTooLongBefore, u"Формат времени не должен быть длиннее "},
+      {UiText::TitlePatternTooLongBefore, u"Шаблон заголовка не должен быть длиннее "},
+      {UiText::StampTooLongBefore, u"Заголовок по этому шаблону вышел бы длиннее "},
+      {UiText::CharactersAfter, u" знаков."},
+      {UiText::InvalidRefreshRate, u"Вы ввели неправильное значение частоты обновления."},
+      {UiText::TimeFormatErrorHeading, u"Ошибка в формате времени!"},
+      {UiText::TitlePatternErrorHeading, u"Ошибка в шаблоне!"},
+      {UiText::SaveFailedHeading, u"Не удалось сохранить настройки."},
+      {UiText::AboutCreditWindows, u"Автор: Nerrowind. Korvel — небольшие программы для Windows."},
+      {UiText::AboutCreditLinux, u"Автор: Nerrowind. Korvel — небольшие программы для Windows и Linux."},
+  };
+  ASSERT_EQ(expected.size(), static_cast<std::size_t>(UiText::Count));
+  for (const auto& [key, text] : expected) EXPECT_EQ(TextOf(key, UiLanguage::Russian), text);
+}
+
+TEST(UiLanguageChoice, SettingValue) {
+  EXPECT_EQ(LanguageOfSetting(u"ru"), UiLanguage::Russian);
+  EXPECT_EQ(LanguageOfSetting(u" EN "), UiLanguage::English);
+  EXPECT_EQ(LanguageOfSetting(u""), std::nullopt);
+  EXPECT_EQ(LanguageOfSetting(u"de"), std::nullopt);
+  EXPECT_EQ(LanguageOfSetting(u"rus"), std::nullopt);
+}
+
+TEST(UiLanguageChoice, WindowsLanguageIdByPrimaryLanguage) {
+  EXPECT_EQ(LanguageOfLangId(0x0419), UiLanguage::Russian);  // Russia
+  EXPECT_EQ(LanguageOfLangId(0x0819), UiLanguage::Russian);  // Moldova
+  EXPECT_EQ(LanguageOfLangId(0x0409), UiLanguage::English);
+  EXPECT_EQ(LanguageOfLangId(0x0422), UiLanguage::English);  // Ukrainian is not Russian
+}
+
+TEST(UiLanguageChoice, PosixVariablesInOrderOfPrecedence) {
+  auto choose = [](std::map<std::string, std::string> vars) {
+    return LanguageOfPosixEnvironment([&](const char* name) -> std::optional<std::string> {
+      const auto found = vars.find(name);
+      if (found == vars.end()) return std::nullopt;
+      return found->second;
+    });
+  };
+  EXPECT_EQ(choose({}), UiLanguage::English);
+  EXPECT_EQ(choose({{"LANG", "ru_RU.UTF-8"}}), UiLanguage::Russian);
+  EXPECT_EQ(choose({{"LANG", "C.UTF-8"}}), UiLanguage::English);
+  EXPECT_EQ(choose({{"LANG", "ru_RU.UTF-8"}, {"LC_MESSAGES", "en_US.UTF-8"}}), UiLanguage::English);
+  EXPECT_EQ(choose({{"LANG", "en_US.UTF-8"}, {"LC_ALL", "ru_UA.UTF-8"}}), UiLanguage::Russian);
+  EXPECT_EQ(choose({{"LANG", "ru_RU.UTF-8"}, {"LANGUAGE", "en:ru"}}), UiLanguage::English);
+  EXPECT_EQ(choose({{"LANG", "en_US.UTF-8"}, {"LANGUAGE", "ru:en"}}), UiLanguage::Russian);
+  EXPECT_EQ(choose({{"LANG", "ru_RU.UTF-8"}, {"LANGUAGE", ""}}), UiLanguage::Russian);
+  EXPECT_EQ(choose({{"LANG", "rue_UA.UTF-8"}}), UiLanguage::English);
+}
+
+}  // namespace
+}  // namespace lartsen

@@ -1,0 +1,67 @@
+// The program's own words to the user, in Russian and English, keyed by what they are for.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace lartsen {
+
+enum class UiLanguage { Russian, English };
+
+// Every text the program says, by purpose. Box titles, keys and file names are not here: they
+// are the same in every language.
+enum class UiText {
+  MenuReload,
+  MenuRuleCountLabel,     // the state line before the rules are counted
+  MenuSettings,
+  MenuOptionalConditions,
+  MenuOptionalSamples,
+  MenuAutoStart,
+  MenuAutoStartSession,   // the same where the program starts with the desktop session
+  MenuHelp,               // the submenu and its read-me item
+  MenuExit,
+  MenuAbout,
+  RulesUndefined,         // the state line when no rules are loaded
+  RuleCountPrefix,        // the state line before its count
+  UnexpectedError,
+  ErrorCodePrefix,
+  RefreshRateLabel,
+  TitlePatternLabel,
+  TimeFormatLabel,
+  CancelButton,
+  PreviewTip,
+  RefreshRateRangeBefore,  // "... from " <min> " to " <max> "."
+  RefreshRateRangeBetween,
+  TimeFormatTooLongBefore,  // ... <count> " characters."
+  TitlePatternTooLongBefore,
+  StampTooLongBefore,
+  CharactersAfter,
+  InvalidRefreshRate,
+  TimeFormatErrorHeading,
+  TitlePatternErrorHeading,
+  SaveFailedHeading,
+  AboutCreditWindows,
+  AboutCreditLinux,
+  Count
+};
+
+// The text of `key` in `language`.
+std::u16string_view TextOf(UiText key, UiLanguage language);
+
+// The language named by the "Language" setting: "ru", "en", or nothing for the system's choice
+// (blank, or a value the program does not speak).
+std::optional<UiLanguage> LanguageOfSetting(std::u16string_view value);
+
+// Russian for a Windows language id whose primary language is Russian; English for any other.
+UiLanguage LanguageOfLangId(std::uint16_t langId);
+
+// The language a POSIX environment asks for: the first of LANGUAGE, LC_ALL, LC_MESSAGES, LANG
+// that is set and not empty decides; Russian when it names Russian ("ru", "ru_RU.UTF-8",
+// the first entry of a LANGUAGE list), English otherwise.
+using EnvironmentLookup = std::function<std::optional<std::string>(const char* name)>;
+UiLanguage LanguageOfPosixEnvironment(const EnvironmentLookup& lookup);
+
+}  // namespace lartsen
