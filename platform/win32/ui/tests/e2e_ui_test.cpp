@@ -46,6 +46,13 @@ class MenuCommandsTest : public ::testing::Test {
     folder = lartsen::e2e::Folder(program);
     ASSERT_TRUE(copied);
     SHDeleteKeyW(HKEY_CURRENT_USER, kSettingsKey);
+    // These runs read the program's Russian texts, whatever the interface language here.
+    HKEY key = nullptr;
+    ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, kSettingsKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr),
+              ERROR_SUCCESS);
+    static const wchar_t kRussian[] = L"ru";
+    RegSetValueExW(key, L"Language", 0, REG_SZ, reinterpret_cast<const BYTE*>(kRussian), sizeof kRussian);
+    RegCloseKey(key);
     process = Start(program, L"");
     ASSERT_NE(process.info.hProcess, nullptr);
     ASSERT_TRUE(WaitUntil([&] { return (main = FindWindowW(nullptr, kAppGuid)) != nullptr; }));
