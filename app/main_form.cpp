@@ -121,7 +121,7 @@ bool MainForm::OnCommand(int commandId) noexcept {
     if (!IsMenuCommandId(commandId)) return false;
     if (const auto command = MenuCommandOf(commandId)) OnMenuCommand(*command);
   } catch (const Error& error) {
-    report(error.description());
+    report(error.DescriptionIn(language_));
   } catch (const std::exception& error) {
     report(FromUtf8(error.what()));
   } catch (...) {

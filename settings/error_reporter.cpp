@@ -11,7 +11,7 @@ ErrorReporter::ErrorReporter(MessagePort& messages, UiLanguage language)
 
 void ErrorReporter::ReportError(const Error& error, unsigned style, std::u16string_view heading) {
   std::u16string text(heading);
-  std::u16string description = error.description();
+  std::u16string description = error.DescriptionIn(language_);
   if (description.empty()) {
     char code[16];
     std::snprintf(code, sizeof code, "0x%08X", static_cast<unsigned>(error.status()));

@@ -173,7 +173,7 @@ SettingsDialogLogic::OkOutcome SettingsDialogLogic::Confirm(const SettingsDialog
   // the dialog with the texts, and the program keeps what it had.
   if (const auto failure = Attempt([&] { save_(settings_); })) {
     settings_ = previous;
-    messages_.ShowMessage(std::u16string(TextOf(UiText::SaveFailedHeading, language_)) + u"\r\n\r\n" + failure->description(),
+    messages_.ShowMessage(std::u16string(TextOf(UiText::SaveFailedHeading, language_)) + u"\r\n\r\n" + failure->DescriptionIn(language_),
                           message_style::kCritical);
     return {false, DialogField::None};
   }

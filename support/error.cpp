@@ -8,4 +8,15 @@ namespace lartsen {
 Error::Error(std::int32_t status, std::u16string description)
     : status_(status), description_(std::move(description)), what_(ToUtf8(description_)) {}
 
+Error::Error(std::int32_t status, UiText key, std::u16string detail)
+    : Error(status, std::u16string(TextOf(key, UiLanguage::Russian)) + detail) {
+  key_ = key;
+  detail_ = std::move(detail);
+}
+
+std::u16string Error::DescriptionIn(UiLanguage language) const {
+  if (!key_) return description_;
+  return std::u16string(TextOf(*key_, language)) + detail_;
+}
+
 }  // namespace lartsen

@@ -3,7 +3,10 @@
 
 #include <cstdint>
 #include <exception>
+#include <optional>
 #include <string>
+
+#include "support/ui_text.h"
 
 namespace lartsen {
 
@@ -22,14 +25,22 @@ inline constexpr std::int32_t kTooLong = static_cast<std::int32_t>(0x8007006F);
 class Error : public std::exception {
  public:
   Error(std::int32_t status, std::u16string description);
+  // A description kept by its catalog key and followed by `detail` (a name, the system's
+  // reason), so that whoever shows it says it in the user's language; description() is the
+  // Russian one.
+  Error(std::int32_t status, UiText key, std::u16string detail = {});
 
   std::int32_t status() const noexcept { return status_; }
   const std::u16string& description() const noexcept { return description_; }
+  // The description in `language`: the keyed text with its detail, or the description as given.
+  std::u16string DescriptionIn(UiLanguage language) const;
   const char* what() const noexcept override { return what_.c_str(); }  // UTF-8
 
  private:
   std::int32_t status_;
   std::u16string description_;
+  std::optional<UiText> key_;
+  std::u16string detail_;
   std::string what_;
 };
 

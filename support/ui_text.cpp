@@ -53,6 +53,23 @@ constexpr std::array<Entry, static_cast<std::size_t>(UiText::Count)> kCatalog{{
      u"By Nerrowind. Korvel: small programs for Windows."},
     {UiText::AboutCreditLinux, u"Автор: Nerrowind. Korvel — небольшие программы для Windows и Linux.",
      u"By Nerrowind. Korvel: small programs for Windows and Linux."},
+    // The Windows program's dialog captions and the failures of its system calls
+    {UiText::SettingsCaption, u"Настройки", u"Settings"},
+    {UiText::AboutCaption, u"О программе", u"About"},
+    {UiText::CannotCreateSettingsWindow, u"Не удалось создать окно настроек.", u"The settings window could not be created."},
+    {UiText::CannotCheckRunningInstance, u"Не удаётся проверить, запущена ли программа", u"Cannot check whether the program is running"},
+    {UiText::CannotLoadProgramIcon, u"Не удаётся загрузить значок программы", u"Cannot load the program's icon"},
+    {UiText::CannotCreateMenu, u"Не удаётся создать меню", u"Cannot create the menu"},
+    {UiText::CannotChangeMenu, u"Не удаётся изменить меню", u"Cannot change the menu"},
+    {UiText::CannotStartTimer, u"Не удаётся запустить таймер", u"Cannot start the timer"},
+    {UiText::CannotChangeAutoStart, u"Не удаётся изменить автозапуск", u"Cannot change the start with Windows"},
+    {UiText::CannotFindProgramPath, u"Не удаётся определить путь программы", u"Cannot find the program's path"},
+    {UiText::CannotFindSpecialFolder, u"Не удаётся найти особую папку", u"Cannot find a special folder"},
+    {UiText::InvalidPath, u"Недопустимый путь", u"Invalid path"},
+    {UiText::CannotRegisterMainWindowClass, u"Не удаётся зарегистрировать класс главного окна", u"Cannot register the main window's class"},
+    {UiText::CannotCreateMainWindow, u"Не удаётся создать главное окно", u"Cannot create the main window"},
+    {UiText::RegistryErrorPrefix, u"Ошибка реестра: ", u"Registry error: "},
+    {UiText::InvalidRandomRange, u"Неверный интервал случайного числа.", u"Invalid range for a random number."},
 }};
 
 constexpr bool InKeyOrder() {

@@ -45,6 +45,23 @@ enum class UiText {
   SaveFailedHeading,
   AboutCreditWindows,
   AboutCreditLinux,
+  // The Windows program's dialog captions and the failures of its system calls
+  SettingsCaption,
+  AboutCaption,
+  CannotCreateSettingsWindow,
+  CannotCheckRunningInstance,
+  CannotLoadProgramIcon,
+  CannotCreateMenu,
+  CannotChangeMenu,
+  CannotStartTimer,
+  CannotChangeAutoStart,
+  CannotFindProgramPath,
+  CannotFindSpecialFolder,
+  InvalidPath,
+  CannotRegisterMainWindowClass,
+  CannotCreateMainWindow,
+  RegistryErrorPrefix,
+  InvalidRandomRange,
   Count
 };
 

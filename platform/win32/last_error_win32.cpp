@@ -10,6 +10,11 @@ Error Win32Error(DWORD code, std::u16string_view description) {
   return Error(static_cast<std::int32_t>(HRESULT_FROM_WIN32(code)), std::u16string(description));
 }
 
+Error Win32Error(DWORD code, UiText key, std::u16string_view detail) {
+  if (code == ERROR_SUCCESS) code = ERROR_GEN_FAILURE;
+  return Error(static_cast<std::int32_t>(HRESULT_FROM_WIN32(code)), key, std::u16string(detail));
+}
+
 Error ErrorFromWin32(DWORD code, const wchar_t* what) {
   // A failing call that left no code still must not read as success.
   if (code == ERROR_SUCCESS) code = ERROR_GEN_FAILURE;

@@ -20,4 +20,9 @@ Error Win32Error(DWORD code, std::u16string_view description);
   throw Win32Error(GetLastError(), description);
 }
 
+// The same with the description kept by its catalog key (and a detail after it), so the user
+// reads it in the language the program speaks.
+Error Win32Error(DWORD code, UiText key, std::u16string_view detail = {});
+[[noreturn]] inline void ThrowLastError(UiText key) { throw Win32Error(GetLastError(), key); }
+
 }  // namespace lartsen::win32

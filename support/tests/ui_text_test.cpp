@@ -53,6 +53,23 @@ TEST(UiTextCatalog, RussianTextsAreTheProgramsOwn) {
       {UiText::SaveFailedHeading, u"Не удалось сохранить настройки."},
       {UiText::AboutCreditWindows, u"Автор: Nerrowind. Korvel — небольшие программы для Windows."},
       {UiText::AboutCreditLinux, u"Автор: Nerrowind. Korvel — небольшие программы для Windows и Linux."},
+      // The Windows program's dialog captions and the failures of its system calls
+      {UiText::SettingsCaption, u"Настройки"},
+      {UiText::AboutCaption, u"О программе"},
+      {UiText::CannotCreateSettingsWindow, u"Не удалось создать окно настроек."},
+      {UiText::CannotCheckRunningInstance, u"Не удаётся проверить, запущена ли программа"},
+      {UiText::CannotLoadProgramIcon, u"Не удаётся загрузить значок программы"},
+      {UiText::CannotCreateMenu, u"Не удаётся создать меню"},
+      {UiText::CannotChangeMenu, u"Не удаётся изменить меню"},
+      {UiText::CannotStartTimer, u"Не удаётся запустить таймер"},
+      {UiText::CannotChangeAutoStart, u"Не удаётся изменить автозапуск"},
+      {UiText::CannotFindProgramPath, u"Не удаётся определить путь программы"},
+      {UiText::CannotFindSpecialFolder, u"Не удаётся найти особую папку"},
+      {UiText::InvalidPath, u"Недопустимый путь"},
+      {UiText::CannotRegisterMainWindowClass, u"Не удаётся зарегистрировать класс главного окна"},
+      {UiText::CannotCreateMainWindow, u"Не удаётся создать главное окно"},
+      {UiText::RegistryErrorPrefix, u"Ошибка реестра: "},
+      {UiText::InvalidRandomRange, u"Неверный интервал случайного числа."},
   };
   ASSERT_EQ(expected.size(), static_cast<std::size_t>(UiText::Count));
   for (const auto& [key, text] : expected) EXPECT_EQ(TextOf(key, UiLanguage::Russian), text);

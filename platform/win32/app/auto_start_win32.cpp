@@ -14,7 +14,7 @@ namespace lartsen::win32 {
 namespace {
 
 [[noreturn]] void ThrowRegistry(LONG code) {
-  throw Win32Error(static_cast<DWORD>(code), u"Не удаётся изменить автозапуск");
+  throw Win32Error(static_cast<DWORD>(code), UiText::CannotChangeAutoStart);
 }
 
 // The program a Run value starts: the quoted path at its front, or the whole value unquoted.
@@ -68,7 +68,7 @@ std::u16string RunningProgramPath() {
   std::vector<wchar_t> buffer(MAX_PATH);
   for (;;) {
     DWORD length = GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
-    if (length == 0) ThrowLastError(u"Не удаётся определить путь программы");
+    if (length == 0) ThrowLastError(UiText::CannotFindProgramPath);
     if (length < buffer.size()) return Utf16(std::wstring_view(buffer.data(), length));
     buffer.resize(buffer.size() * 2);  // long paths are truncated silently otherwise
   }

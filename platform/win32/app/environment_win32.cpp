@@ -18,17 +18,17 @@ std::u16string EnvironmentWin32::ProgramFolder() { return FolderOfPath(RunningPr
 std::u16string EnvironmentWin32::GetSpecialFolder(int csidl) {
   wchar_t path[MAX_PATH] = {};
   HRESULT result = SHGetFolderPathW(nullptr, csidl | CSIDL_FLAG_CREATE, nullptr, SHGFP_TYPE_CURRENT, path);
-  if (FAILED(result)) throw Error(static_cast<std::int32_t>(result), u"Не удаётся найти особую папку");
+  if (FAILED(result)) throw Error(static_cast<std::int32_t>(result), UiText::CannotFindSpecialFolder);
   return Utf16(path);
 }
 
 std::u16string EnvironmentWin32::GetFullFileName(std::u16string_view path) {
   std::wstring wide = Wide(path);
   DWORD needed = GetFullPathNameW(wide.c_str(), 0, nullptr, nullptr);
-  if (needed == 0) ThrowLastError(u"Недопустимый путь");
+  if (needed == 0) ThrowLastError(UiText::InvalidPath);
   std::vector<wchar_t> buffer(needed + 1);
   DWORD length = GetFullPathNameW(wide.c_str(), static_cast<DWORD>(buffer.size()), buffer.data(), nullptr);
-  if (length == 0 || length >= buffer.size()) ThrowLastError(u"Недопустимый путь");
+  if (length == 0 || length >= buffer.size()) ThrowLastError(UiText::InvalidPath);
   return Utf16(std::wstring_view(buffer.data(), length));
 }
 

@@ -22,8 +22,8 @@ namespace {
 
 using namespace lartsen;
 
-std::u16string Describe(const std::exception& error) {
-  if (const auto* own = dynamic_cast<const Error*>(&error)) return own->description();
+std::u16string Describe(const std::exception& error, UiLanguage language) {
+  if (const auto* own = dynamic_cast<const Error*>(&error)) return own->DescriptionIn(language);
   return FromUtf8(error.what());
 }
 
@@ -42,12 +42,16 @@ int RunProgram(HINSTANCE instance) {
   // Before any shell call (the tray, opening files); left after everything else has gone.
   const win32::ComApartment apartment;
   win32::MessageBoxes messages;
+  const SettingsStoreFactory makeStore = [] { return std::make_unique<win32::RegistrySettingsStore>(); };
+  // The user's choice in the settings, else the language of the user's interface; known before
+  // anything can fail, so that every failure is told in it.
+  const UiLanguage language = ChooseUiLanguage(makeStore, LanguageOfLangId(GetUserDefaultUILanguage()));
   // Held for the whole run; a second start ends here without a word.
   win32::SingleInstanceGuard guard;
   try {
     if (!guard.ClaimInstance(AppGuid)) return 0;
   } catch (const std::exception& error) {
-    messages.ShowMessage(Describe(error), message_style::kCritical);
+    messages.ShowMessage(Describe(error, language), message_style::kCritical);
     return 1;
   }
 
@@ -56,9 +60,6 @@ int RunProgram(HINSTANCE instance) {
   std::unique_ptr<win32::ProgramParts> parts;
   std::unique_ptr<MainForm> form;
   win32::RegistryAutoStart autoStart;
-  const SettingsStoreFactory makeStore = [] { return std::make_unique<win32::RegistrySettingsStore>(); };
-  // The user's choice in the settings, else the language of the user's interface.
-  const UiLanguage language = ChooseUiLanguage(makeStore, LanguageOfLangId(GetUserDefaultUILanguage()));
   try {
     window = std::make_unique<win32::MainWindow>(instance, language);
     parts = std::make_unique<win32::ProgramParts>(settings, messages, *window, language);
@@ -80,7 +81,7 @@ int RunProgram(HINSTANCE instance) {
     // A start-up that failed leaves nothing behind: no icon, no window, no claim.
     if (window) window->Abandon();
     guard.Release();
-    messages.ShowMessage(Describe(error), message_style::kCritical);
+    messages.ShowMessage(Describe(error, language), message_style::kCritical);
     return 1;
   }
 

@@ -29,12 +29,12 @@ MainWindow::MainWindow(HINSTANCE instance, UiLanguage language)
   windowClass.hIcon = bigIcon_.get();
   windowClass.lpszClassName = kWindowClass;
   if (!RegisterClassExW(&windowClass) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) {
-    ThrowLastError(u"Не удаётся зарегистрировать класс главного окна");
+    ThrowLastError(UiText::CannotRegisterMainWindowClass);
   }
   // A top-level window that is never shown; its caption lets others find the running program.
   hwnd_ = CreateWindowExW(WS_EX_TOOLWINDOW, kWindowClass, Wide(AppGuid).c_str(), WS_OVERLAPPEDWINDOW,
                           CW_USEDEFAULT, CW_USEDEFAULT, 320, 200, nullptr, nullptr, instance_, this);
-  if (!hwnd_) ThrowLastError(u"Не удаётся создать главное окно");
+  if (!hwnd_) ThrowLastError(UiText::CannotCreateMainWindow);
   tray_ = std::make_unique<TrayIcon>(hwnd_, instance_);
   timer_ = std::make_unique<RefreshTimer>(hwnd_);
   timer_->Start();

@@ -13,7 +13,7 @@ namespace {
 
 HMENU BuildItems(std::span<const MenuItem> items, int commandBase, HMENU submenu) {
   HMENU menu = CreatePopupMenu();
-  if (!menu) ThrowLastError(u"Не удаётся создать меню");
+  if (!menu) ThrowLastError(UiText::CannotCreateMenu);
   for (const MenuItem& item : items) {
     std::wstring caption = Wide(item.Caption);
     UINT_PTR id = static_cast<UINT_PTR>(commandBase + item.Index);
@@ -52,7 +52,7 @@ PopupMenu::~PopupMenu() {
 void PopupMenu::SetRuleCountCaption(std::u16string_view caption) {
   const UINT id = ItemId(kRuleCountIndex);
   if (!ModifyMenuW(menu_, id, MF_BYCOMMAND | MF_STRING | MF_GRAYED, id, Wide(caption).c_str())) {
-    ThrowLastError(u"Не удаётся изменить меню");
+    ThrowLastError(UiText::CannotChangeMenu);
   }
 }
 

@@ -17,7 +17,7 @@ RefreshTimer::RefreshTimer(HWND owner) : owner_(owner), pollInterval_(kForegroun
 
 void RefreshTimer::Enable() {
   Start();
-  if (!ticking_) ThrowLastError(u"Не удаётся запустить таймер");
+  if (!ticking_) ThrowLastError(UiText::CannotStartTimer);
 }
 
 void RefreshTimer::Start() {

@@ -13,7 +13,7 @@ namespace lartsen::win32 {
 namespace {
 
 [[noreturn]] void ThrowRegistry(LONG code, std::u16string_view what) {
-  throw Win32Error(static_cast<DWORD>(code), u"Ошибка реестра: " + std::u16string(what));
+  throw Win32Error(static_cast<DWORD>(code), UiText::RegistryErrorPrefix, what);
 }
 
 // A write the registry refused names the value in full and the system's reason, for the user.

@@ -18,7 +18,7 @@ bool SingleInstanceGuard::ClaimInstance(std::u16string_view key) {
   if (mutex == nullptr) {
     // A same-named object of another kind, or access denied: someone else holds the name.
     if (error == ERROR_ACCESS_DENIED || error == ERROR_INVALID_HANDLE) return false;
-    throw Win32Error(error, u"Не удаётся проверить, запущена ли программа");
+    throw Win32Error(error, UiText::CannotCheckRunningInstance);
   }
   if (error == ERROR_ALREADY_EXISTS) {
     CloseHandle(mutex);

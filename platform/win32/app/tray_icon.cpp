@@ -27,7 +27,7 @@ void TrayIcon::Show() {
   if (!icon_) {
     icon_.reset(static_cast<HICON>(LoadImageW(instance_, L"A_MAIN", IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
                                               GetSystemMetrics(SM_CYSMICON), LR_DEFAULTCOLOR)));
-    if (!icon_) ThrowLastError(u"Не удаётся загрузить значок программы");
+    if (!icon_) ThrowLastError(UiText::CannotLoadProgramIcon);
   }
   wanted_ = true;
   if (!Add()) StartRetries();

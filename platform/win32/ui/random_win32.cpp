@@ -14,7 +14,7 @@ Random::Random() {
 }
 
 std::int32_t Random::RandomBetween(std::int32_t lowest, std::int32_t highest) {
-  if (lowest > highest) throw Error(status::kInvalidArgument, u"Неверный интервал случайного числа.");
+  if (lowest > highest) throw Error(status::kInvalidArgument, UiText::InvalidRandomRange);
   return std::uniform_int_distribution<std::int32_t>(lowest, highest)(engine_);
 }
 
