@@ -1,6 +1,8 @@
 // The About dialog: the program's icon, title and version from its version block, and a credit.
 #include "platform/win32/ui/about_dialog_win32.h"
 
+#include <algorithm>
+
 #include "platform/win32/common_controls.h"
 #include "platform/win32/ui/dialog_layout.h"
 #include "platform/win32/ui/version_block.h"
@@ -26,7 +28,7 @@ void AboutDialog::ShowAbout() {
   }
   EnsureCommonControls();
   const auto dialogTemplate = EmptyDialogTemplate(WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME,
-                                                  WS_EX_DLGMODALFRAME, kAboutCaption);
+                                                  WS_EX_DLGMODALFRAME, Wide(TextOf(UiText::AboutCaption, language_)));
   showing_ = true;
   DialogBoxIndirectParamW(instance_, reinterpret_cast<LPCDLGTEMPLATEW>(dialogTemplate.data()), owner_,
                           DialogProc, reinterpret_cast<LPARAM>(this));
@@ -62,7 +64,6 @@ void AboutDialog::Load(HWND dialog) {
   const int dpi = WindowDpi(dialog);
   auto px = [dpi](int twips) { return TwipsToPixels(twips, dpi); };
   font_.reset(CreateDialogFont(dpi));
-  SetClientSize(dialog, px(5400), px(1920));
 
   const int iconSize = GetSystemMetrics(SM_CXICON);
   // The icon lives in the program's resources; a build without it shows none.
@@ -72,25 +73,34 @@ void AboutDialog::Load(HWND dialog) {
                                      reinterpret_cast<HMENU>(static_cast<INT_PTR>(kAboutIcon)), instance_, nullptr);
   if (icon_) SendMessageW(iconControl, STM_SETICON, reinterpret_cast<WPARAM>(icon_.get()), 0);
 
+  // The lines stand in a column beside the icon, each as tall as its text needs at the column's
+  // width (the credit breaks into lines); the button follows below them.
   struct Line {
     int id;
     std::wstring text;
-    int top, height;
+    int minimumHeight;
   };
   const Line lines[] = {
-      {kAboutTitle, TitleLine(), 240, 300},
-      {kAboutCreditLine, Wide(TextOf(UiText::AboutCreditWindows, language_)), 660, 600},
+      {kAboutTitle, TitleLine(), 300},
+      {kAboutCreditLine, Wide(TextOf(UiText::AboutCreditWindows, language_)), 600},
   };
+  const int textLeft = px(1080), textWidth = px(4080), gap = px(120);
+  int top = px(240);
   for (const Line& line : lines) {
+    const int height = std::max(px(line.minimumHeight), static_cast<int>(TextExtent(font_.get(), line.text, textWidth).cy));
     HWND control = CreateWindowExW(0, L"STATIC", line.text.c_str(), WS_CHILD | WS_VISIBLE | SS_LEFT | SS_NOPREFIX,
-                                   px(1080), px(line.top), px(4080), px(line.height), dialog,
+                                   textLeft, top, textWidth, height, dialog,
                                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(line.id)), instance_, nullptr);
     SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
+    top += height + gap;
   }
+  const int okWidth = ButtonWidth(font_.get(), L"Ok", px(1380), dpi);
+  const int okHeight = px(420);
   HWND ok = CreateWindowExW(0, L"BUTTON", L"Ok", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON,
-                            px(3780), px(1380), px(1380), px(420), dialog,
+                            textLeft + textWidth - okWidth, top, okWidth, okHeight, dialog,
                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDOK)), instance_, nullptr);
   SendMessageW(ok, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
+  SetClientSize(dialog, std::max(px(5400), textLeft + textWidth + px(240)), top + okHeight + gap);
   CenterOnScreen(dialog);
   SetFocus(ok);
 }

@@ -11,7 +11,6 @@
 
 namespace lartsen::win32 {
 
-inline constexpr wchar_t kAboutCaption[] = L"О программе";
 // The Russian credit line; the dialog says it in its own language.
 inline constexpr wchar_t kAboutCredit[] = L"Автор: Nerrowind. Korvel — небольшие программы для Windows.";
 // Control ids (tests read the texts through them).

@@ -74,23 +74,21 @@ HFONT CreateDialogFont(int dpi) {
   return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
 }
 
-HFONT FitFontToTexts(HFONT font, const std::vector<std::pair<std::wstring, int>>& textsAndWidths) {
+SIZE TextExtent(HFONT font, const std::wstring& text, int wrapWidth) {
   HDC dc = GetDC(nullptr);
   HGDIOBJ old = SelectObject(dc, font);
-  double worst = 1.0;
-  for (const auto& [text, width] : textsAndWidths) {
-    SIZE size{};
-    GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
-    if (width > 0 && size.cx > width) worst = std::max(worst, static_cast<double>(size.cx) / width);
-  }
+  RECT bounds{0, 0, wrapWidth, 0};
+  const UINT format = DT_CALCRECT | DT_NOPREFIX | DT_EXPANDTABS | (wrapWidth > 0 ? DT_WORDBREAK : DT_SINGLELINE);
+  DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &bounds, format);
   SelectObject(dc, old);
   ReleaseDC(nullptr, dc);
-  if (worst <= 1.0) return font;
-  LOGFONTW description{};
-  GetObjectW(font, sizeof description, &description);
-  description.lfHeight = static_cast<LONG>(description.lfHeight / worst);  // negative: character height
-  description.lfWidth = 0;
-  return CreateFontIndirectW(&description);
+  return SIZE{bounds.right - bounds.left, bounds.bottom - bounds.top};
+}
+
+int ButtonWidth(HFONT font, const std::wstring& text, int minimum, int dpi) {
+  // The frame, the focus rectangle and some air on either side of the text.
+  const int margin = MulDiv(10, dpi, 96);
+  return std::max(minimum, static_cast<int>(TextExtent(font, text).cx) + 2 * margin);
 }
 
 void CenterOnScreen(HWND window) {

@@ -23,9 +23,13 @@ inline int TwipsToPixels(int twips, int dpi) { return MulDiv(twips, dpi, 1440); 
 // size where Tahoma is missing. The caller deletes it.
 HFONT CreateDialogFont(int dpi);
 
-// A font no larger than `font` in which each text fits its width in pixels: the same font when
-// they fit already (the caller then owns only that one), else a smaller copy the caller deletes.
-HFONT FitFontToTexts(HFONT font, const std::vector<std::pair<std::wstring, int>>& textsAndWidths);
+// The size in pixels `text` takes in `font` as a static control draws it: on one line, or
+// broken at words to lines no wider than `wrapWidth` when that is given.
+SIZE TextExtent(HFONT font, const std::wstring& text, int wrapWidth = 0);
+
+// The width of a push button that shows `text` whole in `font`: at least `minimum`, else the
+// text with the margin a button keeps around it at `dpi`.
+int ButtonWidth(HFONT font, const std::wstring& text, int minimum, int dpi);
 
 // Centres the window on the work area of the monitor under the mouse pointer.
 void CenterOnScreen(HWND window);

@@ -3,6 +3,7 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <string>
 
 #include "platform/win32/common_controls.h"
@@ -52,6 +53,12 @@ std::wstring CaptionOf(const Placement& p, UiLanguage language) {
 
 constexpr int kClientWidth = 7035;
 constexpr int kClientHeight = 2115;
+// The labels' column as drawn; the fields begin to the right of it.
+constexpr int kLabelColumnWidth = 2250;
+constexpr int kFieldsLeft = 2580;
+// Around the Ok and Cancel pair: the gap between them and the margin at the right.
+constexpr int kButtonGap = 105;
+constexpr int kRightMargin = 120;
 // The back panel: the button-face panel behind the labels, reaching past the top, left and bottom.
 constexpr RECT kBackPanelTwips{-60, -600, -60 + 2955, -600 + 3975};
 
@@ -101,10 +108,10 @@ void SettingsDialogWindow::ShowModal() {
   EnsureCommonControls();
   const auto dialogTemplate =
       EmptyDialogTemplate(WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | WS_CLIPCHILDREN,
-                          WS_EX_DLGMODALFRAME, kSettingsCaption);
+                          WS_EX_DLGMODALFRAME, Wide(TextOf(UiText::SettingsCaption, services_.language)));
   hwnd_ = CreateDialogIndirectParamW(instance_, reinterpret_cast<LPCDLGTEMPLATEW>(dialogTemplate.data()),
                                      nullptr, DialogProc, reinterpret_cast<LPARAM>(this));
-  if (hwnd_ == nullptr) throw Error(status::kFail, u"Не удалось создать окно настроек.");
+  if (hwnd_ == nullptr) throw Error(status::kFail, UiText::CannotCreateSettingsWindow);
 
   DisabledWindows disabled{hwnd_, {}};
   EnumThreadWindows(GetCurrentThreadId(), DisableOne, reinterpret_cast<LPARAM>(&disabled));
@@ -197,7 +204,6 @@ void SettingsDialogWindow::Load() {
   faceBrush_.reset(CreateSolidBrush(GetSysColor(COLOR_BTNFACE)));
   backPanel_ = RECT{TwipsToPixels(kBackPanelTwips.left, dpi_), TwipsToPixels(kBackPanelTwips.top, dpi_),
                   TwipsToPixels(kBackPanelTwips.right, dpi_), TwipsToPixels(kBackPanelTwips.bottom, dpi_)};
-  SetClientSize(hwnd_, TwipsToPixels(kClientWidth, dpi_), TwipsToPixels(kClientHeight, dpi_));
   CreateControls();
   CenterOnScreen(hwnd_);
   SendMessageW(hwnd_, WM_SETICON, ICON_SMALL, 0);
@@ -210,19 +216,46 @@ void SettingsDialogWindow::Load() {
 }
 
 void SettingsDialogWindow::CreateControls() {
-  // Where Tahoma is missing the substitute may be wider: the labels must still show whole.
-  std::vector<std::pair<std::wstring, int>> labels;
+  // The layout was drawn for the Russian labels in Tahoma at 96 DPI. Another language, another
+  // DPI or a wider substitute font widens the labels' column to the widest label (the fields
+  // move right by as much) and the buttons to their captions, so that no text is cut.
+  auto px = [this](int twips) { return TwipsToPixels(twips, dpi_); };
+  int labelWidth = px(kLabelColumnWidth);
+  int labelHeight = 0;
+  int buttonWidth = 0;
   for (const Placement& p : kControls) {
-    if (std::wstring_view(p.kind) == L"STATIC") labels.emplace_back(CaptionOf(p, services_.language), TwipsToPixels(p.width, dpi_));
+    const std::wstring caption = CaptionOf(p, services_.language);
+    if (std::wstring_view(p.kind) == L"STATIC") {
+      const SIZE text = TextExtent(font_.get(), caption);
+      labelWidth = std::max(labelWidth, static_cast<int>(text.cx));
+      labelHeight = std::max({labelHeight, px(p.height), static_cast<int>(text.cy)});
+    } else if (p.id == kOkButton || p.id == kCancelButton) {
+      buttonWidth = std::max(buttonWidth, ButtonWidth(font_.get(), caption, px(p.width), dpi_));
+    }
   }
-  if (HFONT fitted = FitFontToTexts(font_.get(), labels); fitted != font_.get()) font_.reset(fitted);
+  const int shift = labelWidth - px(kLabelColumnWidth);
+  const int clientWidth = std::max(px(kClientWidth) + shift,
+                                   px(kControls[0].left) + 2 * buttonWidth + px(kButtonGap) + px(kRightMargin));
+  const int cancelLeft = clientWidth - px(kRightMargin) - buttonWidth;
+  SetClientSize(hwnd_, clientWidth, px(kClientHeight));
+  backPanel_.right += shift;
+
   for (const Placement& p : kControls) {
     const DWORD exStyle = std::wstring_view(p.kind) == L"EDIT" ? WS_EX_CLIENTEDGE : 0;
     const std::wstring caption = CaptionOf(p, services_.language);
-    HWND control = CreateWindowExW(
-        exStyle, p.kind, caption.c_str(), WS_CHILD | WS_VISIBLE | p.style, TwipsToPixels(p.left, dpi_),
-        TwipsToPixels(p.top, dpi_), TwipsToPixels(p.width, dpi_), TwipsToPixels(p.height, dpi_), hwnd_,
-        reinterpret_cast<HMENU>(static_cast<INT_PTR>(p.id)), instance_, nullptr);
+    int left = px(p.left) + (p.left >= kFieldsLeft ? shift : 0);
+    int width = px(p.width);
+    int height = px(p.height);
+    if (std::wstring_view(p.kind) == L"STATIC") {
+      width = labelWidth;
+      height = labelHeight;
+    } else if (p.id == kOkButton || p.id == kCancelButton) {
+      left = p.id == kCancelButton ? cancelLeft : cancelLeft - px(kButtonGap) - buttonWidth;
+      width = buttonWidth;
+    }
+    HWND control = CreateWindowExW(exStyle, p.kind, caption.c_str(), WS_CHILD | WS_VISIBLE | p.style, left,
+                                   px(p.top), width, height, hwnd_,
+                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(p.id)), instance_, nullptr);
     SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
   }
   tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP,

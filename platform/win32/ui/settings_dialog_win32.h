@@ -23,8 +23,6 @@
 
 namespace lartsen::win32 {
 
-inline constexpr wchar_t kSettingsCaption[] = L"Настройки";
-
 // Control ids of the dialog (tests drive it through them).
 enum SettingsControl : int {
   kRefreshRateBox = 101,

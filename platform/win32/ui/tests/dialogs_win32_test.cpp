@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cstdlib>
 #include <functional>
@@ -18,6 +19,7 @@
 #include "platform/win32/ui/tests/dialog_driving.h"
 #include "platform/win32/ui/settings_dialog_win32.h"
 #include "platform/win32/ui/version_block.h"
+#include "platform/win32/win_text.h"
 #include "support/ole_date.h"
 #include "settings/testing/recording_store.h"
 #include "support/testing/fake_clock.h"
@@ -87,7 +89,7 @@ class SettingsDialogOnScreen : public ::testing::Test {
   // dialog's window. If the script leaves the dialog open, it is cancelled.
   void Run(const std::function<void(HWND)>& script) {
     std::thread watcher([&] {
-      HWND dialog = WaitForDialog(kSettingsCaption);
+      HWND dialog = WaitForDialog(Wide(TextOf(UiText::SettingsCaption, services.language)).c_str());
       if (dialog == nullptr) return;
       script(dialog);
       for (int i = 0; i < 300 && IsWindow(dialog); ++i) Sleep(10);
@@ -113,7 +115,7 @@ void CALLBACK AskAgain(HWND, UINT, UINT_PTR timer, DWORD) {
 BOOL CALLBACK CountSettingsWindows(HWND window, LPARAM count) {
   wchar_t caption[64] = {};
   GetWindowTextW(window, caption, 64);
-  if (std::wstring(caption) == kSettingsCaption && IsWindowVisible(window)) ++*reinterpret_cast<int*>(count);
+  if (std::wstring(caption) == L"Настройки" && IsWindowVisible(window)) ++*reinterpret_cast<int*>(count);
   return TRUE;
 }
 
@@ -122,7 +124,7 @@ TEST_F(SettingsDialogOnScreen, AskedAgainWhileOpenItDoesNotStackASecondDialog) {
   nestedDialog = &dialog;
   int windows = 0;
   std::thread watcher([&] {
-    HWND open = WaitForDialog(kSettingsCaption);
+    HWND open = WaitForDialog(L"Настройки");
     if (open == nullptr) return;
     for (int i = 0; i < 300 && nestedReturns.load() == 0; ++i) Sleep(10);
     EnumWindows(CountSettingsWindows, reinterpret_cast<LPARAM>(&windows));
@@ -158,7 +160,11 @@ TEST_F(SettingsDialogOnScreen, LayoutCaptionsAndTabOrder) {
     const int dpi = WindowDpi(dialog);
     RECT client{};
     GetClientRect(dialog, &client);
-    EXPECT_EQ(client.right, TwipsToPixels(7035, dpi));
+    // As drawn, or wider by as much as the widest label needs beyond its column in this font.
+    EXPECT_GE(client.right, TwipsToPixels(7035, dpi));
+    RECT label{};
+    GetWindowRect(GetDlgItem(dialog, kRefreshRateLabel), &label);
+    EXPECT_EQ(client.right - TwipsToPixels(7035, dpi), std::max(0L, label.right - label.left - TwipsToPixels(2250, dpi)));
     EXPECT_EQ(client.bottom, TwipsToPixels(2115, dpi));
     EXPECT_EQ(SendMessageW(dialog, WM_GETICON, ICON_SMALL, 0), 0);
     EXPECT_EQ(LOWORD(SendMessageW(dialog, DM_GETDEFID, 0, 0)), IDOK);
@@ -270,7 +276,7 @@ TEST_F(SettingsDialogOnScreen, InEnglishTheLabelsAndChecksAreEnglish) {
 
   std::wstring credit;
   std::thread watcher([&] {
-    HWND dialog = WaitForDialog(kAboutCaption);
+    HWND dialog = WaitForDialog(L"About");
     if (dialog == nullptr) return;
     Screenshot("about-en");
     credit = ItemText(dialog, kAboutCreditLine);
@@ -284,7 +290,7 @@ TEST_F(SettingsDialogOnScreen, InEnglishTheLabelsAndChecksAreEnglish) {
 TEST(AboutDialogOnScreen, ShowsTitleAndCreditAndClosesWithOk) {
   std::wstring title, credit;
   std::thread watcher([&] {
-    HWND dialog = WaitForDialog(kAboutCaption);
+    HWND dialog = WaitForDialog(L"О программе");
     if (dialog == nullptr) return;
     Screenshot("about");
     title = ItemText(dialog, kAboutTitle);
