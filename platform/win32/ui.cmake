@@ -21,4 +21,15 @@ if(TARGET Lartsen)
     LABELS e2e
     TIMEOUT 300)
   add_dependencies(e2e_ui_tests Lartsen)
+
+  # The same program for a user whose interface speaks English: the compatibility layer takes
+  # the interface language of a program from the locale of its environment.
+  lartsen_add_gtest(e2e_english_tests
+    SOURCES ${CMAKE_CURRENT_LIST_DIR}/ui/tests/e2e_english_test.cpp
+    LIBS lartsen_win32 shell32 advapi32 shlwapi
+    LABELS e2e
+    TIMEOUT 180)
+  add_dependencies(e2e_english_tests Lartsen)
+  set_tests_properties(e2e_english_tests PROPERTIES ENVIRONMENT
+    "LANG=en_US.UTF-8;LC_ALL=en_US.UTF-8;LC_MESSAGES=en_US.UTF-8;LARTSEN_SCREENSHOTS=${CMAKE_BINARY_DIR}/screenshots")
 endif()

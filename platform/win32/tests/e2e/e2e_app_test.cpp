@@ -111,6 +111,9 @@ class ResidentProgramTest : public testing::Test {
     RegSetValueExW(key, L"Tittle Pattern", 0, REG_SZ, reinterpret_cast<const BYTE*>(pattern), sizeof pattern);
     RegSetValueExW(key, L"Time Format", 0, REG_SZ, reinterpret_cast<const BYTE*>(format.c_str()),
                    static_cast<DWORD>((format.size() + 1) * sizeof(wchar_t)));
+    // These runs read the program's Russian captions, whatever the interface language here.
+    const wchar_t russian[] = L"ru";
+    RegSetValueExW(key, L"Language", 0, REG_SZ, reinterpret_cast<const BYTE*>(russian), sizeof russian);
     RegCloseKey(key);
   }
 
