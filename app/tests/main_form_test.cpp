@@ -23,7 +23,7 @@ struct Fakes : MainWindowPort, RulesPort, StampingPort, AutoStartPort, MessagePo
   std::u16string caption;
   std::vector<std::u16string> messages;
   bool failTick = false, failTray = false, failRules = false, failUnloadTitle = false;
-  bool failRestore = false, failAutoStartRead = false;
+  bool failRestore = false, failAutoStartRead = false, failDialog = false;
   std::size_t rulesToLoad = 0;
 
   void ShowTrayIcon() override {
@@ -84,7 +84,10 @@ struct Fakes : MainWindowPort, RulesPort, StampingPort, AutoStartPort, MessagePo
     EXPECT_EQ(style, message_style::kCritical);
     messages.emplace_back(text);
   }
-  void ShowModal() override { log.push_back("dialog"); }
+  void ShowModal() override {
+    if (failDialog) throw Error(status::kFail, UiText::CannotCreateSettingsWindow);
+    log.push_back("dialog");
+  }
   void ShowAbout() override { log.push_back("about"); }
 
   void Disable() override { log.push_back("timer off"); }
@@ -153,6 +156,17 @@ TEST_F(MainFormTest, ToggleAutoStartTwiceReturnsToWhereItWas) {
   EXPECT_FALSE(f.checked);
   EXPECT_FALSE(f.storedAutoStart);
   EXPECT_EQ(f.log, (Log{"check", "enable autostart", "uncheck", "disable autostart"}));
+}
+
+TEST_F(MainFormTest, AFailedCommandIsToldInTheFormsLanguage) {
+  MainForm english{settings, MainFormPorts{f, f, f, f, f, f, f, f, [] { return std::unique_ptr<SettingsStorePort>(); },
+                                           [](std::u16string_view) {}, FileCommands{}},
+                   UiLanguage::English};
+  f.failDialog = true;
+  english.OnCommand(ContextCommandId(kSettingsIndex));
+  form.OnCommand(ContextCommandId(kSettingsIndex));
+  EXPECT_EQ(f.messages, (std::vector<std::u16string>{u"The settings window could not be created.",
+                                                     u"Не удалось создать окно настроек."}));
 }
 
 TEST_F(MainFormTest, CommandsReachTheirHandlers) {
