@@ -63,6 +63,9 @@ key='HKCU\Software\Nerrowind\Ларцен'
   fail "could not store the refresh rate"
 "$run" reg add "$key" /v "Time Format" /t REG_SZ /d "hh:nn:ss" /f >/dev/null 2>&1 ||
   fail "could not store the time format"
+# The run reads the program's Russian captions, whatever the interface language here.
+"$run" reg add "$key" /v "Language" /t REG_SZ /d "ru" /f >/dev/null 2>&1 ||
+  fail "could not store the language"
 
 # Another program's window, in the foreground when the program starts.
 own_title="Окно пользователя"
