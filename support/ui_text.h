@@ -45,6 +45,22 @@ enum class UiText {
   SaveFailedHeading,
   AboutCreditWindows,
   AboutCreditLinux,
+  // The Linux program: dialog titles, session notes, the command line and its lines on stderr
+  SettingsCaption,
+  AboutCaption,
+  SettingsNotRead,          // the box when the settings file is there but cannot be read
+  NoTrayNote,
+  WaylandNote,
+  CommandLineUsage,         // the usage text, ending in a line break
+  ChooseOneAction,
+  UnknownOptionBefore,      // ... <the option>
+  StrayArgumentBefore,      // ... <the argument>
+  AlreadyRunningHere,
+  NotRunningHere,
+  DidNotEndInTime,
+  SwayQuitFromMenu,
+  NeedsX11Session,
+  X11ConnectionLost,
   Count
 };
 

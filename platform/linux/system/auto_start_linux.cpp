@@ -50,8 +50,10 @@ void XdgAutoStart::EnableAutoStart(std::u16string_view key) {
   std::ofstream out(path, std::ios::trunc);
   out << "[Desktop Entry]\n"
          "Type=Application\n"
-         "Name=Ларцен\n"
-         "Comment=Время в заголовке активного окна\n"
+         "Name=Lartsen\n"
+         "Name[ru]=Ларцен\n"
+         "Comment=The time in the title of the active window\n"
+         "Comment[ru]=Время в заголовке активного окна\n"
       << "Exec=" << QuoteExec(executable_) << "\n"
       << "Icon=lartsen\n"
          "Terminal=false\n"

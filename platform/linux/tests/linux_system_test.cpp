@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -254,6 +255,17 @@ TEST(XdgAutoStart, EntryIsWrittenReadAndRemoved) {
   autoStart.EnableAutoStart(AppGuid);
   EXPECT_TRUE(autoStart.IsAutoStartEnabled(AppGuid));
   EXPECT_NE(ReadAll(autoStart.EntryPath()).find("Exec=\"/opt/my apps/lartsen\"\n"), std::string::npos);
+  // Session managers read the entry as launchers do: its English name with a Russian variant must pass.
+  if (std::filesystem::exists("/usr/bin/desktop-file-validate")) {
+    const std::string check = "/usr/bin/desktop-file-validate '" + autoStart.EntryPath() + "' 2>&1";
+    std::string said;
+    if (FILE* pipe = popen(check.c_str(), "r")) {
+      char buffer[256];
+      while (std::fgets(buffer, sizeof buffer, pipe)) said += buffer;
+      EXPECT_EQ(pclose(pipe), 0) << said;
+    }
+    EXPECT_EQ(said, "");
+  }
   std::ofstream(autoStart.EntryPath(), std::ios::app) << "Hidden=true\n";
   EXPECT_FALSE(autoStart.IsAutoStartEnabled(AppGuid));
   autoStart.DisableAutoStart(AppGuid);

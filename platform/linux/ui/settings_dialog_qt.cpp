@@ -63,7 +63,7 @@ SettingsForm::SettingsForm(SettingsDialogServices& services, QWidget* parent)
              services.language) {
   messages_.SetOwner(this);
   setObjectName(QStringLiteral("SettingsDialogWindow"));
-  setWindowTitle(ToQString(kSettingsCaption));
+  setWindowTitle(ToQString(TextOf(UiText::SettingsCaption, services.language)));
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
   CreateControls();
   Load();

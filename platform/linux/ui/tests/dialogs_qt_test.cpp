@@ -277,6 +277,7 @@ TEST(DialogsInEnglish, SettingsCaptionsInvalidValueAndAbout) {
     ASSERT_NE(form, nullptr);
     QApplication::setActiveWindow(form);
     Screenshot(form, "settings-dialog-en");
+    EXPECT_EQ(form->windowTitle(), QStringLiteral("Settings"));
     EXPECT_EQ(Child<QLabel>(form, "refreshRateLabel")->text(), QStringLiteral("Refresh rate (ms):"));
     EXPECT_EQ(Child<QPushButton>(form, "cancelButton")->text(), QStringLiteral("Cancel"));
     EXPECT_EQ(Child<QPushButton>(form, "previewTimeFormatButton")->toolTip(), QStringLiteral(" Preview "));
@@ -297,6 +298,7 @@ TEST(DialogsInEnglish, SettingsCaptionsInvalidValueAndAbout) {
     ASSERT_NE(about, nullptr);
     QApplication::setActiveWindow(about);
     Screenshot(about, "about-en");
+    EXPECT_EQ(about->windowTitle(), QStringLiteral("About"));
     credit = Child<QLabel>(about, "creditLabel")->text();
     QTest::keyClick(Child<QWidget>(about, "okButton"), Qt::Key_Return);
   });
