@@ -104,6 +104,10 @@ constexpr std::array<Entry, static_cast<std::size_t>(UiText::Count)> kCatalog{{
     {UiText::NeedsX11Session, u"нужен сеанс X11 (переменная DISPLAY не задана или X-сервер недоступен)",
      u"an X11 session is needed (DISPLAY is not set or the X server cannot be reached)"},
     {UiText::X11ConnectionLost, u"связь с X-сервером потеряна", u"the connection to the X server was lost"},
+    {UiText::CouldNotReadBefore, u"Не удалось прочитать ", u"Could not read "},
+    {UiText::CouldNotWriteBefore, u"Не удалось записать ", u"Could not write "},
+    {UiText::CouldNotRemoveBefore, u"Не удалось удалить ", u"Could not remove "},
+    {UiText::ProgramIconNotLoaded, u"Не удалось загрузить значок программы", u"The program's icon could not be loaded"},
 }};
 
 constexpr bool InKeyOrder() {

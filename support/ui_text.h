@@ -61,6 +61,10 @@ enum class UiText {
   SwayQuitFromMenu,
   NeedsX11Session,
   X11ConnectionLost,
+  CouldNotReadBefore,       // ... <the file>: <the system's reason>
+  CouldNotWriteBefore,
+  CouldNotRemoveBefore,
+  ProgramIconNotLoaded,
   Count
 };
 

@@ -83,6 +83,10 @@ TEST(UiTextCatalog, RussianTextsAreTheProgramsOwn) {
       {UiText::SwayQuitFromMenu, u"в сеансе sway завершите программу из её меню"},
       {UiText::NeedsX11Session, u"нужен сеанс X11 (переменная DISPLAY не задана или X-сервер недоступен)"},
       {UiText::X11ConnectionLost, u"связь с X-сервером потеряна"},
+      {UiText::CouldNotReadBefore, u"Не удалось прочитать "},
+      {UiText::CouldNotWriteBefore, u"Не удалось записать "},
+      {UiText::CouldNotRemoveBefore, u"Не удалось удалить "},
+      {UiText::ProgramIconNotLoaded, u"Не удалось загрузить значок программы"},
   };
   ASSERT_EQ(expected.size(), static_cast<std::size_t>(UiText::Count));
   for (const auto& [key, text] : expected) EXPECT_EQ(TextOf(key, UiLanguage::Russian), text);

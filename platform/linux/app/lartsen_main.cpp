@@ -45,8 +45,9 @@ std::u16string Describe(const std::exception& error) {
   return FromUtf8(error.what());
 }
 
-SettingsStoreFactory DefaultSettingsStore() {
-  return [] { return std::make_unique<IniSettingsStore>(DefaultSettingsPath()); };
+// The user's settings file; its failures are worded in `language`.
+SettingsStoreFactory DefaultSettingsStore(UiLanguage language = UiLanguage::Russian) {
+  return [language] { return std::make_unique<IniSettingsStore>(DefaultSettingsPath(), language); };
 }
 
 // One line on stderr in the user's language, after the program's name unless `named` is false.
@@ -83,8 +84,8 @@ void QuietQtMessages(QtMsgType type, const QMessageLogContext& context, const QS
 
 int RunProgram(int argc, char** argv) {
   // The command line speaks the language the program would: the settings file's, else the locale's.
-  const SettingsStoreFactory makeStore = DefaultSettingsStore();
-  const UiLanguage language = ProgramUiLanguage(makeStore);
+  const UiLanguage language = ProgramUiLanguage(DefaultSettingsStore());
+  const SettingsStoreFactory makeStore = DefaultSettingsStore(language);
   const StartRequest request = ParseCommandLine(argc, argv, language);
   switch (request.action) {
     case StartAction::Help:
@@ -168,10 +169,10 @@ int RunProgram(int argc, char** argv) {
   std::unique_ptr<AboutPort> about;
   std::unique_ptr<MainForm> form;
   std::unique_ptr<linux_app::InstanceCommandsQt> commands;
-  XdgAutoStart autoStart(ExecutablePath());
+  XdgAutoStart autoStart(ExecutablePath(), {}, language);
   try {
     window = std::make_unique<linux_app::TrayWindow>(language);
-    parts = std::make_unique<linux_app::ProgramParts>(settings, messages, *connection);
+    parts = std::make_unique<linux_app::ProgramParts>(settings, messages, *connection, language);
     // The dialogs: each is handed what it needs from the program's parts.
     const auto services = parts->DialogServices();
     timer = std::make_unique<linux_app::RefreshTimerQt>(services.clock);
@@ -227,7 +228,7 @@ int RunProgram(int argc, char** argv) {
   // why the defaults apply.
   QTimer::singleShot(0, &application, [&messages, language] {
     try {
-      ReadFileText(DefaultSettingsPath());
+      ReadFileText(DefaultSettingsPath(), language);
     } catch (const Error& error) {
       messages.ShowMessage(std::u16string(TextOf(UiText::SettingsNotRead, language)) + u"\r\n\r\n" + error.description(),
                            message_style::kCritical);

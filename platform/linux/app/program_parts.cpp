@@ -62,7 +62,8 @@ struct ProgramParts::Parts {
   // What the watch's events cannot tell (a monitor added, an event lost) is read anew this often.
   QElapsedTimer sinceAllRead;
 
-  Parts(Settings& s, MessagePort& m, x11::Connection& c) : settings(s), messages(m), connection(c) {}
+  Parts(Settings& s, MessagePort& m, x11::Connection& c, UiLanguage language)
+      : settings(s), messages(m), connection(c), files(language) {}
 
   void Follow() {
     if (watch) {
@@ -76,8 +77,9 @@ namespace {
 constexpr qint64 kReadAllEveryMs = 1000;
 }  // namespace
 
-ProgramParts::ProgramParts(Settings& settings, MessagePort& messages, x11::Connection& connection)
-    : parts_(std::make_unique<Parts>(settings, messages, connection)) {}
+ProgramParts::ProgramParts(Settings& settings, MessagePort& messages, x11::Connection& connection,
+                           UiLanguage language)
+    : parts_(std::make_unique<Parts>(settings, messages, connection, language)) {}
 
 ProgramParts::~ProgramParts() = default;
 

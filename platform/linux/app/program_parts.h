@@ -18,7 +18,8 @@ namespace lartsen::linux_app {
 
 class ProgramParts final : public RulesPort, public StampingPort {
  public:
-  ProgramParts(Settings& settings, MessagePort& messages, x11::Connection& connection);
+  // Failures to read the rules files are worded in `language`.
+  ProgramParts(Settings& settings, MessagePort& messages, x11::Connection& connection, UiLanguage language);
   ~ProgramParts() override;
 
   void LoadConditions() override;

@@ -56,11 +56,13 @@ struct SwayProgramParts::Parts {
   RulesFileCommands rulesFiles{environment, shell, messages};
   std::unique_ptr<SwayWatch> watch;
 
-  Parts(Settings& s, MessagePort& m, const std::string& socketPath) : settings(s), messages(m), ipc(socketPath) {}
+  Parts(Settings& s, MessagePort& m, const std::string& socketPath, UiLanguage language)
+      : settings(s), messages(m), ipc(socketPath), files(language) {}
 };
 
-SwayProgramParts::SwayProgramParts(Settings& settings, MessagePort& messages, const std::string& socketPath)
-    : parts_(std::make_unique<Parts>(settings, messages, socketPath)) {}
+SwayProgramParts::SwayProgramParts(Settings& settings, MessagePort& messages, const std::string& socketPath,
+                                   UiLanguage language)
+    : parts_(std::make_unique<Parts>(settings, messages, socketPath, language)) {}
 
 SwayProgramParts::~SwayProgramParts() = default;
 

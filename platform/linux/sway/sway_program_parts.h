@@ -19,7 +19,8 @@ namespace lartsen::sway {
 class SwayProgramParts final : public RulesPort, public StampingPort {
  public:
   // Connects to the sway instance at `socketPath`; throws Error when it does not answer.
-  SwayProgramParts(Settings& settings, MessagePort& messages, const std::string& socketPath);
+  // Failures to read the rules files are worded in `language`.
+  SwayProgramParts(Settings& settings, MessagePort& messages, const std::string& socketPath, UiLanguage language);
   ~SwayProgramParts() override;
 
   void LoadConditions() override;

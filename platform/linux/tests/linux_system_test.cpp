@@ -200,6 +200,13 @@ TEST(IniSettingsStore, SavesKeepTheModeAndTheLinkAndNeverReplaceAFileThatCannotB
   } catch (const Error& error) {
     EXPECT_NE(error.description().find(FromUtf8(blocked)), std::u16string::npos);
   }
+  // In the user's language, the file and the system's reason after the words.
+  try {
+    IniSettingsStore(blocked, UiLanguage::English).WriteSetting(u"", kRefreshRateKey, SettingKind::Number, 5);
+    ADD_FAILURE() << "no error";
+  } catch (const Error& error) {
+    EXPECT_EQ(error.description().rfind(u"Could not read " + FromUtf8(blocked) + u": ", 0), 0u);
+  }
   EXPECT_TRUE(std::filesystem::is_directory(blocked + "/inside"));
   if (geteuid() != 0) {  // permissions do not stop root
     std::filesystem::permissions(folder.path() + "/dotfiles", std::filesystem::perms(0500));
