@@ -230,8 +230,9 @@ int RunProgram(int argc, char** argv) {
     try {
       ReadFileText(DefaultSettingsPath(), language);
     } catch (const Error& error) {
-      messages.ShowMessage(std::u16string(TextOf(UiText::SettingsNotRead, language)) + u"\r\n\r\n" + error.description(),
-                           message_style::kCritical);
+      messages.ShowMessage(
+          std::u16string(TextOf(UiText::SettingsNotRead, language)) + u"\r\n\r\n" + error.description(),
+          message_style::kCritical);
     }
   });
   // Without a notification area the program has no face: the user learns how to reach it.

@@ -74,7 +74,8 @@ int RunSwayProgram(int argc, char** argv, const std::string& socketPath) {
   std::unique_ptr<SettingsDialogPort> settingsDialog;
   std::unique_ptr<AboutPort> about;
   std::unique_ptr<MainForm> form;
-  const UiLanguage language = ProgramUiLanguage([] { return std::make_unique<IniSettingsStore>(DefaultSettingsPath()); });
+  const UiLanguage language =
+      ProgramUiLanguage([] { return std::make_unique<IniSettingsStore>(DefaultSettingsPath()); });
   const SettingsStoreFactory makeStore = [language] {
     return std::make_unique<IniSettingsStore>(DefaultSettingsPath(), language);
   };

@@ -66,7 +66,9 @@ void XdgAutoStart::EnableAutoStart(std::u16string_view key) {
 void XdgAutoStart::DisableAutoStart(std::u16string_view) {
   std::error_code error;
   std::filesystem::remove(EntryPath(), error);
-  if (error) throw Error(status::kFail, std::u16string(TextOf(UiText::CouldNotRemoveBefore, language_)) + FromUtf8(EntryPath()));
+  if (error) {
+    throw Error(status::kFail, std::u16string(TextOf(UiText::CouldNotRemoveBefore, language_)) + FromUtf8(EntryPath()));
+  }
 }
 
 }  // namespace lartsen

@@ -37,7 +37,9 @@ StartRequest ParseCommandLine(int argc, char** argv, UiLanguage language) {
       case 'q': choose(StartAction::Quit); break;
       default: {
         const std::string given = optind > 0 && optind <= argc ? argv[optind - 1] : "?";
-        if (request.action != StartAction::Misuse) request = {StartAction::Misuse, say(UiText::UnknownOptionBefore) + given};
+        if (request.action != StartAction::Misuse) {
+          request = {StartAction::Misuse, say(UiText::UnknownOptionBefore) + given};
+        }
       }
     }
   }
