@@ -53,6 +53,8 @@ constexpr std::array<Entry, static_cast<std::size_t>(UiText::Count)> kCatalog{{
      u"By Nerrowind. Korvel: small programs for Windows."},
     {UiText::AboutCreditLinux, u"Автор: Nerrowind. Korvel — небольшие программы для Windows и Linux.",
      u"By Nerrowind. Korvel: small programs for Windows and Linux."},
+    // The read-me file
+    {UiText::CannotOpenFileBefore, u"Не удаётся открыть файл ", u"Cannot open the file "},
 }};
 
 constexpr bool InKeyOrder() {

@@ -45,6 +45,8 @@ enum class UiText {
   SaveFailedHeading,
   AboutCreditWindows,
   AboutCreditLinux,
+  // The read-me file
+  CannotOpenFileBefore,  // ... <file name>
   Count
 };
 

@@ -53,6 +53,8 @@ TEST(UiTextCatalog, RussianTextsAreTheProgramsOwn) {
       {UiText::SaveFailedHeading, u"Не удалось сохранить настройки."},
       {UiText::AboutCreditWindows, u"Автор: Nerrowind. Korvel — небольшие программы для Windows."},
       {UiText::AboutCreditLinux, u"Автор: Nerrowind. Korvel — небольшие программы для Windows и Linux."},
+      // The read-me file
+      {UiText::CannotOpenFileBefore, u"Не удаётся открыть файл "},
   };
   ASSERT_EQ(expected.size(), static_cast<std::size_t>(UiText::Count));
   for (const auto& [key, text] : expected) EXPECT_EQ(TextOf(key, UiLanguage::Russian), text);
