@@ -108,6 +108,8 @@ constexpr std::array<Entry, static_cast<std::size_t>(UiText::Count)> kCatalog{{
     {UiText::CouldNotWriteBefore, u"Не удалось записать ", u"Could not write "},
     {UiText::CouldNotRemoveBefore, u"Не удалось удалить ", u"Could not remove "},
     {UiText::ProgramIconNotLoaded, u"Не удалось загрузить значок программы", u"The program's icon could not be loaded"},
+    // The read-me file
+    {UiText::CannotOpenFileBefore, u"Не удаётся открыть файл ", u"Cannot open the file "},
 }};
 
 constexpr bool InKeyOrder() {

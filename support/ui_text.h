@@ -65,6 +65,8 @@ enum class UiText {
   CouldNotWriteBefore,
   CouldNotRemoveBefore,
   ProgramIconNotLoaded,
+  // The read-me file
+  CannotOpenFileBefore,  // ... <file name>
   Count
 };
 

@@ -18,7 +18,8 @@ target_compile_definitions(lartsen PRIVATE LARTSEN_VERSION="${PROJECT_VERSION}")
 set(LARTSEN_LINUX_DATA_FILES
   ${PROJECT_SOURCE_DIR}/resources/linux/Conditions.INI
   ${PROJECT_SOURCE_DIR}/resources/linux/Conditions.Optional.INI
-  ${PROJECT_SOURCE_DIR}/resources/linux/ReadMe.TXT)
+  ${PROJECT_SOURCE_DIR}/resources/linux/ReadMe.TXT
+  ${PROJECT_SOURCE_DIR}/resources/linux/ReadMe.en.TXT)
 set(linux_data_outputs)
 foreach(data IN LISTS LARTSEN_LINUX_DATA_FILES)
   get_filename_component(data_name ${data} NAME)

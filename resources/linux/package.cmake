@@ -11,6 +11,7 @@ set(deb_work ${CMAKE_BINARY_DIR}/deb)
 # /usr/share/lartsen.
 set(LARTSEN_LINUX_SHIPPED_FILES
   ${linux_dir}/ReadMe.TXT
+  ${linux_dir}/ReadMe.en.TXT
   ${linux_dir}/Conditions.INI
   ${linux_dir}/Conditions.Optional.INI)
 

@@ -87,6 +87,8 @@ TEST(UiTextCatalog, RussianTextsAreTheProgramsOwn) {
       {UiText::CouldNotWriteBefore, u"Не удалось записать "},
       {UiText::CouldNotRemoveBefore, u"Не удалось удалить "},
       {UiText::ProgramIconNotLoaded, u"Не удалось загрузить значок программы"},
+      // The read-me file
+      {UiText::CannotOpenFileBefore, u"Не удаётся открыть файл "},
   };
   ASSERT_EQ(expected.size(), static_cast<std::size_t>(UiText::Count));
   for (const auto& [key, text] : expected) EXPECT_EQ(TextOf(key, UiLanguage::Russian), text);

@@ -191,7 +191,7 @@ int RunProgram(int argc, char** argv) {
         .Timer = *timer,
         .MakeStore = makeStore,
         .TryTimeFormat = parts->TimeFormatCheck(),
-        .Files = parts->Files()}, language);
+        .Files = parts->Files(language)}, language);
     MainForm* f = form.get();
     timer->SetTickHandler([f] { f->OnTimer(); });
     window->SetCommandHandler([f](int id) { f->OnCommand(id); });

@@ -34,7 +34,8 @@ class ProgramParts final : public RulesPort, public StampingPort {
   void FinishRestores() noexcept override;
 
   TimeFormatTrial TimeFormatCheck();
-  FileCommands Files();
+  // The help command opens the read-me file in `language`.
+  FileCommands Files(UiLanguage language);
   // The ticks that the foreground and retitle watches ask for, run through `runTick`
   // (the main form's boundary).
   void StartWatching(std::function<void()> runTick, std::function<void()> serverLost);

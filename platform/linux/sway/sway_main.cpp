@@ -100,7 +100,7 @@ int RunSwayProgram(int argc, char** argv, const std::string& socketPath) {
         .Timer = *timer,
         .MakeStore = makeStore,
         .TryTimeFormat = parts->TimeFormatCheck(),
-        .Files = parts->Files()}, language);
+        .Files = parts->Files(language)}, language);
     MainForm* f = form.get();
     timer->SetTickHandler([f] { f->OnTimer(); });
     window->SetCommandHandler([f](int id) { f->OnCommand(id); });

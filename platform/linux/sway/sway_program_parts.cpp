@@ -91,11 +91,13 @@ TimeFormatTrial SwayProgramParts::TimeFormatCheck() {
   return [parts](std::u16string_view format) { FormatDateTime(parts->clock.CurrentSecond(), format, parts->locale); };
 }
 
-FileCommands SwayProgramParts::Files() {
+FileCommands SwayProgramParts::Files(UiLanguage language) {
   Parts* parts = parts_.get();
   return FileCommands{[parts] { parts->rulesFiles.OpenOptionalConditions(); },
                       [parts] { parts->rulesFiles.OpenOptionalConditionsSamples(); },
-                      [parts] { OpenReadMeFile(0, parts->environment, parts->shell, parts->messages); }};
+                      [parts, language] {
+                        OpenReadMeFile(0, parts->environment, parts->shell, parts->messages, language);
+                      }};
 }
 
 SwayProgramParts::Services SwayProgramParts::DialogServices() {

@@ -35,7 +35,8 @@ class SwayProgramParts final : public RulesPort, public StampingPort {
   void FinishRestores() noexcept override;
 
   TimeFormatTrial TimeFormatCheck();
-  FileCommands Files();
+  // The help command opens the read-me file in `language`.
+  FileCommands Files(UiLanguage language);
   void StartWatching(std::function<void()> runTick, std::function<void()> sessionLost);
 
   struct Services {
