@@ -5,14 +5,27 @@
 
 namespace lartsen {
 
-std::u16string GetReadMeFileName(EnvironmentPort& environment) {
-  return JoinPath(environment.ProgramFolder(), kReadMeName);
+std::u16string_view ReadMeNameOf(UiLanguage language) {
+  return language == UiLanguage::English ? kEnglishReadMeName : kReadMeName;
+}
+
+std::u16string GetReadMeFileName(EnvironmentPort& environment, UiLanguage language) {
+  return JoinPath(environment.ProgramFolder(), ReadMeNameOf(language));
+}
+
+std::u16string OpenReadMeFailedMessage(std::u16string_view fileName, UiLanguage language) {
+  return std::u16string(TextOf(UiText::CannotOpenFileBefore, language)) + std::u16string(fileName);
 }
 
 bool OpenReadMeFile(WindowHandle owner, EnvironmentPort& environment, ShellPort& shell,
-                    MessagePort& messages) {
-  if (shell.OpenDocument(owner, GetReadMeFileName(environment), u"")) return true;
-  messages.ShowMessage(kOpenReadMeFailed, message_style::kCritical);
+                    MessagePort& messages, UiLanguage language) {
+  const std::u16string wanted = GetReadMeFileName(environment, language);
+  if (shell.OpenDocument(owner, wanted, u"")) return true;
+  if (language != UiLanguage::Russian &&
+      shell.OpenDocument(owner, GetReadMeFileName(environment, UiLanguage::Russian), u"")) {
+    return true;
+  }
+  messages.ShowMessage(OpenReadMeFailedMessage(ReadMeNameOf(language), language), message_style::kCritical);
   return false;
 }
 

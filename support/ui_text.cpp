@@ -53,9 +53,64 @@ constexpr std::array<Entry, static_cast<std::size_t>(UiText::Count)> kCatalog{{
      u"By Nerrowind. Korvel: small programs for Windows."},
     {UiText::AboutCreditLinux, u"Автор: Nerrowind. Korvel — небольшие программы для Windows и Linux.",
      u"By Nerrowind. Korvel: small programs for Windows and Linux."},
-    // The Windows program's dialog captions and the failures of its system calls
+    // The Linux program: dialog titles, session notes, the command line and its lines on stderr
     {UiText::SettingsCaption, u"Настройки", u"Settings"},
     {UiText::AboutCaption, u"О программе", u"About"},
+    {UiText::SettingsNotRead, u"Настройки не прочитаны, действуют значения по умолчанию.",
+     u"The settings were not read; the default values apply."},
+    {UiText::NoTrayNote, u"Область уведомлений не найдена, поэтому Ларцен работает без значка.\r\n\r\n"
+     u"Открыть настройки: lartsen --settings\r\n"
+     u"Завершить программу: lartsen --quit\r\n\r\n"
+     u"Эти команды есть и в меню запуска программ. Значок появится сам, когда область уведомлений заработает.",
+     u"No notification area was found, so Lartsen runs without an icon.\r\n\r\n"
+     u"Open the settings: lartsen --settings\r\n"
+     u"End the program: lartsen --quit\r\n\r\n"
+     u"These commands are in the applications menu too. The icon shows up by itself once a notification area starts."},
+    {UiText::WaylandNote, u"Это сеанс Wayland. Ларцен ставит метку только в заголовки окон программ X11 (они работают "
+     u"через XWayland): заголовок окна программы Wayland другая программа изменить не может.",
+     u"This is a Wayland session. Lartsen stamps only the titles of X11 programs' windows (they run "
+     u"through XWayland): no other program can change the title of a Wayland program's window."},
+    {UiText::CommandLineUsage, u"Использование: lartsen [ПАРАМЕТР]\n"
+     u"Дописывает метку (по умолчанию время) к заголовку активного окна X11.\n"
+     u"\n"
+     u"  --settings     открыть настройки работающей программы (или запустить её с ними)\n"
+     u"  --quit         завершить работающую программу, вернув заголовки окон\n"
+     u"  -h, --help     показать эту справку и выйти\n"
+     u"  -V, --version  показать версию и выйти\n"
+     u"\n"
+     u"Без параметров программа запускается и работает из области уведомлений;\n"
+     u"на одном X-сервере работает только одна копия.\n",
+     u"Usage: lartsen [OPTION]\n"
+     u"Appends a stamp (by default the time) to the title of the active X11 window.\n"
+     u"\n"
+     u"  --settings     open the running program's settings (or start it with them)\n"
+     u"  --quit         end the running program, giving the windows their titles back\n"
+     u"  -h, --help     show this help and exit\n"
+     u"  -V, --version  show the version and exit\n"
+     u"\n"
+     u"Without an option the program starts and works from the notification area;\n"
+     u"one copy runs per X server.\n"},
+    {UiText::ChooseOneAction, u"выберите одно действие", u"choose one action"},
+    {UiText::UnknownOptionBefore, u"неизвестный параметр ", u"unknown option "},
+    {UiText::StrayArgumentBefore, u"лишний аргумент ", u"unexpected argument "},
+    {UiText::AlreadyRunningHere, u"Ларцен уже работает на этом дисплее",
+     u"Lartsen is already running on this display"},
+    {UiText::NotRunningHere, u"Ларцен не запущен на этом дисплее",
+     u"Lartsen is not running on this display"},
+    {UiText::DidNotEndInTime, u"Ларцен не завершился за 10 секунд",
+     u"Lartsen did not end within 10 seconds"},
+    {UiText::SwayQuitFromMenu, u"в сеансе sway завершите программу из её меню",
+     u"in a sway session, end the program from its menu"},
+    {UiText::NeedsX11Session, u"нужен сеанс X11 (переменная DISPLAY не задана или X-сервер недоступен)",
+     u"an X11 session is needed (DISPLAY is not set or the X server cannot be reached)"},
+    {UiText::X11ConnectionLost, u"связь с X-сервером потеряна", u"the connection to the X server was lost"},
+    {UiText::CouldNotReadBefore, u"Не удалось прочитать ", u"Could not read "},
+    {UiText::CouldNotWriteBefore, u"Не удалось записать ", u"Could not write "},
+    {UiText::CouldNotRemoveBefore, u"Не удалось удалить ", u"Could not remove "},
+    {UiText::ProgramIconNotLoaded, u"Не удалось загрузить значок программы", u"The program's icon could not be loaded"},
+    // The read-me file
+    {UiText::CannotOpenFileBefore, u"Не удаётся открыть файл ", u"Cannot open the file "},
+    // The Windows program: failures of its system calls
     {UiText::CannotCreateSettingsWindow, u"Не удалось создать окно настроек.", u"The settings window could not be created."},
     {UiText::CannotCheckRunningInstance, u"Не удаётся проверить, запущена ли программа", u"Cannot check whether the program is running"},
     {UiText::CannotLoadProgramIcon, u"Не удаётся загрузить значок программы", u"Cannot load the program's icon"},

@@ -45,9 +45,29 @@ enum class UiText {
   SaveFailedHeading,
   AboutCreditWindows,
   AboutCreditLinux,
-  // The Windows program's dialog captions and the failures of its system calls
+  // The Linux program: dialog titles, session notes, the command line and its lines on stderr
   SettingsCaption,
   AboutCaption,
+  SettingsNotRead,          // the box when the settings file is there but cannot be read
+  NoTrayNote,
+  WaylandNote,
+  CommandLineUsage,         // the usage text, ending in a line break
+  ChooseOneAction,
+  UnknownOptionBefore,      // ... <the option>
+  StrayArgumentBefore,      // ... <the argument>
+  AlreadyRunningHere,
+  NotRunningHere,
+  DidNotEndInTime,
+  SwayQuitFromMenu,
+  NeedsX11Session,
+  X11ConnectionLost,
+  CouldNotReadBefore,       // ... <the file>: <the system's reason>
+  CouldNotWriteBefore,
+  CouldNotRemoveBefore,
+  ProgramIconNotLoaded,
+  // The read-me file
+  CannotOpenFileBefore,  // ... <file name>
+  // The Windows program: failures of its system calls
   CannotCreateSettingsWindow,
   CannotCheckRunningInstance,
   CannotLoadProgramIcon,

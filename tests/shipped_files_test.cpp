@@ -15,12 +15,13 @@
 #include "rules/testing/loaded_rules.h"
 #include "support/testing/fake_environment.h"
 #include "support/text.h"
+#include "support/ui_text.h"
 
 namespace lartsen {
 namespace {
 
-std::string ReadShipped(const std::string& name) {
-  std::ifstream in(std::string(LARTSEN_SHIPPED_DIR) + "/" + name, std::ios::binary);
+std::string ReadShipped(const std::string& name, const char* folder = LARTSEN_SHIPPED_DIR) {
+  std::ifstream in(std::string(folder) + "/" + name, std::ios::binary);
   std::ostringstream bytes;
   bytes << in.rdbuf();
   return bytes.str();
@@ -49,7 +50,7 @@ TEST(ShippedFiles, DefaultRulesLeaveTheShellAloneAndStampOrdinaryWindows) {
 }
 
 TEST(ShippedFiles, TextFilesAreUtf8WithSignatureAndWindowsLineEnds) {
-  for (const char* name : {"Conditions.INI", "Conditions.Optional.INI", "ReadMe.TXT"}) {
+  for (const char* name : {"Conditions.INI", "Conditions.Optional.INI", "ReadMe.TXT", "ReadMe.en.TXT"}) {
     const std::string bytes = ReadShipped(name);
     ASSERT_GT(bytes.size(), 3u) << name;
     EXPECT_EQ(bytes.substr(0, 3), "\xEF\xBB\xBF") << name;
@@ -182,6 +183,47 @@ TEST(ShippedFiles, ReadMeNamesEveryPlaceholderAndCommand) {
         u"HKEY_CURRENT_USER\\Software\\Nerrowind\\Ларцен", u"Conditions.Debug.INI", u"ttttt"}) {
     EXPECT_NE(readMe.find(needle), std::u16string::npos) << ToUtf8(needle);
   }
+}
+
+// The English read-me speaks of the commands as the English menu names them, and both read-mes
+// of both sets tell how the language is chosen.
+TEST(ShippedFiles, ReadMesInBothLanguagesNameTheCommandsAndTheLanguageValue) {
+  const std::u16string english = FromUtf8(ReadShipped("ReadMe.en.TXT"));
+  for (const UiText command : {UiText::MenuReload, UiText::MenuSettings, UiText::MenuOptionalConditions,
+                               UiText::MenuOptionalSamples, UiText::MenuAutoStart, UiText::MenuAbout,
+                               UiText::MenuExit}) {
+    const std::u16string caption(TextOf(command, UiLanguage::English));
+    EXPECT_NE(english.find(caption), std::u16string::npos) << ToUtf8(caption);
+  }
+  EXPECT_NE(english.find(u"%FreeExtendedVirtual_fb%"), std::u16string::npos);
+  EXPECT_NE(english.find(u"HKEY_CURRENT_USER\\Software\\Nerrowind\\Ларцен"), std::u16string::npos);
+  const std::u16string linuxEnglish = FromUtf8(ReadShipped("ReadMe.en.TXT", LARTSEN_LINUX_SHIPPED_DIR));
+  EXPECT_NE(linuxEnglish.find(TextOf(UiText::MenuAutoStartSession, UiLanguage::English)), std::u16string::npos);
+  struct Mention {
+    const char *folder, *name;
+    std::u16string_view value;
+  };
+  for (const auto& [folder, name, value] :
+       {Mention{LARTSEN_SHIPPED_DIR, "ReadMe.TXT", u"«Language»"}, Mention{LARTSEN_SHIPPED_DIR, "ReadMe.en.TXT", u"\"Language\""},
+        Mention{LARTSEN_LINUX_SHIPPED_DIR, "ReadMe.TXT", u"«Language=»"},
+        Mention{LARTSEN_LINUX_SHIPPED_DIR, "ReadMe.en.TXT", u"\"Language=\""}}) {
+    const std::u16string text = FromUtf8(ReadShipped(name, folder));
+    EXPECT_NE(text.find(value), std::u16string::npos) << folder << "/" << name;
+    EXPECT_NE(text.find(u"ReadMe.en.TXT"), std::u16string::npos) << folder << "/" << name;
+  }
+}
+
+// The Linux set as the program reads it: the default rules load, the examples stay comments.
+TEST(ShippedFiles, LinuxRulesFilesLoadAndTheExamplesStayComments) {
+  FakeEnvironment environment(u"C:\\Lartsen");
+  FakeFiles files;
+  files.files[kMainFile] = ReadShipped("Conditions.INI", LARTSEN_LINUX_SHIPPED_DIR);
+  const LoadedRules rules(environment, files);
+  EXPECT_TRUE(rules.messages.shown.empty());
+  EXPECT_TRUE(rules.table.ConditionsLoaded);
+  PortableAnsiDecoder ansi;
+  const auto examples = ReadShipped("Conditions.Optional.INI", LARTSEN_LINUX_SHIPPED_DIR);
+  EXPECT_TRUE(ListReader::SplitList(DecodeListText(examples, ansi), u";", true, true, 0, 0).empty());
 }
 
 }  // namespace

@@ -3,7 +3,7 @@ find_package(Qt6 REQUIRED COMPONENTS Widgets)
 
 add_library(lartsen_linux_app STATIC)
 lartsen_sources(lartsen_linux_app app tray_window message_boxes_qt shell_qt signal_pipe x11_watch
-  program_parts placeholder_dialogs refresh_timer_qt instance_commands_qt)
+  program_parts refresh_timer_qt instance_commands_qt)
 target_link_libraries(lartsen_linux_app PUBLIC lartsen_linux Qt6::Widgets)
 target_compile_definitions(lartsen_linux_app PRIVATE LARTSEN_VERSION="${PROJECT_VERSION}")
 lartsen_warnings(lartsen_linux_app)
@@ -18,7 +18,8 @@ target_compile_definitions(lartsen PRIVATE LARTSEN_VERSION="${PROJECT_VERSION}")
 set(LARTSEN_LINUX_DATA_FILES
   ${PROJECT_SOURCE_DIR}/resources/linux/Conditions.INI
   ${PROJECT_SOURCE_DIR}/resources/linux/Conditions.Optional.INI
-  ${PROJECT_SOURCE_DIR}/resources/linux/ReadMe.TXT)
+  ${PROJECT_SOURCE_DIR}/resources/linux/ReadMe.TXT
+  ${PROJECT_SOURCE_DIR}/resources/linux/ReadMe.en.TXT)
 set(linux_data_outputs)
 foreach(data IN LISTS LARTSEN_LINUX_DATA_FILES)
   get_filename_component(data_name ${data} NAME)
@@ -55,15 +56,25 @@ set_tests_properties(lartsen_needs_x11 PROPERTIES LABELS native
   PASS_REGULAR_EXPRESSION "^lartsen: [^\n]*X11[^\n]*\nstatus=1\n$")
 
 # The command line answers before any display is looked for: usage and status 0 for --help,
-# a complaint, the usage on stderr and status 2 for an unknown option.
+# a complaint, the usage on stderr and status 2 for an unknown option. It speaks the user's
+# language: Russian for a Russian desktop, English for any other.
 add_test(NAME lartsen_help
-  COMMAND sh -c "env -u DISPLAY \"$0\" --help 2>/dev/null; echo \"status=$?\"" $<TARGET_FILE:lartsen>)
+  COMMAND sh -c "env -u DISPLAY LANGUAGE=ru \"$0\" --help 2>/dev/null; echo \"status=$?\"" $<TARGET_FILE:lartsen>)
 set_tests_properties(lartsen_help PROPERTIES LABELS native
   PASS_REGULAR_EXPRESSION "^Использование: lartsen [^\n]*\n.*--settings.*--quit.*\nstatus=0\n$")
 add_test(NAME lartsen_unknown_option
-  COMMAND sh -c "env -u DISPLAY \"$0\" --bogus 2>&1 >/dev/null; echo \"status=$?\"" $<TARGET_FILE:lartsen>)
+  COMMAND sh -c "env -u DISPLAY LANGUAGE=ru \"$0\" --bogus 2>&1 >/dev/null; echo \"status=$?\"" $<TARGET_FILE:lartsen>)
 set_tests_properties(lartsen_unknown_option PROPERTIES LABELS native
   PASS_REGULAR_EXPRESSION "^lartsen: [^\n]*--bogus\nИспользование: lartsen.*\nstatus=2\n$")
+set(english_desktop "env -u DISPLAY -u LANGUAGE -u LC_ALL -u LC_MESSAGES LANG=en_US.UTF-8 XDG_CONFIG_HOME=/nonexistent")
+add_test(NAME lartsen_help_english
+  COMMAND sh -c "${english_desktop} \"$0\" --help 2>/dev/null; echo \"status=$?\"" $<TARGET_FILE:lartsen>)
+set_tests_properties(lartsen_help_english PROPERTIES LABELS native
+  PASS_REGULAR_EXPRESSION "^Usage: lartsen \\[OPTION\\]\n.*--settings.*--quit.*\nstatus=0\n$")
+add_test(NAME lartsen_misuse_english
+  COMMAND sh -c "${english_desktop} \"$0\" --quit --settings 2>&1 >/dev/null; echo \"status=$?\"" $<TARGET_FILE:lartsen>)
+set_tests_properties(lartsen_misuse_english PROPERTIES LABELS native
+  PASS_REGULAR_EXPRESSION "^lartsen: choose one action\nUsage: lartsen.*\nstatus=2\n$")
 
 lartsen_add_gtest(linux_app_tests SOURCES ${CMAKE_CURRENT_LIST_DIR}/tests/refresh_timer_qt_test.cpp
   LIBS lartsen_linux_app NO_MAIN LABELS linux)

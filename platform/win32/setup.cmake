@@ -18,4 +18,12 @@ add_test(NAME setup_program_pack
   COMMAND ${CMAKE_CPACK_COMMAND} --config ${CMAKE_BINARY_DIR}/CPackConfig.cmake -G NSIS
   WORKING_DIRECTORY ${CMAKE_BINARY_DIR})
 set_tests_properties(setup_program_pack PROPERTIES FIXTURES_SETUP setup_program LABELS "windows;setup")
-set_tests_properties(setup_program_tests PROPERTIES FIXTURES_REQUIRED setup_program)
+# The setup speaks the interface language: Russian as it always has, and English for a user
+# whose interface language is another (the compatibility layer takes it from the locale). The
+# English run installs, clicks through and uninstalls.
+set_tests_properties(setup_program_tests PROPERTIES FIXTURES_REQUIRED setup_program
+  ENVIRONMENT "LC_ALL=ru_RU.UTF-8;LANG=ru_RU.UTF-8")
+add_test(NAME setup_program_tests_english COMMAND setup_program_tests
+  "--gtest_filter=*SilentInstallPuts*:*ClickingThrough*:*SilentUninstall*:*UninstallWithRemoval*")
+set_tests_properties(setup_program_tests_english PROPERTIES FIXTURES_REQUIRED setup_program
+  ENVIRONMENT "LC_ALL=en_US.UTF-8;LANG=en_US.UTF-8" TIMEOUT 600 LABELS "windows;e2e;setup")

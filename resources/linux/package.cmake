@@ -11,13 +11,14 @@ set(deb_work ${CMAKE_BINARY_DIR}/deb)
 # /usr/share/lartsen.
 set(LARTSEN_LINUX_SHIPPED_FILES
   ${linux_dir}/ReadMe.TXT
+  ${linux_dir}/ReadMe.en.TXT
   ${linux_dir}/Conditions.INI
   ${linux_dir}/Conditions.Optional.INI)
 
 # Debian wants the change log and the manual page compressed at the highest level, without a
 # time stamp, so that the same sources make the same package.
 set(deb_compressed)
-foreach(pair "changelog;changelog.gz" "lartsen.1;lartsen.1.gz")
+foreach(pair "changelog;changelog.gz" "lartsen.1;lartsen.1.gz" "lartsen.ru.1;lartsen.ru.1.gz")
   list(GET pair 0 source)
   list(GET pair 1 compressed)
   add_custom_command(OUTPUT ${deb_work}/${compressed}
@@ -37,6 +38,7 @@ install(FILES ${linux_dir}/lartsen.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/
 install(DIRECTORY ${linux_dir}/icons/ DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor)
 install(FILES ${linux_dir}/copyright ${deb_work}/changelog.gz DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/lartsen)
 install(FILES ${deb_work}/lartsen.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(FILES ${deb_work}/lartsen.ru.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/ru/man1 RENAME lartsen.1.gz)
 
 # Packing installs only what the package holds: the rest of the tree (tests, benchmarks, fuzz
 # targets) need not be built for it.
@@ -61,7 +63,8 @@ screen, and windows described by the rules files are left alone.
 It needs an X11 session with an EWMH window manager and a notification area,
 or a sway session (Wayland), where the stamp is shown through each window's
 title format and the tray icon through swaybar.
-The user interface speaks Russian.")
+The user interface speaks Russian to Russian-speaking users and English to
+everyone else; a setting chooses either for good.")
 # Qt's Wayland platform plugin: a sway session without XWayland shows the tray and dialogs there.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)

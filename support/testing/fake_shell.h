@@ -1,6 +1,7 @@
 // A shell that records the documents it is asked to open and answers as a test sets it.
 #pragma once
 
+#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -17,12 +18,13 @@ class FakeShell : public ShellPort {
   };
   std::vector<Open> opened;
   bool succeeds = false;
+  std::set<std::u16string, std::less<>> missing;  // refused even when the shell succeeds
   WindowHandle activeWindow = 0x1234;
 
   WindowHandle GetActiveWindow() override { return activeWindow; }
   bool OpenDocument(WindowHandle owner, std::u16string_view path, std::u16string_view folder) override {
     opened.push_back({owner, std::u16string(path), std::u16string(folder)});
-    return succeeds;
+    return succeeds && !missing.contains(path);
   }
 };
 

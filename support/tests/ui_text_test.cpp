@@ -53,9 +53,43 @@ TEST(UiTextCatalog, RussianTextsAreTheProgramsOwn) {
       {UiText::SaveFailedHeading, u"Не удалось сохранить настройки."},
       {UiText::AboutCreditWindows, u"Автор: Nerrowind. Korvel — небольшие программы для Windows."},
       {UiText::AboutCreditLinux, u"Автор: Nerrowind. Korvel — небольшие программы для Windows и Linux."},
-      // The Windows program's dialog captions and the failures of its system calls
+      // The Linux program: dialog titles, session notes, the command line and its lines on stderr
       {UiText::SettingsCaption, u"Настройки"},
       {UiText::AboutCaption, u"О программе"},
+      {UiText::SettingsNotRead, u"Настройки не прочитаны, действуют значения по умолчанию."},
+      {UiText::NoTrayNote, u"Область уведомлений не найдена, поэтому Ларцен работает без значка.\r\n\r\n"
+       u"Открыть настройки: lartsen --settings\r\n"
+       u"Завершить программу: lartsen --quit\r\n\r\n"
+       u"Эти команды есть и в меню запуска программ. Значок появится сам, когда область уведомлений заработает."},
+      {UiText::WaylandNote,
+       u"Это сеанс Wayland. Ларцен ставит метку только в заголовки окон программ X11 (они работают "
+       u"через XWayland): заголовок окна программы Wayland другая программа изменить не может."},
+      {UiText::CommandLineUsage, u"Использование: lartsen [ПАРАМЕТР]\n"
+       u"Дописывает метку (по умолчанию время) к заголовку активного окна X11.\n"
+       u"\n"
+       u"  --settings     открыть настройки работающей программы (или запустить её с ними)\n"
+       u"  --quit         завершить работающую программу, вернув заголовки окон\n"
+       u"  -h, --help     показать эту справку и выйти\n"
+       u"  -V, --version  показать версию и выйти\n"
+       u"\n"
+       u"Без параметров программа запускается и работает из области уведомлений;\n"
+       u"на одном X-сервере работает только одна копия.\n"},
+      {UiText::ChooseOneAction, u"выберите одно действие"},
+      {UiText::UnknownOptionBefore, u"неизвестный параметр "},
+      {UiText::StrayArgumentBefore, u"лишний аргумент "},
+      {UiText::AlreadyRunningHere, u"Ларцен уже работает на этом дисплее"},
+      {UiText::NotRunningHere, u"Ларцен не запущен на этом дисплее"},
+      {UiText::DidNotEndInTime, u"Ларцен не завершился за 10 секунд"},
+      {UiText::SwayQuitFromMenu, u"в сеансе sway завершите программу из её меню"},
+      {UiText::NeedsX11Session, u"нужен сеанс X11 (переменная DISPLAY не задана или X-сервер недоступен)"},
+      {UiText::X11ConnectionLost, u"связь с X-сервером потеряна"},
+      {UiText::CouldNotReadBefore, u"Не удалось прочитать "},
+      {UiText::CouldNotWriteBefore, u"Не удалось записать "},
+      {UiText::CouldNotRemoveBefore, u"Не удалось удалить "},
+      {UiText::ProgramIconNotLoaded, u"Не удалось загрузить значок программы"},
+      // The read-me file
+      {UiText::CannotOpenFileBefore, u"Не удаётся открыть файл "},
+      // The Windows program: failures of its system calls
       {UiText::CannotCreateSettingsWindow, u"Не удалось создать окно настроек."},
       {UiText::CannotCheckRunningInstance, u"Не удаётся проверить, запущена ли программа"},
       {UiText::CannotLoadProgramIcon, u"Не удаётся загрузить значок программы"},

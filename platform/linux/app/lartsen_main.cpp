@@ -14,7 +14,6 @@
 #include "app/menu_model.h"
 #include "platform/linux/app/instance_commands_qt.h"
 #include "platform/linux/app/message_boxes_qt.h"
-#include "platform/linux/app/placeholder_dialogs.h"
 #include "platform/linux/ui/about_dialog_qt.h"
 #include "platform/linux/ui/random_qt.h"
 #include "platform/linux/ui/settings_dialog_qt.h"
@@ -46,20 +45,29 @@ std::u16string Describe(const std::exception& error) {
   return FromUtf8(error.what());
 }
 
-constexpr const char* kAlreadyRunningLine = "Ларцен уже работает на этом дисплее\n";
+// The user's settings file; its failures are worded in `language`.
+SettingsStoreFactory DefaultSettingsStore(UiLanguage language = UiLanguage::Russian) {
+  return [language] { return std::make_unique<IniSettingsStore>(DefaultSettingsPath(), language); };
+}
+
+// One line on stderr in the user's language, after the program's name unless `named` is false.
+void SayLine(UiText key, UiLanguage language, bool named = true) {
+  const std::string line = (named ? "lartsen: " : "") + ToUtf8(TextOf(key, language)) + "\n";
+  std::fputs(line.c_str(), stderr);
+}
 
 // A start that only talks to the copy running on this server: --quit waits until that copy has
 // given the titles back and gone.
-int QuitRunningCopy(x11::DisplayOwner& owner) {
+int QuitRunningCopy(x11::DisplayOwner& owner, UiLanguage language) {
   if (!owner.Send(x11::InstanceCommand::Quit)) {
-    std::fputs("lartsen: Ларцен не запущен на этом дисплее\n", stderr);
+    SayLine(UiText::NotRunningHere, language);
     return 1;
   }
   for (int waited = 0; waited < 200; ++waited) {
     if (owner.Owner() == 0) return 0;
     std::this_thread::sleep_for(std::chrono::milliseconds(50));
   }
-  std::fputs("lartsen: Ларцен не завершился за 10 секунд\n", stderr);
+  SayLine(UiText::DidNotEndInTime, language);
   return 1;
 }
 
@@ -67,23 +75,27 @@ int QuitRunningCopy(x11::DisplayOwner& owner) {
 // else Qt says passes as it was.
 void QuietQtMessages(QtMsgType type, const QMessageLogContext& context, const QString& text) {
   if (text.contains(QStringLiteral("X11 connection broke"))) {
-    std::fputs(kLostServerLine, stderr);
+    // A plain function has no program state to ask: the language is chosen again, as at the start.
+    SayLine(UiText::X11ConnectionLost, ProgramUiLanguage(DefaultSettingsStore()));
     return;
   }
   std::fputs(qFormatLogMessage(type, context, text).toLocal8Bit().append('\n').constData(), stderr);
 }
 
 int RunProgram(int argc, char** argv) {
-  const StartRequest request = ParseCommandLine(argc, argv);
+  // The command line speaks the language the program would: the settings file's, else the locale's.
+  const UiLanguage language = ProgramUiLanguage(DefaultSettingsStore());
+  const SettingsStoreFactory makeStore = DefaultSettingsStore(language);
+  const StartRequest request = ParseCommandLine(argc, argv, language);
   switch (request.action) {
     case StartAction::Help:
-      std::fputs(UsageText().c_str(), stdout);
+      std::fputs(UsageText(language).c_str(), stdout);
       return 0;
     case StartAction::Version:
       std::printf("lartsen %s\n", LARTSEN_VERSION);
       return 0;
     case StartAction::Misuse:
-      std::fprintf(stderr, "lartsen: %s\n%s", request.complaint.c_str(), UsageText().c_str());
+      std::fprintf(stderr, "lartsen: %s\n%s", request.complaint.c_str(), UsageText(language).c_str());
       return 2;
     default:
       break;
@@ -93,7 +105,7 @@ int RunProgram(int argc, char** argv) {
   // The commands to a running copy travel over X11 only.
   if (const auto swaySocket = sway::SessionSocketPath()) {
     if (request.action == StartAction::Quit) {
-      std::fputs("lartsen: в сеансе sway завершите программу из её меню\n", stderr);
+      SayLine(UiText::SwayQuitFromMenu, language);
       return 1;
     }
     return sway::RunSwayProgram(argc, argv, *swaySocket);
@@ -111,7 +123,7 @@ int RunProgram(int argc, char** argv) {
     }
   }
   if (!connection) {
-    std::fputs("lartsen: нужен сеанс X11 (переменная DISPLAY не задана или X-сервер недоступен)\n", stderr);
+    SayLine(UiText::NeedsX11Session, language);
     return 1;
   }
 
@@ -121,14 +133,14 @@ int RunProgram(int argc, char** argv) {
   SingleInstanceLock guard;
   try {
     owner = std::make_unique<x11::DisplayOwner>(*ownerConnection);
-    if (request.action == StartAction::Quit) return QuitRunningCopy(*owner);
+    if (request.action == StartAction::Quit) return QuitRunningCopy(*owner, language);
     if (!owner->Claim()) {
       if (request.action == StartAction::OpenSettings && owner->Send(x11::InstanceCommand::OpenSettings)) return 0;
-      std::fputs(kAlreadyRunningLine, stderr);
+      SayLine(UiText::AlreadyRunningHere, language, false);
       return 0;
     }
     if (!guard.ClaimInstance()) {
-      std::fputs(kAlreadyRunningLine, stderr);
+      SayLine(UiText::AlreadyRunningHere, language, false);
       return 0;
     }
   } catch (const Error& error) {
@@ -157,12 +169,10 @@ int RunProgram(int argc, char** argv) {
   std::unique_ptr<AboutPort> about;
   std::unique_ptr<MainForm> form;
   std::unique_ptr<linux_app::InstanceCommandsQt> commands;
-  XdgAutoStart autoStart(ExecutablePath());
-  const SettingsStoreFactory makeStore = [] { return std::make_unique<IniSettingsStore>(DefaultSettingsPath()); };
-  const UiLanguage language = ProgramUiLanguage(makeStore);
+  XdgAutoStart autoStart(ExecutablePath(), {}, language);
   try {
     window = std::make_unique<linux_app::TrayWindow>(language);
-    parts = std::make_unique<linux_app::ProgramParts>(settings, messages, *connection);
+    parts = std::make_unique<linux_app::ProgramParts>(settings, messages, *connection, language);
     // The dialogs: each is handed what it needs from the program's parts.
     const auto services = parts->DialogServices();
     timer = std::make_unique<linux_app::RefreshTimerQt>(services.clock);
@@ -181,14 +191,14 @@ int RunProgram(int argc, char** argv) {
         .Timer = *timer,
         .MakeStore = makeStore,
         .TryTimeFormat = parts->TimeFormatCheck(),
-        .Files = parts->Files()}, language);
+        .Files = parts->Files(language)}, language);
     MainForm* f = form.get();
     timer->SetTickHandler([f] { f->OnTimer(); });
     window->SetCommandHandler([f](int id) { f->OnCommand(id); });
     window->SetUnloadHandler([] { QApplication::quit(); });
     form->Load();
-    parts->StartWatching([f] { f->OnTimer(); }, [] {
-      std::fputs(kLostServerLine, stderr);
+    parts->StartWatching([f] { f->OnTimer(); }, [language] {
+      SayLine(UiText::X11ConnectionLost, language);
       QApplication::exit(1);
     });
     commands = std::make_unique<linux_app::InstanceCommandsQt>(*owner, [f](x11::InstanceCommand command) {
@@ -210,24 +220,27 @@ int RunProgram(int argc, char** argv) {
   }
   // A Wayland program's title is out of any other program's reach: said once, at the first start there.
   if (IsWaylandSession() && FirstWaylandStart()) {
-    QTimer::singleShot(0, &application, [&messages] {
-      messages.ShowMessage(kWaylandMessage, message_style::kInformation);
+    QTimer::singleShot(0, &application, [&messages, language] {
+      messages.ShowMessage(TextOf(UiText::WaylandNote, language), message_style::kInformation);
     });
   }
   // A settings file that is there but cannot be read is never written over; the user learns
   // why the defaults apply.
-  QTimer::singleShot(0, &application, [&messages] {
+  QTimer::singleShot(0, &application, [&messages, language] {
     try {
-      ReadFileText(DefaultSettingsPath());
+      ReadFileText(DefaultSettingsPath(), language);
     } catch (const Error& error) {
-      messages.ShowMessage(u"Настройки не прочитаны, действуют значения по умолчанию.\r\n\r\n" + error.description(),
-                           message_style::kCritical);
+      messages.ShowMessage(
+          std::u16string(TextOf(UiText::SettingsNotRead, language)) + u"\r\n\r\n" + error.description(),
+          message_style::kCritical);
     }
   });
   // Without a notification area the program has no face: the user learns how to reach it.
   // The icon still shows up by itself when a tray starts later.
-  QTimer::singleShot(10000, &application, [&messages] {
-    if (!QSystemTrayIcon::isSystemTrayAvailable()) messages.ShowMessage(kNoTrayMessage, message_style::kInformation);
+  QTimer::singleShot(10000, &application, [&messages, language] {
+    if (!QSystemTrayIcon::isSystemTrayAvailable()) {
+      messages.ShowMessage(TextOf(UiText::NoTrayNote, language), message_style::kInformation);
+    }
   });
   // The end of the session, too.
   QObject::connect(&application, &QGuiApplication::commitDataRequest, &application,

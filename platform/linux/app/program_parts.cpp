@@ -62,7 +62,8 @@ struct ProgramParts::Parts {
   // What the watch's events cannot tell (a monitor added, an event lost) is read anew this often.
   QElapsedTimer sinceAllRead;
 
-  Parts(Settings& s, MessagePort& m, x11::Connection& c) : settings(s), messages(m), connection(c) {}
+  Parts(Settings& s, MessagePort& m, x11::Connection& c, UiLanguage language)
+      : settings(s), messages(m), connection(c), files(language) {}
 
   void Follow() {
     if (watch) {
@@ -76,8 +77,9 @@ namespace {
 constexpr qint64 kReadAllEveryMs = 1000;
 }  // namespace
 
-ProgramParts::ProgramParts(Settings& settings, MessagePort& messages, x11::Connection& connection)
-    : parts_(std::make_unique<Parts>(settings, messages, connection)) {}
+ProgramParts::ProgramParts(Settings& settings, MessagePort& messages, x11::Connection& connection,
+                           UiLanguage language)
+    : parts_(std::make_unique<Parts>(settings, messages, connection, language)) {}
 
 ProgramParts::~ProgramParts() = default;
 
@@ -128,11 +130,13 @@ TimeFormatTrial ProgramParts::TimeFormatCheck() {
   return [parts](std::u16string_view format) { FormatDateTime(parts->clock.CurrentSecond(), format, parts->locale); };
 }
 
-FileCommands ProgramParts::Files() {
+FileCommands ProgramParts::Files(UiLanguage language) {
   Parts* parts = parts_.get();
   return FileCommands{[parts] { parts->rulesFiles.OpenOptionalConditions(); },
                       [parts] { parts->rulesFiles.OpenOptionalConditionsSamples(); },
-                      [parts] { OpenReadMeFile(0, parts->environment, parts->shell, parts->messages); }};
+                      [parts, language] {
+                        OpenReadMeFile(0, parts->environment, parts->shell, parts->messages, language);
+                      }};
 }
 
 ProgramParts::Services ProgramParts::DialogServices() {

@@ -18,7 +18,8 @@ namespace lartsen::linux_app {
 
 class ProgramParts final : public RulesPort, public StampingPort {
  public:
-  ProgramParts(Settings& settings, MessagePort& messages, x11::Connection& connection);
+  // Failures to read the rules files are worded in `language`.
+  ProgramParts(Settings& settings, MessagePort& messages, x11::Connection& connection, UiLanguage language);
   ~ProgramParts() override;
 
   void LoadConditions() override;
@@ -33,7 +34,8 @@ class ProgramParts final : public RulesPort, public StampingPort {
   void FinishRestores() noexcept override;
 
   TimeFormatTrial TimeFormatCheck();
-  FileCommands Files();
+  // The help command opens the read-me file in `language`.
+  FileCommands Files(UiLanguage language);
   // The ticks that the foreground and retitle watches ask for, run through `runTick`
   // (the main form's boundary).
   void StartWatching(std::function<void()> runTick, std::function<void()> serverLost);

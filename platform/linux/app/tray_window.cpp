@@ -17,7 +17,7 @@ QString ToQ(std::u16string_view text) {
 
 }  // namespace
 
-TrayWindow::TrayWindow(UiLanguage language) : menu_(std::make_unique<QMenu>()) {
+TrayWindow::TrayWindow(UiLanguage language) : menu_(std::make_unique<QMenu>()), language_(language) {
   auto addItems = [this, language](QMenu& menu, std::span<const MenuItem> items, int base, auto& self) -> void {
     for (const MenuItem& item : items) {
       const int id = base + item.Index;
@@ -53,7 +53,7 @@ TrayWindow::~TrayWindow() { icon_.hide(); }
 
 void TrayWindow::ShowTrayIcon() {
   QIcon picture(QStringLiteral(":/lartsen/icon.ico"));
-  if (picture.isNull()) throw Error(status::kFail, u"Не удалось загрузить значок программы");
+  if (picture.isNull()) throw Error(status::kFail, std::u16string(TextOf(UiText::ProgramIconNotLoaded, language_)));
   icon_.setIcon(picture);
   icon_.setToolTip(ToQ(DisplayTitle));
   icon_.show();

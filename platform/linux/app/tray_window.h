@@ -20,7 +20,7 @@ namespace lartsen::linux_app {
 // main form's boundaries catch it).
 class TrayWindow final : public QObject, public MainWindowPort {
  public:
-  // The menu speaks `language`.
+  // The menu, and a failure to show the icon, speak `language`.
   explicit TrayWindow(UiLanguage language = UiLanguage::Russian);
   ~TrayWindow() override;
 
@@ -44,6 +44,7 @@ class TrayWindow final : public QObject, public MainWindowPort {
   std::map<int, QAction*> actions_;  // by command id
   std::function<void(int)> command_;
   std::function<void()> unload_;
+  UiLanguage language_;
 };
 
 }  // namespace lartsen::linux_app

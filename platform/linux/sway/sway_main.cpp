@@ -74,12 +74,15 @@ int RunSwayProgram(int argc, char** argv, const std::string& socketPath) {
   std::unique_ptr<SettingsDialogPort> settingsDialog;
   std::unique_ptr<AboutPort> about;
   std::unique_ptr<MainForm> form;
-  XdgAutoStart autoStart(ExecutablePath());
-  const SettingsStoreFactory makeStore = [] { return std::make_unique<IniSettingsStore>(DefaultSettingsPath()); };
-  const UiLanguage language = ProgramUiLanguage(makeStore);
+  const UiLanguage language =
+      ProgramUiLanguage([] { return std::make_unique<IniSettingsStore>(DefaultSettingsPath()); });
+  const SettingsStoreFactory makeStore = [language] {
+    return std::make_unique<IniSettingsStore>(DefaultSettingsPath(), language);
+  };
+  XdgAutoStart autoStart(ExecutablePath(), {}, language);
   try {
     window = std::make_unique<linux_app::TrayWindow>(language);
-    parts = std::make_unique<SwayProgramParts>(settings, messages, socketPath);
+    parts = std::make_unique<SwayProgramParts>(settings, messages, socketPath, language);
     const auto services = parts->DialogServices();
     timer = std::make_unique<linux_app::RefreshTimerQt>(services.clock);
     settingsDialog = std::make_unique<qt::SettingsDialog>(SettingsDialogServices{
@@ -97,7 +100,7 @@ int RunSwayProgram(int argc, char** argv, const std::string& socketPath) {
         .Timer = *timer,
         .MakeStore = makeStore,
         .TryTimeFormat = parts->TimeFormatCheck(),
-        .Files = parts->Files()}, language);
+        .Files = parts->Files(language)}, language);
     MainForm* f = form.get();
     timer->SetTickHandler([f] { f->OnTimer(); });
     window->SetCommandHandler([f](int id) { f->OnCommand(id); });

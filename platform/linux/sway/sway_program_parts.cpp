@@ -56,11 +56,13 @@ struct SwayProgramParts::Parts {
   RulesFileCommands rulesFiles{environment, shell, messages};
   std::unique_ptr<SwayWatch> watch;
 
-  Parts(Settings& s, MessagePort& m, const std::string& socketPath) : settings(s), messages(m), ipc(socketPath) {}
+  Parts(Settings& s, MessagePort& m, const std::string& socketPath, UiLanguage language)
+      : settings(s), messages(m), ipc(socketPath), files(language) {}
 };
 
-SwayProgramParts::SwayProgramParts(Settings& settings, MessagePort& messages, const std::string& socketPath)
-    : parts_(std::make_unique<Parts>(settings, messages, socketPath)) {}
+SwayProgramParts::SwayProgramParts(Settings& settings, MessagePort& messages, const std::string& socketPath,
+                                   UiLanguage language)
+    : parts_(std::make_unique<Parts>(settings, messages, socketPath, language)) {}
 
 SwayProgramParts::~SwayProgramParts() = default;
 
@@ -89,11 +91,13 @@ TimeFormatTrial SwayProgramParts::TimeFormatCheck() {
   return [parts](std::u16string_view format) { FormatDateTime(parts->clock.CurrentSecond(), format, parts->locale); };
 }
 
-FileCommands SwayProgramParts::Files() {
+FileCommands SwayProgramParts::Files(UiLanguage language) {
   Parts* parts = parts_.get();
   return FileCommands{[parts] { parts->rulesFiles.OpenOptionalConditions(); },
                       [parts] { parts->rulesFiles.OpenOptionalConditionsSamples(); },
-                      [parts] { OpenReadMeFile(0, parts->environment, parts->shell, parts->messages); }};
+                      [parts, language] {
+                        OpenReadMeFile(0, parts->environment, parts->shell, parts->messages, language);
+                      }};
 }
 
 SwayProgramParts::Services SwayProgramParts::DialogServices() {

@@ -19,7 +19,8 @@ namespace lartsen::sway {
 class SwayProgramParts final : public RulesPort, public StampingPort {
  public:
   // Connects to the sway instance at `socketPath`; throws Error when it does not answer.
-  SwayProgramParts(Settings& settings, MessagePort& messages, const std::string& socketPath);
+  // Failures to read the rules files are worded in `language`.
+  SwayProgramParts(Settings& settings, MessagePort& messages, const std::string& socketPath, UiLanguage language);
   ~SwayProgramParts() override;
 
   void LoadConditions() override;
@@ -34,7 +35,8 @@ class SwayProgramParts final : public RulesPort, public StampingPort {
   void FinishRestores() noexcept override;
 
   TimeFormatTrial TimeFormatCheck();
-  FileCommands Files();
+  // The help command opens the read-me file in `language`.
+  FileCommands Files(UiLanguage language);
   void StartWatching(std::function<void()> runTick, std::function<void()> sessionLost);
 
   struct Services {

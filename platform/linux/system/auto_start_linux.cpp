@@ -25,8 +25,8 @@ std::string QuoteExec(const std::string& path) {
 
 }  // namespace
 
-XdgAutoStart::XdgAutoStart(std::string executable, std::string autostartFolder)
-    : executable_(std::move(executable)), folder_(std::move(autostartFolder)) {}
+XdgAutoStart::XdgAutoStart(std::string executable, std::string autostartFolder, UiLanguage language)
+    : executable_(std::move(executable)), folder_(std::move(autostartFolder)), language_(language) {}
 
 std::string XdgAutoStart::EntryPath() const {
   const std::string folder = folder_.empty() ? ConfigHome() + "/autostart" : folder_;
@@ -50,21 +50,25 @@ void XdgAutoStart::EnableAutoStart(std::u16string_view key) {
   std::ofstream out(path, std::ios::trunc);
   out << "[Desktop Entry]\n"
          "Type=Application\n"
-         "Name=Ларцен\n"
-         "Comment=Время в заголовке активного окна\n"
+         "Name=Lartsen\n"
+         "Name[ru]=Ларцен\n"
+         "Comment=The time in the title of the active window\n"
+         "Comment[ru]=Время в заголовке активного окна\n"
       << "Exec=" << QuoteExec(executable_) << "\n"
       << "Icon=lartsen\n"
          "Terminal=false\n"
          "X-GNOME-Autostart-enabled=true\n"
       << "X-Lartsen-Key=" << ToUtf8(key) << "\n";
   out.flush();
-  if (!out) throw Error(status::kFail, u"Не удалось записать " + FromUtf8(path));
+  if (!out) throw Error(status::kFail, std::u16string(TextOf(UiText::CouldNotWriteBefore, language_)) + FromUtf8(path));
 }
 
 void XdgAutoStart::DisableAutoStart(std::u16string_view) {
   std::error_code error;
   std::filesystem::remove(EntryPath(), error);
-  if (error) throw Error(status::kFail, u"Не удалось удалить " + FromUtf8(EntryPath()));
+  if (error) {
+    throw Error(status::kFail, std::u16string(TextOf(UiText::CouldNotRemoveBefore, language_)) + FromUtf8(EntryPath()));
+  }
 }
 
 }  // namespace lartsen

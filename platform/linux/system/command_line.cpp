@@ -3,9 +3,11 @@
 
 #include <getopt.h>
 
+#include "support/text.h"
+
 namespace lartsen {
 
-StartRequest ParseCommandLine(int argc, char** argv) {
+StartRequest ParseCommandLine(int argc, char** argv, UiLanguage language) {
   static const option kOptions[] = {
       {"help", no_argument, nullptr, 'h'},
       {"version", no_argument, nullptr, 'V'},
@@ -13,11 +15,12 @@ StartRequest ParseCommandLine(int argc, char** argv) {
       {"quit", no_argument, nullptr, 'q'},
       {nullptr, 0, nullptr, 0},
   };
+  auto say = [language](UiText key) { return ToUtf8(TextOf(key, language)); };
   StartRequest request;
-  auto choose = [&request](StartAction action) {
+  auto choose = [&request, &say](StartAction action) {
     if (request.action == StartAction::Misuse) return;
     if (request.action != StartAction::Run && request.action != action) {
-      request = {StartAction::Misuse, "выберите одно действие"};
+      request = {StartAction::Misuse, say(UiText::ChooseOneAction)};
       return;
     }
     request.action = action;
@@ -34,27 +37,18 @@ StartRequest ParseCommandLine(int argc, char** argv) {
       case 'q': choose(StartAction::Quit); break;
       default: {
         const std::string given = optind > 0 && optind <= argc ? argv[optind - 1] : "?";
-        if (request.action != StartAction::Misuse) request = {StartAction::Misuse, "неизвестный параметр " + given};
+        if (request.action != StartAction::Misuse) {
+          request = {StartAction::Misuse, say(UiText::UnknownOptionBefore) + given};
+        }
       }
     }
   }
   if (request.action != StartAction::Misuse && optind < argc) {
-    request = {StartAction::Misuse, std::string("лишний аргумент ") + argv[optind]};
+    request = {StartAction::Misuse, say(UiText::StrayArgumentBefore) + argv[optind]};
   }
   return request;
 }
 
-std::string UsageText() {
-  return "Использование: lartsen [ПАРАМЕТР]\n"
-         "Дописывает метку (по умолчанию время) к заголовку активного окна X11.\n"
-         "\n"
-         "  --settings     открыть настройки работающей программы (или запустить её с ними)\n"
-         "  --quit         завершить работающую программу, вернув заголовки окон\n"
-         "  -h, --help     показать эту справку и выйти\n"
-         "  -V, --version  показать версию и выйти\n"
-         "\n"
-         "Без параметров программа запускается и работает из области уведомлений;\n"
-         "на одном X-сервере работает только одна копия.\n";
-}
+std::string UsageText(UiLanguage language) { return ToUtf8(TextOf(UiText::CommandLineUsage, language)); }
 
 }  // namespace lartsen

@@ -3,6 +3,8 @@
 
 #include <string>
 
+#include "support/ui_text.h"
+
 namespace lartsen {
 
 enum class StartAction {
@@ -16,14 +18,14 @@ enum class StartAction {
 
 struct StartRequest {
   StartAction action = StartAction::Run;
-  std::string complaint;  // for Misuse: what was wrong, in one line
+  std::string complaint;  // for Misuse: what was wrong, in one line of UTF-8
 };
 
 // getopt-style long options (--help, -h, --version, -V, --settings, --quit); "--" ends them.
-// Two actions at once are a misuse.
-StartRequest ParseCommandLine(int argc, char** argv);
+// Two actions at once are a misuse. The complaint speaks `language`.
+StartRequest ParseCommandLine(int argc, char** argv, UiLanguage language);
 
-// The usage text, ending in a line break.
-std::string UsageText();
+// The usage text in `language`, UTF-8, ending in a line break.
+std::string UsageText(UiLanguage language);
 
 }  // namespace lartsen

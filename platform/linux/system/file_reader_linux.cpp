@@ -10,7 +10,7 @@ namespace lartsen {
 std::optional<std::string> FileReaderLinux::ReadFileBytes(std::u16string_view path) {
   // A missing file is no rules; one that is there but unreadable (no permission, a folder, an
   // I/O error) throws with its reason.
-  std::optional<std::string> bytes = ReadFileText(ToNativePath(path));
+  std::optional<std::string> bytes = ReadFileText(ToNativePath(path), language_);
   if (bytes && bytes->size() > kMaxListFileBytes) return std::nullopt;
   return bytes;
 }

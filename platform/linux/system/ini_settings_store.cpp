@@ -23,9 +23,9 @@ std::string Trim(std::string_view s) {
   return std::string(s);
 }
 
-std::vector<std::string> ReadLines(const std::string& path) {
+std::vector<std::string> ReadLines(const std::string& path, UiLanguage language) {
   std::vector<std::string> lines;
-  const std::optional<std::string> text = ReadFileText(path);
+  const std::optional<std::string> text = ReadFileText(path, language);
   if (!text) return lines;
   for (std::size_t start = 0; start < text->size();) {
     std::size_t end = text->find('\n', start);
@@ -165,11 +165,12 @@ std::string ValueText(const SettingValue& value) {
 
 std::string DefaultSettingsPath() { return ProgramConfigFolder() + "/" + kSettingsFileName; }
 
-IniSettingsStore::IniSettingsStore(std::string path) : path_(std::move(path)) {}
+IniSettingsStore::IniSettingsStore(std::string path, UiLanguage language)
+    : path_(std::move(path)), language_(language) {}
 
 SettingValue IniSettingsStore::ReadSetting(std::u16string_view section, std::u16string_view key,
                                            SettingKind kind, const SettingValue& defaultValue) {
-  const auto lines = ReadLines(path_);
+  const auto lines = ReadLines(path_, language_);
   const Place place = Find(lines, ToUtf8(section), ToUtf8(key));
   if (place.keyLine < 0) return defaultValue;
   const std::string& line = lines[static_cast<std::size_t>(place.keyLine)];
@@ -186,7 +187,7 @@ void IniSettingsStore::WriteSetting(std::u16string_view section, std::u16string_
                                     SettingKind kind, const SettingValue& value) {
   std::string text = ValueText(value);
   if (kind == SettingKind::Text) text = '"' + Escape(text) + '"';
-  auto lines = ReadLines(path_);
+  auto lines = ReadLines(path_, language_);
   const std::string sectionName = ToUtf8(section);
   const Place place = Find(lines, sectionName, ToUtf8(key));
   const std::string line = ToUtf8(key) + "=" + text;
@@ -200,15 +201,15 @@ void IniSettingsStore::WriteSetting(std::u16string_view section, std::u16string_
     lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(place.insertAt), line);
   }
 
-  ReplaceFileText(path_, Joined(lines));
+  ReplaceFileText(path_, Joined(lines), 0600, language_);
 }
 
 bool IniSettingsStore::RemoveSetting(std::u16string_view section, std::u16string_view key) {
-  auto lines = ReadLines(path_);
+  auto lines = ReadLines(path_, language_);
   const Place place = Find(lines, ToUtf8(section), ToUtf8(key));
   if (place.keyLine < 0) return false;
   lines.erase(lines.begin() + place.keyLine);
-  ReplaceFileText(path_, Joined(lines));
+  ReplaceFileText(path_, Joined(lines), 0600, language_);
   return true;
 }
 

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "settings/settings_store.h"
+#include "support/ui_text.h"
 
 namespace lartsen {
 
@@ -16,7 +17,8 @@ inline constexpr const char* kSettingsFileName = "Settings.INI";
 // exists but cannot be read is never written: the call throws, naming the file and the reason.
 class IniSettingsStore final : public SettingsStorePort {
  public:
-  explicit IniSettingsStore(std::string path);
+  // A failure is described in `language`.
+  explicit IniSettingsStore(std::string path, UiLanguage language = UiLanguage::Russian);
 
   SettingValue ReadSetting(std::u16string_view section, std::u16string_view key, SettingKind kind,
                            const SettingValue& defaultValue) override;
@@ -27,6 +29,7 @@ class IniSettingsStore final : public SettingsStorePort {
 
  private:
   std::string path_;
+  UiLanguage language_;
 };
 
 // $XDG_CONFIG_HOME/Nerrowind/Ларцен/Settings.INI

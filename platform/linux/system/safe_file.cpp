@@ -62,8 +62,8 @@ class Temporary {
 
 }  // namespace
 
-std::optional<std::string> ReadFileText(const std::string& path) {
-  constexpr std::u16string_view what = u"Не удалось прочитать ";
+std::optional<std::string> ReadFileText(const std::string& path, UiLanguage language) {
+  const std::u16string_view what = TextOf(UiText::CouldNotReadBefore, language);
   const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
   if (fd < 0) {
     if (errno == ENOENT) return std::nullopt;
@@ -86,8 +86,8 @@ std::optional<std::string> ReadFileText(const std::string& path) {
   return text;
 }
 
-void ReplaceFileText(const std::string& path, std::string_view text, mode_t newMode) {
-  constexpr std::u16string_view what = u"Не удалось записать ";
+void ReplaceFileText(const std::string& path, std::string_view text, mode_t newMode, UiLanguage language) {
+  const std::u16string_view what = TextOf(UiText::CouldNotWriteBefore, language);
   const std::filesystem::path target = WriteTarget(path);
   std::error_code ignored;
   if (target.has_parent_path()) std::filesystem::create_directories(target.parent_path(), ignored);

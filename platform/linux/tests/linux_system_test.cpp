@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -199,6 +200,13 @@ TEST(IniSettingsStore, SavesKeepTheModeAndTheLinkAndNeverReplaceAFileThatCannotB
   } catch (const Error& error) {
     EXPECT_NE(error.description().find(FromUtf8(blocked)), std::u16string::npos);
   }
+  // In the user's language, the file and the system's reason after the words.
+  try {
+    IniSettingsStore(blocked, UiLanguage::English).WriteSetting(u"", kRefreshRateKey, SettingKind::Number, 5);
+    ADD_FAILURE() << "no error";
+  } catch (const Error& error) {
+    EXPECT_EQ(error.description().rfind(u"Could not read " + FromUtf8(blocked) + u": ", 0), 0u);
+  }
   EXPECT_TRUE(std::filesystem::is_directory(blocked + "/inside"));
   if (geteuid() != 0) {  // permissions do not stop root
     std::filesystem::permissions(folder.path() + "/dotfiles", std::filesystem::perms(0500));
@@ -254,6 +262,17 @@ TEST(XdgAutoStart, EntryIsWrittenReadAndRemoved) {
   autoStart.EnableAutoStart(AppGuid);
   EXPECT_TRUE(autoStart.IsAutoStartEnabled(AppGuid));
   EXPECT_NE(ReadAll(autoStart.EntryPath()).find("Exec=\"/opt/my apps/lartsen\"\n"), std::string::npos);
+  // Session managers read the entry as launchers do: its English name with a Russian variant must pass.
+  if (std::filesystem::exists("/usr/bin/desktop-file-validate")) {
+    const std::string check = "/usr/bin/desktop-file-validate '" + autoStart.EntryPath() + "' 2>&1";
+    std::string said;
+    if (FILE* pipe = popen(check.c_str(), "r")) {
+      char buffer[256];
+      while (std::fgets(buffer, sizeof buffer, pipe)) said += buffer;
+      EXPECT_EQ(pclose(pipe), 0) << said;
+    }
+    EXPECT_EQ(said, "");
+  }
   std::ofstream(autoStart.EntryPath(), std::ios::app) << "Hidden=true\n";
   EXPECT_FALSE(autoStart.IsAutoStartEnabled(AppGuid));
   autoStart.DisableAutoStart(AppGuid);

@@ -36,7 +36,7 @@ void AboutDialog::ShowAbout() {
   QDialog dialog(owner_.data());
   open_ = &dialog;
   dialog.setObjectName(QStringLiteral("aboutDialog"));
-  dialog.setWindowTitle(ToQString(kAboutCaption));
+  dialog.setWindowTitle(ToQString(TextOf(UiText::AboutCaption, language_)));
   dialog.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
 
   // The same layout as on Windows, in twips at the screen's logical resolution.

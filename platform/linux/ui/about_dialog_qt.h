@@ -11,7 +11,6 @@
 
 namespace lartsen::qt {
 
-inline constexpr char16_t kAboutCaption[] = u"О программе";
 // The Russian credit line; the dialog says it in its own language.
 inline constexpr char16_t kAboutCredit[] = u"Автор: Nerrowind. Korvel — небольшие программы для Windows и Linux.";
 
@@ -19,7 +18,7 @@ class AboutDialog final : public AboutPort {
  public:
   // `icon`: the program's icon (by default the application's window icon); `owner`: none, or
   // the window the dialog belongs to.
-  // The credit line speaks `language`.
+  // The caption and the credit line speak `language`.
   explicit AboutDialog(QIcon icon = QIcon(), QWidget* owner = nullptr, UiLanguage language = UiLanguage::Russian);
   // Modal; returns when the user closes it. Asked again while open, it brings it to the front.
   void ShowAbout() override;

@@ -63,7 +63,7 @@ SettingsForm::SettingsForm(SettingsDialogServices& services, QWidget* parent)
              services.language) {
   messages_.SetOwner(this);
   setObjectName(QStringLiteral("SettingsDialogWindow"));
-  setWindowTitle(ToQString(kSettingsCaption));
+  setWindowTitle(ToQString(TextOf(UiText::SettingsCaption, services.language)));
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
   CreateControls();
   Load();
@@ -230,7 +230,8 @@ void SettingsForm::FocusField(DialogField field) {
 std::u16string SettingsForm::Text(DialogField field) const { return FromQString(Field(field)->text()); }
 
 void SettingsForm::OpenReadMe() {
-  OpenReadMeFile(static_cast<WindowHandle>(winId()), services_.environment, services_.shell, messages_);
+  OpenReadMeFile(static_cast<WindowHandle>(winId()), services_.environment, services_.shell, messages_,
+                 services_.language);
 }
 
 SettingsDialog::SettingsDialog(SettingsDialogServices services) : services_(std::move(services)) {}

@@ -26,8 +26,6 @@ class QLabel;
 
 namespace lartsen::qt {
 
-inline constexpr char16_t kSettingsCaption[] = u"Настройки";
-
 // One showing of the dialog. Its widgets carry the form's names (refreshRateBox, okButton...) as
 // object names, so that tests and accessibility tools find them.
 class SettingsForm final : public QDialog {

@@ -183,7 +183,7 @@ FileCommands ProgramParts::Files() {
       [parts] { parts->optional.OpenOptionalConditionsSamples(); },
       [parts] {
         OpenReadMeFile(reinterpret_cast<WindowHandle>(parts->window.Handle()), parts->environment,
-                       parts->shell, parts->messages);
+                       parts->shell, parts->messages, parts->language);
       }};
 }
 

@@ -344,7 +344,8 @@ std::u16string SettingsDialogWindow::Text(int id) const {
 }
 
 void SettingsDialogWindow::OpenReadMe() {
-  OpenReadMeFile(reinterpret_cast<WindowHandle>(hwnd_), services_.environment, services_.shell, messages_);
+  OpenReadMeFile(reinterpret_cast<WindowHandle>(hwnd_), services_.environment, services_.shell, messages_,
+                 services_.language);
 }
 
 SettingsDialog::SettingsDialog(SettingsDialogServices services, HINSTANCE instance)

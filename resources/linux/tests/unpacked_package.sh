@@ -15,6 +15,14 @@ XDG_CONFIG_HOME="$unpacked/config"
 export XDG_CONFIG_HOME
 
 dpkg-deb -x "$deb" "$unpacked" || { echo "FAIL: dpkg-deb -x failed"; exit 1; }
+# The manual page in English, and in Russian where man looks for it in a Russian locale.
+for page in man1/lartsen.1.gz ru/man1/lartsen.1.gz; do
+  [ -s "$unpacked/usr/share/man/$page" ] || { echo "FAIL: no manual page $page in the package"; exit 1; }
+done
+# The help command opens the read-me in the program's language; both come with the package.
+for read_me in ReadMe.TXT ReadMe.en.TXT; do
+  [ -s "$unpacked/usr/share/lartsen/$read_me" ] || { echo "FAIL: the package holds no $read_me"; exit 1; }
+done
 start_trayer
 "$sample_program" "Образец пакета" >/dev/null 2>&1 &
 sample_pid=$!

@@ -53,7 +53,8 @@ if [ "$(id -u)" = 0 ]; then
 fi
 chmod 700 "$user_home/run"
 config="$user_home/.config/Nerrowind/Ларцен"
-user_env=(env HOME="$user_home" XDG_CONFIG_HOME="$user_home/.config" XDG_RUNTIME_DIR="$user_home/run")
+# Users whose desktops speak Russian: the program's lines and captions below are the Russian ones.
+user_env=(env LANGUAGE=ru HOME="$user_home" XDG_CONFIG_HOME="$user_home/.config" XDG_RUNTIME_DIR="$user_home/run")
 lartsen() { "${as_user[@]}" "${user_env[@]}" "$bin/lartsen" "$@"; }
 start() {  # the program in the background, its pid in program_pid
   "${as_user[@]}" "${user_env[@]}" "$bin/lartsen" "$@" 2>>"$scratch/stderr" &
@@ -81,7 +82,7 @@ activate "$probe"
 other_home="$scratch/other"
 mkdir -p "$other_home/run" && chmod 700 "$other_home/run"
 started=$SECONDS
-message=$(env HOME="$other_home" XDG_CONFIG_HOME="$other_home/.config" XDG_RUNTIME_DIR="$other_home/run" \
+message=$(env LANGUAGE=ru HOME="$other_home" XDG_CONFIG_HOME="$other_home/.config" XDG_RUNTIME_DIR="$other_home/run" \
   DISPLAY="$DISPLAY.0" timeout 10 "$bin/lartsen" 2>&1)
 status=$?
 check "a second copy ends at once with status 0" "test $status -eq 0 && test $((SECONDS - started)) -le 3"

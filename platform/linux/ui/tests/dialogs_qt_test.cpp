@@ -277,6 +277,7 @@ TEST(DialogsInEnglish, SettingsCaptionsInvalidValueAndAbout) {
     ASSERT_NE(form, nullptr);
     QApplication::setActiveWindow(form);
     Screenshot(form, "settings-dialog-en");
+    EXPECT_EQ(form->windowTitle(), QStringLiteral("Settings"));
     EXPECT_EQ(Child<QLabel>(form, "refreshRateLabel")->text(), QStringLiteral("Refresh rate (ms):"));
     EXPECT_EQ(Child<QPushButton>(form, "cancelButton")->text(), QStringLiteral("Cancel"));
     EXPECT_EQ(Child<QPushButton>(form, "previewTimeFormatButton")->toolTip(), QStringLiteral(" Preview "));
@@ -297,11 +298,36 @@ TEST(DialogsInEnglish, SettingsCaptionsInvalidValueAndAbout) {
     ASSERT_NE(about, nullptr);
     QApplication::setActiveWindow(about);
     Screenshot(about, "about-en");
+    EXPECT_EQ(about->windowTitle(), QStringLiteral("About"));
     credit = Child<QLabel>(about, "creditLabel")->text();
     QTest::keyClick(Child<QWidget>(about, "okButton"), Qt::Key_Return);
   });
   AboutDialog(QIcon(), nullptr, UiLanguage::English).ShowAbout();
   EXPECT_EQ(credit, QStringLiteral("By Nerrowind. Korvel: small programs for Windows and Linux."));
+}
+
+// F1 in English: the English read-me first, then the Russian one; neither there, the message
+// names the English one.
+TEST(DialogsInEnglish, F1TriesTheEnglishReadMeThenTheRussianOne) {
+  FakeShell shell;
+  testing::FakeDialogServices fakes{BuiltinLocale("ru-RU"), u"/no-such-folder-lartsen", shell};
+  fakes.services.language = UiLanguage::English;
+  SettingsDialog dialog{fakes.services};
+  QString box;
+  QTimer::singleShot(0, [&] {
+    auto* form = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+    ASSERT_NE(form, nullptr);
+    QApplication::setActiveWindow(form);
+    auto* edit = Child<QWidget>(form, "timeFormatBox");
+    edit->setFocus();
+    box = TakeMessageBox([&] { QTest::keyClick(edit, Qt::Key_F1); });
+    form->reject();
+  });
+  dialog.ShowModal();
+  ASSERT_EQ(shell.opened.size(), 2u);
+  EXPECT_EQ(shell.opened[0].path, u"/no-such-folder-lartsen/ReadMe.en.TXT");
+  EXPECT_EQ(shell.opened[1].path, u"/no-such-folder-lartsen/ReadMe.TXT");
+  EXPECT_EQ(box, QStringLiteral("Cannot open the file ReadMe.en.TXT"));
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 // The setup program as an administrator and a user meet it: silent install, reinstall over the
-// running program, a folder of someone else's, uninstall keeping or removing the user's settings.
+// running program, a folder of someone else's, uninstall keeping or removing the user's settings;
+// in Russian for a Russian interface language and in English for any other.
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <psapi.h>
@@ -15,7 +16,8 @@ namespace lartsen::e2e {
 namespace {
 
 constexpr wchar_t kUninstallKey[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Lartsen";
-constexpr const wchar_t* kInstalledFiles[] = {L"Lartsen.exe", L"ReadMe.TXT", L"Conditions.INI",
+constexpr const wchar_t* kInstalledFiles[] = {L"Lartsen.exe",    L"ReadMe.TXT",
+                                              L"ReadMe.en.TXT",  L"Conditions.INI",
                                               L"Conditions.Optional.INI", L"Uninstall.exe"};
 // The user's own rules: nothing the test shows is left alone.
 constexpr char kUserRules[] = "NoSuchClass\r\n*\r\n*\r\n";
@@ -24,6 +26,25 @@ std::wstring ShellFolder(int id) {
   wchar_t path[MAX_PATH] = {};
   SHGetFolderPathW(nullptr, id, nullptr, SHGFP_TYPE_CURRENT, path);
   return path;
+}
+
+// The start of the welcome page's text in the language the setup should speak here.
+std::wstring WelcomeOfInterfaceLanguage() {
+  return PRIMARYLANGID(GetUserDefaultUILanguage()) == LANG_RUSSIAN
+             ? L"Эта программа установит Ларцен для вашей учётной записи"
+             : L"This will install Ларцен for your user account";
+}
+
+BOOL CALLBACK AppendText(HWND child, LPARAM texts) {
+  reinterpret_cast<std::wstring*>(texts)->append(L"\n").append(Title(child));
+  return TRUE;
+}
+
+// The texts of a window and of every window inside it, one a line.
+std::wstring TextsWithin(HWND window) {
+  std::wstring texts = Title(window);
+  EnumChildWindows(window, AppendText, reinterpret_cast<LPARAM>(&texts));
+  return texts;
 }
 
 bool Exists(const std::wstring& path) { return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
@@ -218,9 +239,12 @@ TEST_F(SetupProgramTest, SilentInstallPutsEverythingInPlaceAndTheProgramStamps) 
 TEST_F(SetupProgramTest, ClickingThroughTheDefaultsInstallsAndStartsTheProgram) {
   Process run = Start(setup, L"");
   // "Далее" on each page, "Установить", then "Готово" with "start now" ticked: the button of
-  // the setup's window with the command id IDOK, pressed whenever it is enabled.
+  // the setup's window with the command id IDOK, pressed whenever it is enabled. Every page is
+  // read before it is left.
+  std::wstring seen;
   EXPECT_TRUE(WaitUntil([&] {
     if (HWND page = VisibleWindowOf(run.info.dwProcessId)) {
+      seen += TextsWithin(page);
       HWND next = GetDlgItem(page, IDOK);
       if (next && IsWindowEnabled(next)) PostMessageW(next, BM_CLICK, 0, 0);
     }
@@ -228,6 +252,8 @@ TEST_F(SetupProgramTest, ClickingThroughTheDefaultsInstallsAndStartsTheProgram) 
   }, 60000)) << "the setup program did not reach its end";
   EXPECT_EQ(run.ExitCode(), 0u);
   run.End();
+  EXPECT_NE(seen.find(WelcomeOfInterfaceLanguage()), std::wstring::npos)
+      << "the setup spoke another language: " << testing::PrintToString(seen.substr(0, 600));
   EXPECT_TRUE(Exists(installedProgram));
   EXPECT_TRUE(WaitUntil([&] { return FindWindowW(nullptr, kAppGuid) != nullptr; }))
       << "the program was not started at the end";

@@ -40,6 +40,7 @@ class MenuCommandsTest : public ::testing::Test {
   std::wstring folder, program;
   Process process;
   HWND main = nullptr;
+  std::wstring language = L"ru";  // the "Language" value the program starts with
 
   void SetUp() override {
     const bool copied = CopyProgramToOwnFolder(L"lartsen-ui-e2e-", program);
@@ -50,8 +51,8 @@ class MenuCommandsTest : public ::testing::Test {
     HKEY key = nullptr;
     ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, kSettingsKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr),
               ERROR_SUCCESS);
-    static const wchar_t kRussian[] = L"ru";
-    RegSetValueExW(key, L"Language", 0, REG_SZ, reinterpret_cast<const BYTE*>(kRussian), sizeof kRussian);
+    RegSetValueExW(key, L"Language", 0, REG_SZ, reinterpret_cast<const BYTE*>(language.c_str()),
+                   static_cast<DWORD>((language.size() + 1) * sizeof(wchar_t)));
     RegCloseKey(key);
     process = Start(program, L"");
     ASSERT_NE(process.info.hProcess, nullptr);
@@ -92,6 +93,17 @@ TEST_F(MenuCommandsTest, MissingExamplesAndReadMeAreReported) {
   Command(kReadMeCommand);
   EXPECT_EQ(TakeMessageBox(), L"Не удаётся открыть файл ReadMe.TXT");
   EXPECT_EQ(GetFileAttributesW((folder + L"\\Conditions.Optional.INI").c_str()), INVALID_FILE_ATTRIBUTES);
+}
+
+// A user who chose English: the help command looks for the English read-me and says so in English.
+class EnglishMenuCommandsTest : public MenuCommandsTest {
+ protected:
+  EnglishMenuCommandsTest() { language = L"en"; }
+};
+
+TEST_F(EnglishMenuCommandsTest, MissingReadMeIsReportedNamingTheEnglishOne) {
+  Command(kReadMeCommand);
+  EXPECT_EQ(TakeMessageBox(), L"Cannot open the file ReadMe.en.TXT");
 }
 
 TEST_F(MenuCommandsTest, AboutShowsTheTitleAndVersionOfTheProgramsVersionBlock) {
