@@ -34,11 +34,12 @@ struct RulesAndStamp {
     const LocaleInfo& locale;
     ClockPort& clock;
     MemoryPort& memory;
+    UiLanguage language = UiLanguage::Russian;  // of the rules files' messages
   };
 
   RulesAndStamp(const Settings& settings, Adapters adapters, SettingsStoreFactory journalStore)
       : reader(adapters.files, adapters.ansi),
-        loader(table, adapters.environment, reader, adapters.messages),
+        loader(table, adapters.environment, reader, adapters.messages, adapters.language),
         formatter(settings.TitlePattern, settings.TimeFormat, adapters.locale, adapters.clock, adapters.memory),
         journal(std::move(journalStore)),
         writer(adapters.windows, formatter, &journal) {}

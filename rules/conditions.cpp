@@ -23,18 +23,15 @@ std::u16string CellValue(const std::u16string& raw) {
 
 }  // namespace
 
-std::u16string ConditionsCountMessage(std::u16string_view FileName) {
-  // The wording, the missing first letter included, is the message users know.
-  constexpr std::u16string_view kText = u"\r\n\r\nОшибка в файле условий. оличество строк должно быть кратно трём.";
-  std::u16string text;
-  text.reserve(FileName.size() + kText.size());
-  text.append(FileName);
-  text.append(kText);
-  return text;
+std::u16string ConditionsCountMessage(std::u16string_view FileName, UiLanguage language) {
+  // The Russian wording, the missing first letter included, is the message users know.
+  return std::u16string(FileName) + u"\r\n\r\n" + std::u16string(TextOf(UiText::ConditionsCountError, language));
 }
 
-std::u16string ConditionsUnreadableMessage(std::u16string_view FileName, std::u16string_view reason) {
-  return std::u16string(FileName) + u"\r\n\r\nФайл условий не удалось прочитать: " + std::u16string(reason);
+std::u16string ConditionsUnreadableMessage(std::u16string_view FileName, std::u16string_view reason,
+                                           UiLanguage language) {
+  return std::u16string(FileName) + u"\r\n\r\n" + std::u16string(TextOf(UiText::ConditionsUnreadableBefore, language)) +
+         std::u16string(reason);
 }
 
 void ConditionsLoader::LoadConditions() {
@@ -66,12 +63,12 @@ void ConditionsLoader::ReadConditionsFile(const std::u16string& FileName, std::v
     values = reader_.ReadList(FileName, u";", true, true, 0, 0);
   } catch (const Error& error) {
     // A file that is there but cannot be read is as much the user's concern as a malformed one.
-    messages_.ShowMessage(ConditionsUnreadableMessage(FileName, error.description()), message_style::kCritical);
+    messages_.ShowMessage(ConditionsUnreadableMessage(FileName, error.DescriptionIn(language_), language_), message_style::kCritical);
     return;
   }
   if (!values) return;
   if (values->size() % 3 != 0) {
-    messages_.ShowMessage(ConditionsCountMessage(FileName), message_style::kCritical);
+    messages_.ShowMessage(ConditionsCountMessage(FileName, language_), message_style::kCritical);
     return;
   }
   for (std::u16string& value : *values) Lines.push_back(std::move(value));

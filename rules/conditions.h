@@ -9,13 +9,16 @@
 #include "rules/list_reader.h"
 #include "support/environment_port.h"
 #include "support/message_port.h"
+#include "support/ui_text.h"
 
 namespace lartsen {
 
 // The message shown for a rules file whose value count is not a multiple of three.
-std::u16string ConditionsCountMessage(std::u16string_view FileName);
+std::u16string ConditionsCountMessage(std::u16string_view FileName,
+                                      UiLanguage language = UiLanguage::Russian);
 // The error for a rules file that exists but cannot be read, in the same kind of box.
-std::u16string ConditionsUnreadableMessage(std::u16string_view FileName, std::u16string_view reason);
+std::u16string ConditionsUnreadableMessage(std::u16string_view FileName, std::u16string_view reason,
+                                           UiLanguage language = UiLanguage::Russian);
 
 class ConditionsLoader {
  public:
@@ -23,8 +26,8 @@ class ConditionsLoader {
   // gives the program and application-data folders, `reader` reads the files, `messages`
   // shows the multiple-of-three error. All four must outlive the loader; none is owned.
   ConditionsLoader(ConditionsTable& table, EnvironmentPort& environment, ListReader& reader,
-                   MessagePort& messages)
-      : table_(table), environment_(environment), reader_(reader), messages_(messages) {}
+                   MessagePort& messages, UiLanguage language = UiLanguage::Russian)
+      : table_(table), environment_(environment), reader_(reader), messages_(messages), language_(language) {}
 
   // Reads the main, debug and per-user rules files in that order and, when they yield at
   // least one rule, replaces the table and its flags in one step. A load that yields none, or
@@ -44,6 +47,7 @@ class ConditionsLoader {
   EnvironmentPort& environment_;
   ListReader& reader_;
   MessagePort& messages_;
+  UiLanguage language_;  // of the messages
 };
 
 }  // namespace lartsen

@@ -7,12 +7,14 @@ namespace lartsen {
 
 OptionalConditions::OptionalConditions(EnvironmentPort& environment,
                                        HostPort& host, ComplexDirectory& directories,
-                                       ShellPort& shell, MessagePort& messages)
+                                       ShellPort& shell, MessagePort& messages,
+                                       UiLanguage language)
     : environment_(environment),
       host_(host),
       directories_(directories),
       shell_(shell),
-      messages_(messages) {}
+      messages_(messages),
+      language_(language) {}
 
 void OptionalConditions::OpenOptionalConditions() {
   const std::u16string fileName = GetOptionalConditionsFileName(environment_);
@@ -21,14 +23,14 @@ void OptionalConditions::OpenOptionalConditions() {
   directories_.CreateComplexDirectory(folder, host_.IsHostWinNT());
   const WindowHandle owner = shell_.GetActiveWindow();
   if (!shell_.OpenDocument(owner, fileName, folder)) {
-    messages_.ShowMessage(kOpenOptionalConditionsFailed, message_style::kCritical);
+    messages_.ShowMessage(TextOf(UiText::OpenOptionalConditionsFailed, language_), message_style::kCritical);
   }
 }
 
 void OptionalConditions::OpenOptionalConditionsSamples() {
   const WindowHandle owner = shell_.GetActiveWindow();
   if (!shell_.OpenDocument(owner, GetOptionalConditionsSamplesFileName(), u"")) {
-    messages_.ShowMessage(kOpenOptionalConditionsSamplesFailed, message_style::kCritical);
+    messages_.ShowMessage(TextOf(UiText::OpenOptionalSamplesFailed, language_), message_style::kCritical);
   }
 }
 

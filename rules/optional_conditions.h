@@ -10,20 +10,18 @@
 #include "support/environment_port.h"
 #include "support/host_port.h"
 #include "support/message_port.h"
+#include "support/ui_text.h"
 
 namespace lartsen {
 
 inline constexpr std::u16string_view kOptionalConditionsSamplesName = u"Conditions.Optional.INI";
-inline constexpr std::u16string_view kOpenOptionalConditionsFailed =
-    u"Не удалось открыть файл с дополнительными правилами.";
-inline constexpr std::u16string_view kOpenOptionalConditionsSamplesFailed =
-    u"Не удалось открыть файл с примерами дополнительными правилами.";
 
 // Keeps no state: each use computes its paths anew. Neither command reloads the rules.
 class OptionalConditions {
  public:
   OptionalConditions(EnvironmentPort& environment, HostPort& host,
-                     ComplexDirectory& directories, ShellPort& shell, MessagePort& messages);
+                     ComplexDirectory& directories, ShellPort& shell, MessagePort& messages,
+                     UiLanguage language = UiLanguage::Russian);
 
   // Creates the per-user folder when missing, then opens its rules file with that folder as
   // the working directory; a failed open is reported. The folder name is not representable
@@ -40,6 +38,7 @@ class OptionalConditions {
   ComplexDirectory& directories_;
   ShellPort& shell_;
   MessagePort& messages_;
+  UiLanguage language_;  // of the failure messages
 };
 
 }  // namespace lartsen

@@ -17,12 +17,9 @@
 
 namespace lartsen {
 
-// The Russian texts of the checks; the dialog says them in its own language from the catalog.
+// The Russian text of the rate check; the dialog says it in its own language from the catalog.
 inline constexpr std::u16string_view kInvalidRefreshRateMessage =
     u"Вы ввели неправильное значение частоты обновления.";
-inline constexpr std::u16string_view kTimeFormatErrorHeading = u"Ошибка в формате времени!";
-inline constexpr std::u16string_view kTitlePatternErrorHeading = u"Ошибка в шаблоне!";
-inline constexpr std::u16string_view kSaveFailedHeading = u"Не удалось сохранить настройки.";
 inline constexpr std::u16string_view kPreviewSeparator = u"\r\n\r\n";
 inline constexpr int kSampleCount = 5;
 

@@ -54,7 +54,7 @@ std::int32_t RoundToInt32(double value) {
   double rounded = std::nearbyint(value);
   if (!(rounded >= std::numeric_limits<std::int32_t>::min() &&
         rounded <= std::numeric_limits<std::int32_t>::max())) {
-    throw Error(status::kOverflow, u"Переполнение");
+    throw Error(status::kOverflow, UiText::Overflow);
   }
   return static_cast<std::int32_t>(rounded);
 }
@@ -74,7 +74,7 @@ std::int32_t SettingToInt32(const SettingValue& value) {
   if (const auto* text = std::get_if<std::u16string>(&value)) {
     if (auto number = ParseNumber(*text)) return RoundToInt32(*number);
   }
-  throw Error(status::kTypeMismatch, u"Несоответствие типа");
+  throw Error(status::kTypeMismatch, UiText::TypeMismatch);
 }
 
 void SaveSettings(const Settings& settings, SettingsStorePort& store) {
@@ -113,7 +113,7 @@ void LoadSettings(Settings& settings, const SettingsStoreFactory& makeStore,
   }
   auto read = [&](std::u16string_view key, SettingKind kind,
                   const SettingValue& fallback) -> SettingValue {
-    if (!store) throw Error(status::kFail, u"Хранилище настроек недоступно");
+    if (!store) throw Error(status::kFail, UiText::SettingsStoreUnavailable);
     return store->ReadSetting(kSection, key, kind, fallback);
   };
 

@@ -14,9 +14,19 @@ Error::Error(std::int32_t status, UiText key, std::u16string detail)
   detail_ = std::move(detail);
 }
 
+Error::Error(std::int32_t status, UiText key, std::u16string detail, UiText ending)
+    : Error(status, std::u16string(TextOf(key, UiLanguage::Russian)) + detail +
+                        std::u16string(TextOf(ending, UiLanguage::Russian))) {
+  key_ = key;
+  detail_ = std::move(detail);
+  ending_ = ending;
+}
+
 std::u16string Error::DescriptionIn(UiLanguage language) const {
   if (!key_) return description_;
-  return std::u16string(TextOf(*key_, language)) + detail_;
+  std::u16string text = std::u16string(TextOf(*key_, language)) + detail_;
+  if (ending_) text += TextOf(*ending_, language);
+  return text;
 }
 
 }  // namespace lartsen

@@ -29,6 +29,8 @@ class Error : public std::exception {
   // reason), so that whoever shows it says it in the user's language; description() is the
   // Russian one.
   Error(std::int32_t status, UiText key, std::u16string detail = {});
+  // The same with a keyed ending after the detail ("longer than " <count> " characters").
+  Error(std::int32_t status, UiText key, std::u16string detail, UiText ending);
 
   std::int32_t status() const noexcept { return status_; }
   const std::u16string& description() const noexcept { return description_; }
@@ -41,6 +43,7 @@ class Error : public std::exception {
   std::u16string description_;
   std::optional<UiText> key_;
   std::u16string detail_;
+  std::optional<UiText> ending_;
   std::string what_;
 };
 

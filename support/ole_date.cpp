@@ -50,7 +50,7 @@ bool IsValidOleDate(double moment) {
 CivilDateTime OleDateToCivil(double moment) {
   if (!IsValidOleDate(moment)) {  // NaN fails here too
     throw Error(status::kOverflow,
-                u"Момент времени вне допустимого диапазона (с 1 января 100 г. по 31 декабря 9999 г.)");
+                UiText::MomentOutOfRange);
   }
   // Plain conversions cut toward zero; they are much cheaper than the library calls on some hosts.
   long day = static_cast<long>(moment);
@@ -83,7 +83,7 @@ double CivilToOleDate(int year, int month, int day, int hour, int minute, int se
   if (year < 100 || year > 9999 || month < 1 || month > 12 || day < 1 ||
       day > DaysInMonth(year, month) || hour < 0 || hour > 23 || minute < 0 || minute > 59 ||
       second < 0 || second > 59) {
-    throw Error(status::kInvalidArgument, u"Такой даты или времени не существует");
+    throw Error(status::kInvalidArgument, UiText::NoSuchDateOrTime);
   }
   const long days = DaysFromCivil(year, static_cast<unsigned>(month), static_cast<unsigned>(day)) -
                     kOleEpochFromUnix;

@@ -82,6 +82,33 @@ enum class UiText {
   CannotCreateMainWindow,
   RegistryErrorPrefix,
   InvalidRandomRange,
+  // Rules files, templates, stored values and the Linux program's system calls: failures
+  ConditionsCountError,  // after the file name; the missing letter is the wording users know
+  ConditionsUnreadableBefore,  // ... <the reason>
+  OpenOptionalConditionsFailed,
+  OpenOptionalSamplesFailed,
+  TitleLongerThanBefore,  // ... <count> CharactersWord
+  CharactersWord,
+  TooManyTimeFormatSections,
+  NotADateFormat,
+  MomentOutOfRange,
+  NoSuchDateOrTime,
+  Overflow,
+  TypeMismatch,
+  SettingsStoreUnavailable,
+  XServerDidNotAnswerAtom,
+  NoXServerConnection,
+  XServerNamedNoScreen,
+  XServerErrorBefore,  // ... <the error code>
+  CannotCreateSignalPipe,
+  JournalKeepsOnlyBefore,  // ... <its key>
+  NoJournalFolder,
+  CouldNotOpenBefore,  // ... <the file>
+  CouldNotLockBefore,  // ... <the file>
+  CannotFindProgramFolder,
+  UnknownSpecialFolder,
+  CannotGetFullPath,
+  NoUserConfigFolder,
   Count
 };
 

@@ -150,12 +150,12 @@ bool IsDateCode(Kind k) { return k >= Kind::kGeneral && k <= Kind::kLocaleAmPm; 
 bool IsAmPmCode(Kind k) { return k == Kind::kAmPm || k == Kind::kAP || k == Kind::kLocaleAmPm; }
 
 [[noreturn]] void FailTooManySections() {
-  throw Error(status::kInvalidArgument, u"В формате времени больше четырёх разделов");
+  throw Error(status::kInvalidArgument, UiText::TooManyTimeFormatSections);
 }
 
 [[noreturn]] void FailNotDateFormat() {
   throw Error(status::kInvalidArgument,
-              u"Формат чисел или текста нельзя применить к дате и времени");
+              UiText::NotADateFormat);
 }
 
 // What the first reading of the whole format learns.

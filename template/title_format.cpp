@@ -58,7 +58,8 @@ bool MatchesAt(std::u16string_view text, std::size_t at, std::u16string_view low
 
 [[noreturn]] void FailTooLong() {
   throw Error(status::kTooLong,
-              u"Заголовок по шаблону длиннее " + FromUtf8(std::to_string(kMaxStampLength)) + u" знаков");
+              UiText::TitleLongerThanBefore, FromUtf8(std::to_string(kMaxStampLength)),
+              UiText::CharactersWord);
 }
 
 void CheckLength(std::size_t length) {

@@ -79,6 +79,17 @@ TEST_F(ConditionsTest, AFileThatCannotBeReadIsReportedAndTheOthersLoad) {
   EXPECT_EQ(table_.Conditions.size(), 1u);
 }
 
+TEST_F(ConditionsTest, ReportsAreInTheProgramsLanguage) {
+  ConditionsLoader english{table_, environment_, reader_, messages_, UiLanguage::English};
+  files_.files[kMain] = "a\nb\n";
+  files_.unreadable.insert(kUser);
+  english.LoadConditions();
+  ASSERT_EQ(messages_.shown.size(), 2u);
+  EXPECT_EQ(messages_.shown[0].text,
+            kMain + u"\r\n\r\nError in the conditions file. The number of lines must be a multiple of three.");
+  EXPECT_EQ(messages_.shown[1].text, kUser + u"\r\n\r\nThe conditions file could not be read: Permission denied");
+}
+
 TEST_F(ConditionsTest, QuotesEmptyValuesAndEmptyBrackets) {
   files_.files[kMain] =
       "\"\"\n*\n\"\"\n"                 // unconstrained everywhere

@@ -14,6 +14,10 @@ TEST(KeyedError, SaysItsDescriptionInEitherLanguageWithItsDetail) {
   EXPECT_STREQ(error.what(), "Ошибка реестра: Refresh Rate");
   // A description given as text stays as it was given, whatever the language.
   EXPECT_EQ(Error(status::kFail, u"as given").DescriptionIn(UiLanguage::English), u"as given");
+  // A keyed ending follows the detail in the same language.
+  const Error tooLong(status::kTooLong, UiText::TitleLongerThanBefore, u"1024", UiText::CharactersWord);
+  EXPECT_EQ(tooLong.description(), u"Заголовок по шаблону длиннее 1024 знаков");
+  EXPECT_EQ(tooLong.DescriptionIn(UiLanguage::English), u"The title made by the pattern is longer than 1024 characters");
 }
 
 }  // namespace

@@ -40,8 +40,8 @@ namespace {
 
 using namespace lartsen;
 
-std::u16string Describe(const std::exception& error) {
-  if (const auto* own = dynamic_cast<const Error*>(&error)) return own->description();
+std::u16string Describe(const std::exception& error, UiLanguage language) {
+  if (const auto* own = dynamic_cast<const Error*>(&error)) return own->DescriptionIn(language);
   return FromUtf8(error.what());
 }
 
@@ -210,7 +210,7 @@ int RunProgram(int argc, char** argv) {
     // A start-up that failed leaves nothing behind: no icon, no stamp.
     if (form) form->Unload();
     window.reset();
-    messages.ShowMessage(Describe(error), message_style::kCritical);
+    messages.ShowMessage(Describe(error, language), message_style::kCritical);
     return 1;
   }
 
@@ -231,7 +231,7 @@ int RunProgram(int argc, char** argv) {
       ReadFileText(DefaultSettingsPath(), language);
     } catch (const Error& error) {
       messages.ShowMessage(
-          std::u16string(TextOf(UiText::SettingsNotRead, language)) + u"\r\n\r\n" + error.description(),
+          std::u16string(TextOf(UiText::SettingsNotRead, language)) + u"\r\n\r\n" + error.DescriptionIn(language),
           message_style::kCritical);
     }
   });

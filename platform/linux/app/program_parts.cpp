@@ -45,25 +45,26 @@ struct ProgramParts::Parts {
   x11::X11ProcessRoutes processRoutes{windows};
   WindowProcessPath processes{processRoutes, host};
 
+  UiLanguage language;  // of the file and rules messages
   FileReaderLinux files;
   PortableAnsiDecoder ansi;
   // The journal lives with the login, beside the instance lock: a run that was killed (SIGKILL,
   // a crash) has its stamp taken back at the next start, and the user's settings file is left
   // alone on every switch.
   std::string journalPath = DefaultJournalPath();
-  RulesAndStamp core{settings, {environment, files, ansi, messages, windows, locale, clock, memory},
+  RulesAndStamp core{settings, {environment, files, ansi, messages, windows, locale, clock, memory, language},
                      [path = journalPath] { return std::make_unique<JournalFileStore>(path); }};
   TitleWriter& writer = core.writer;
   RefreshCycle cycle{guard, windows, processes, core.table, order, writer};
 
   ShellQt shell;
-  RulesFileCommands rulesFiles{environment, shell, messages};
+  RulesFileCommands rulesFiles{environment, shell, messages, language};
   std::unique_ptr<X11Watch> watch;
   // What the watch's events cannot tell (a monitor added, an event lost) is read anew this often.
   QElapsedTimer sinceAllRead;
 
   Parts(Settings& s, MessagePort& m, x11::Connection& c, UiLanguage language)
-      : settings(s), messages(m), connection(c), files(language) {}
+      : settings(s), messages(m), connection(c), language(language), files(language) {}
 
   void Follow() {
     if (watch) {

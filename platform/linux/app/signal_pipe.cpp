@@ -26,7 +26,7 @@ void OnSignal(int number) {
 }  // namespace
 
 SignalPipe::SignalPipe(std::function<void()> onSignal) : onSignal_(std::move(onSignal)) {
-  if (pipe2(fds_, O_CLOEXEC | O_NONBLOCK) != 0) throw Error(status::kFail, u"Не удалось создать канал сигналов");
+  if (pipe2(fds_, O_CLOEXEC | O_NONBLOCK) != 0) throw Error(status::kFail, UiText::CannotCreateSignalPipe);
   signalWriteEnd.store(fds_[1]);
   notifier_ = std::make_unique<QSocketNotifier>(fds_[0], QSocketNotifier::Read);
   QObject::connect(notifier_.get(), &QSocketNotifier::activated, this, [this] {

@@ -29,8 +29,8 @@
 namespace lartsen::sway {
 namespace {
 
-std::u16string Describe(const std::exception& error) {
-  if (const auto* own = dynamic_cast<const Error*>(&error)) return own->description();
+std::u16string Describe(const std::exception& error, UiLanguage language) {
+  if (const auto* own = dynamic_cast<const Error*>(&error)) return own->DescriptionIn(language);
   return FromUtf8(error.what());
 }
 
@@ -110,7 +110,7 @@ int RunSwayProgram(int argc, char** argv, const std::string& socketPath) {
   } catch (const std::exception& error) {
     if (form) form->Unload();
     window.reset();
-    messages.ShowMessage(Describe(error), message_style::kCritical);
+    messages.ShowMessage(Describe(error, language), message_style::kCritical);
     return 1;
   }
 

@@ -45,19 +45,20 @@ struct SwayProgramParts::Parts {
   SwayProcessRoutes processRoutes{windows};
   WindowProcessPath processes{processRoutes, host};
 
+  UiLanguage language;  // of the file and rules messages
   FileReaderLinux files;
   PortableAnsiDecoder ansi;
-  RulesAndStamp core{settings, {environment, files, ansi, messages, windows, locale, clock, memory},
+  RulesAndStamp core{settings, {environment, files, ansi, messages, windows, locale, clock, memory, language},
                      [] { return std::make_unique<IniSettingsStore>(DefaultSettingsPath()); }};
   TitleWriter& writer = core.writer;
   RefreshCycle cycle{guard, windows, processes, core.table, order, writer};
 
   linux_app::ShellQt shell;
-  RulesFileCommands rulesFiles{environment, shell, messages};
+  RulesFileCommands rulesFiles{environment, shell, messages, language};
   std::unique_ptr<SwayWatch> watch;
 
   Parts(Settings& s, MessagePort& m, const std::string& socketPath, UiLanguage language)
-      : settings(s), messages(m), ipc(socketPath), files(language) {}
+      : settings(s), messages(m), ipc(socketPath), language(language), files(language) {}
 };
 
 SwayProgramParts::SwayProgramParts(Settings& settings, MessagePort& messages, const std::string& socketPath,

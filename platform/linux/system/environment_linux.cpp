@@ -15,7 +15,7 @@ namespace lartsen {
 std::string ExecutablePath() {
   std::error_code error;
   const auto exe = std::filesystem::read_symlink("/proc/self/exe", error);
-  if (error) throw Error(status::kFail, u"Не удалось узнать папку программы");
+  if (error) throw Error(status::kFail, UiText::CannotFindProgramFolder);
   return exe.string();
 }
 
@@ -32,14 +32,14 @@ EnvironmentLinux::EnvironmentLinux(std::string installedDataFolder) {
 }
 
 std::u16string EnvironmentLinux::GetSpecialFolder(int csidl) {
-  if (csidl != kCsidlAppData) throw Error(status::kInvalidArgument, u"Неизвестная особая папка");
+  if (csidl != kCsidlAppData) throw Error(status::kInvalidArgument, UiText::UnknownSpecialFolder);
   return FromUtf8(ConfigHome());
 }
 
 std::u16string EnvironmentLinux::GetFullFileName(std::u16string_view path) {
   std::error_code error;
   const auto full = std::filesystem::absolute(ToNativePath(path), error);
-  if (error) throw Error(status::kFail, u"Не удалось получить полный путь");
+  if (error) throw Error(status::kFail, UiText::CannotGetFullPath);
   return FromUtf8(full.lexically_normal().string());
 }
 

@@ -28,13 +28,13 @@ SettingValue JournalFileStore::ReadSetting(std::u16string_view section, std::u16
 void JournalFileStore::WriteSetting(std::u16string_view section, std::u16string_view key,
                                     SettingKind, const SettingValue& value) {
   if (!section.empty() || key != kStampJournalKey) {
-    throw Error(status::kInvalidArgument, u"Журнал хранит только " + std::u16string(kStampJournalKey));
+    throw Error(status::kInvalidArgument, UiText::JournalKeepsOnlyBefore, std::u16string(kStampJournalKey));
   }
-  if (path_.empty()) throw Error(status::kFail, u"Нет папки для журнала помеченного окна");
+  if (path_.empty()) throw Error(status::kFail, UiText::NoJournalFolder);
   const std::u16string text = SettingToText(value);
   if (text.empty()) {
     if (unlink(path_.c_str()) != 0 && errno != ENOENT) {
-      throw Error(status::kFail, u"Не удалось удалить " + FromUtf8(path_) + u": " + FromUtf8(std::strerror(errno)));
+      throw Error(status::kFail, UiText::CouldNotRemoveBefore, FromUtf8(path_) + u": " + FromUtf8(std::strerror(errno)));
     }
     return;
   }

@@ -22,7 +22,7 @@ std::string ConfigHome() {
   if (const passwd* entry = getpwuid(getuid()); entry && entry->pw_dir) {
     return std::string(entry->pw_dir) + "/.config";
   }
-  throw Error(status::kFail, u"Не найдена папка настроек пользователя");
+  throw Error(status::kFail, UiText::NoUserConfigFolder);
 }
 
 std::string ProgramConfigFolder() { return ConfigHome() + "/Nerrowind/Ларцен"; }

@@ -18,14 +18,14 @@ void RulesFileCommands::OpenOptionalConditions() {
   std::error_code error;
   std::filesystem::create_directories(ToNativePath(folder), error);
   if (!shell_.OpenDocument(shell_.GetActiveWindow(), file, folder)) {
-    messages_.ShowMessage(kOpenOptionalConditionsFailed, message_style::kCritical);
+    messages_.ShowMessage(TextOf(UiText::OpenOptionalConditionsFailed, language_), message_style::kCritical);
   }
 }
 
 void RulesFileCommands::OpenOptionalConditionsSamples() {
   const std::u16string file = JoinPath(environment_.ProgramFolder(), kOptionalConditionsSamplesName);
   if (!shell_.OpenDocument(shell_.GetActiveWindow(), file, u"")) {
-    messages_.ShowMessage(kOpenOptionalConditionsSamplesFailed, message_style::kCritical);
+    messages_.ShowMessage(TextOf(UiText::OpenOptionalSamplesFailed, language_), message_style::kCritical);
   }
 }
 

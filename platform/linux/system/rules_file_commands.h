@@ -4,14 +4,16 @@
 #include "support/shell_port.h"
 #include "support/environment_port.h"
 #include "support/message_port.h"
+#include "support/ui_text.h"
 
 namespace lartsen {
 
 // Same paths, folder creation and messages as on Windows; folders are made the POSIX way.
 class RulesFileCommands {
  public:
-  RulesFileCommands(EnvironmentPort& environment, ShellPort& shell, MessagePort& messages)
-      : environment_(environment), shell_(shell), messages_(messages) {}
+  RulesFileCommands(EnvironmentPort& environment, ShellPort& shell, MessagePort& messages,
+                    UiLanguage language = UiLanguage::Russian)
+      : environment_(environment), shell_(shell), messages_(messages), language_(language) {}
 
   // Creates $XDG_CONFIG_HOME/Nerrowind/Ларцен when missing, then opens its Conditions.INI.
   void OpenOptionalConditions();
@@ -22,6 +24,7 @@ class RulesFileCommands {
   EnvironmentPort& environment_;
   ShellPort& shell_;
   MessagePort& messages_;
+  UiLanguage language_;  // of the failure messages
 };
 
 }  // namespace lartsen

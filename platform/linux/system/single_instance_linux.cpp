@@ -34,11 +34,11 @@ SingleInstanceLock::~SingleInstanceLock() {
 bool SingleInstanceLock::ClaimInstance() {
   if (fd_ < 0) {
     fd_ = open(path_.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
-    if (fd_ < 0) throw Error(status::kFail, u"Не удалось открыть " + FromUtf8(path_));
+    if (fd_ < 0) throw Error(status::kFail, UiText::CouldNotOpenBefore, FromUtf8(path_));
   }
   if (flock(fd_, LOCK_EX | LOCK_NB) == 0) return true;
   if (errno == EWOULDBLOCK) return false;
-  throw Error(status::kFail, u"Не удалось заблокировать " + FromUtf8(path_));
+  throw Error(status::kFail, UiText::CouldNotLockBefore, FromUtf8(path_));
 }
 
 }  // namespace lartsen

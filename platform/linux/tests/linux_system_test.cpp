@@ -315,8 +315,8 @@ TEST(RulesFileCommands, UserRulesFolderIsMadeFirstAndFailuresAreReported) {
   commands.OpenOptionalConditionsSamples();
   EXPECT_EQ(shell.opened[1].path, environment.ProgramFolder() + u"/Conditions.Optional.INI");
   ASSERT_EQ(messages.shown.size(), 2u);
-  EXPECT_EQ(messages.shown[0].text, kOpenOptionalConditionsFailed);
-  EXPECT_EQ(messages.shown[1].text, kOpenOptionalConditionsSamplesFailed);
+  EXPECT_EQ(messages.shown[0].text, u"Не удалось открыть файл с дополнительными правилами.");
+  EXPECT_EQ(messages.shown[1].text, u"Не удалось открыть файл с примерами дополнительными правилами.");
   EXPECT_EQ(messages.shown[1].style, message_style::kCritical);
   shell.succeeds = true;
   commands.OpenOptionalConditions();

@@ -22,7 +22,7 @@ struct FreeDeleter {
 xcb_atom_t Intern(xcb_connection_t* c, std::string_view name) {
   std::unique_ptr<xcb_intern_atom_reply_t, FreeDeleter> reply(xcb_intern_atom_reply(
       c, xcb_intern_atom(c, 0, static_cast<std::uint16_t>(name.size()), name.data()), nullptr));
-  if (!reply) throw Error(status::kFail, u"X-сервер не ответил на запрос атома");
+  if (!reply) throw Error(status::kFail, UiText::XServerDidNotAnswerAtom);
   return reply->atom;
 }
 
@@ -45,7 +45,7 @@ xcb_window_t DisplayOwner::Owner() {
   xcb_connection_t* c = connection_.get();
   std::unique_ptr<xcb_get_selection_owner_reply_t, FreeDeleter> reply(
       xcb_get_selection_owner_reply(c, xcb_get_selection_owner(c, selection_), nullptr));
-  if (!reply) throw Error(status::kFail, u"Нет связи с X-сервером");
+  if (!reply) throw Error(status::kFail, UiText::NoXServerConnection);
   return reply->owner;
 }
 

@@ -42,7 +42,7 @@ class BatchErrors {
     return Own(reply);
   }
   void ThrowIfAny() const {
-    if (other_ != 0) throw Error(status::kFail, u"X-сервер ответил ошибкой " + FromUtf8(std::to_string(other_)));
+    if (other_ != 0) throw Error(status::kFail, UiText::XServerErrorBefore, FromUtf8(std::to_string(other_)));
   }
 
  private:

@@ -34,13 +34,13 @@ Connection::Connection(const char* display) {
   if (xcb_connection_has_error(connection_)) {
     xcb_disconnect(connection_);
     connection_ = nullptr;
-    throw Error(status::kFail, u"Нет связи с X-сервером");
+    throw Error(status::kFail, UiText::NoXServerConnection);
   }
   xcb_screen_iterator_t it = xcb_setup_roots_iterator(xcb_get_setup(connection_));
   for (int i = 0; i < screenNumber && it.rem > 0; ++i) xcb_screen_next(&it);
   if (it.rem == 0) {
     xcb_disconnect(connection_);
-    throw Error(status::kFail, u"X-сервер не назвал экран");
+    throw Error(status::kFail, UiText::XServerNamedNoScreen);
   }
   root_ = it.data->root;
   width_ = it.data->width_in_pixels;

@@ -66,7 +66,7 @@ struct ProgramParts::Parts {
   Win32AnsiDecoder ansi;
   // The journal lives in the settings key: a start after a process that did not end in order
   // gives its title back; a crash gives it back at once.
-  RulesAndStamp core{settings, {environment, files, ansi, messages, windows, locale, clock, memory},
+  RulesAndStamp core{settings, {environment, files, ansi, messages, windows, locale, clock, memory, language},
                      [] { return std::make_unique<RegistrySettingsStore>(); }};
   TitleWriter& writer = core.writer;
   CrashRestore crashRestore{writer, window.Handle()};
@@ -88,7 +88,7 @@ struct ProgramParts::Parts {
   FileSystem fileSystem;
   Random random;
   ComplexDirectory directories{fileSystem, host, environment};
-  OptionalConditions optional{environment, host, directories, shell, messages};
+  OptionalConditions optional{environment, host, directories, shell, messages, language};
   SettingsDialogServices dialogServices{settings, locale, clock, random, memory, environment, shell,
                                         [] { return std::make_unique<RegistrySettingsStore>(); }, language};
   // A fresh dialog for every showing; chosen again from the tray while open, it comes to the front.
