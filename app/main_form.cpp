@@ -120,10 +120,8 @@ bool MainForm::OnCommand(int commandId) noexcept {
   try {
     if (!IsMenuCommandId(commandId)) return false;
     if (const auto command = MenuCommandOf(commandId)) OnMenuCommand(*command);
-  } catch (const Error& error) {
-    report(error.DescriptionIn(language_));
   } catch (const std::exception& error) {
-    report(FromUtf8(error.what()));
+    report(DescribeFailure(error, language_));
   } catch (...) {
     report(TextOf(UiText::UnexpectedError, language_));
   }

@@ -29,4 +29,9 @@ std::u16string Error::DescriptionIn(UiLanguage language) const {
   return text;
 }
 
+std::u16string DescribeFailure(const std::exception& error, UiLanguage language) {
+  if (const auto* own = dynamic_cast<const Error*>(&error)) return own->DescriptionIn(language);
+  return FromUtf8(error.what());
+}
+
 }  // namespace lartsen

@@ -47,4 +47,8 @@ class Error : public std::exception {
   std::string what_;
 };
 
+// What a failure says to the user in `language`: a keyed Error in that language, any other
+// exception by its own text.
+std::u16string DescribeFailure(const std::exception& error, UiLanguage language);
+
 }  // namespace lartsen

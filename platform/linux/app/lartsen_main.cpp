@@ -40,11 +40,6 @@ namespace {
 
 using namespace lartsen;
 
-std::u16string Describe(const std::exception& error, UiLanguage language) {
-  if (const auto* own = dynamic_cast<const Error*>(&error)) return own->DescriptionIn(language);
-  return FromUtf8(error.what());
-}
-
 // The user's settings file; its failures are worded in `language`.
 SettingsStoreFactory DefaultSettingsStore(UiLanguage language = UiLanguage::Russian) {
   return [language] { return std::make_unique<IniSettingsStore>(DefaultSettingsPath(), language); };
@@ -210,7 +205,7 @@ int RunProgram(int argc, char** argv) {
     // A start-up that failed leaves nothing behind: no icon, no stamp.
     if (form) form->Unload();
     window.reset();
-    messages.ShowMessage(Describe(error, language), message_style::kCritical);
+    messages.ShowMessage(DescribeFailure(error, language), message_style::kCritical);
     return 1;
   }
 

@@ -29,11 +29,6 @@
 namespace lartsen::sway {
 namespace {
 
-std::u16string Describe(const std::exception& error, UiLanguage language) {
-  if (const auto* own = dynamic_cast<const Error*>(&error)) return own->DescriptionIn(language);
-  return FromUtf8(error.what());
-}
-
 // One lock per sway instance, named after its socket.
 std::string InstanceLockPath(const std::string& socketPath) {
   const char* runtime = std::getenv("XDG_RUNTIME_DIR");
@@ -110,7 +105,7 @@ int RunSwayProgram(int argc, char** argv, const std::string& socketPath) {
   } catch (const std::exception& error) {
     if (form) form->Unload();
     window.reset();
-    messages.ShowMessage(Describe(error, language), message_style::kCritical);
+    messages.ShowMessage(DescribeFailure(error, language), message_style::kCritical);
     return 1;
   }
 

@@ -22,11 +22,6 @@ namespace {
 
 using namespace lartsen;
 
-std::u16string Describe(const std::exception& error, UiLanguage language) {
-  if (const auto* own = dynamic_cast<const Error*>(&error)) return own->DescriptionIn(language);
-  return FromUtf8(error.what());
-}
-
 #ifdef LARTSEN_CRASH_TRIGGER
 // Test builds only: a message to the main window that makes the program fail as a fault or an
 // escaped exception would, outside every handler of its own.
@@ -51,7 +46,7 @@ int RunProgram(HINSTANCE instance) {
   try {
     if (!guard.ClaimInstance(AppGuid)) return 0;
   } catch (const std::exception& error) {
-    messages.ShowMessage(Describe(error, language), message_style::kCritical);
+    messages.ShowMessage(DescribeFailure(error, language), message_style::kCritical);
     return 1;
   }
 
@@ -81,7 +76,7 @@ int RunProgram(HINSTANCE instance) {
     // A start-up that failed leaves nothing behind: no icon, no window, no claim.
     if (window) window->Abandon();
     guard.Release();
-    messages.ShowMessage(Describe(error, language), message_style::kCritical);
+    messages.ShowMessage(DescribeFailure(error, language), message_style::kCritical);
     return 1;
   }
 

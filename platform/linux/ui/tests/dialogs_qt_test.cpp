@@ -77,28 +77,30 @@ void Type(QWidget* form, const char* field, const QString& text) {
   QTest::keyClicks(edit, text);
 }
 
+// Shows `dialog` while `script` drives it from the dialog's own event loop. If the script
+// leaves the dialog open, it is cancelled and the test fails.
+void RunSettings(SettingsDialog& dialog, const std::function<void(QDialog*)>& script) {
+  QTimer::singleShot(0, [&] {
+    auto* form = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+    ASSERT_NE(form, nullptr);
+    QApplication::setActiveWindow(form);
+    script(form);
+    QApplication::processEvents();
+    if (form->isVisible()) {
+      ADD_FAILURE() << "the dialog stayed open";
+      form->reject();
+    }
+  });
+  dialog.ShowModal();
+}
+
 class SettingsDialogOnScreen : public ::testing::Test {
  protected:
   FakeShell shell;
   testing::FakeDialogServices fakes{BuiltinLocale("ru-RU"), u"/no-such-folder-lartsen", shell};
   SettingsDialog dialog{fakes.services};
 
-  // Shows the dialog while `script` drives it from the dialog's own event loop. If the script
-  // leaves the dialog open, it is cancelled and the test fails.
-  void Run(const std::function<void(QDialog*)>& script) {
-    QTimer::singleShot(0, [&] {
-      auto* form = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-      ASSERT_NE(form, nullptr);
-      QApplication::setActiveWindow(form);
-      script(form);
-      QApplication::processEvents();
-      if (form->isVisible()) {
-        ADD_FAILURE() << "the dialog stayed open";
-        form->reject();
-      }
-    });
-    dialog.ShowModal();
-  }
+  void Run(const std::function<void(QDialog*)>& script) { RunSettings(dialog, script); }
 };
 
 TEST_F(SettingsDialogOnScreen, LayoutCaptionsFocusAndTabOrder) {
@@ -272,10 +274,7 @@ TEST(DialogsInEnglish, SettingsCaptionsInvalidValueAndAbout) {
   fakes.services.language = UiLanguage::English;
   SettingsDialog dialog{fakes.services};
   QString box;
-  QTimer::singleShot(0, [&] {
-    auto* form = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-    ASSERT_NE(form, nullptr);
-    QApplication::setActiveWindow(form);
+  RunSettings(dialog, [&](QDialog* form) {
     Screenshot(form, "settings-dialog-en");
     EXPECT_EQ(form->windowTitle(), QStringLiteral("Settings"));
     EXPECT_EQ(Child<QLabel>(form, "refreshRateLabel")->text(), QStringLiteral("Refresh rate (ms):"));
@@ -289,7 +288,6 @@ TEST(DialogsInEnglish, SettingsCaptionsInvalidValueAndAbout) {
     box = TakeMessageBox([&] { Child<QPushButton>(form, "okButton")->click(); }, "settings-invalid-rate-en");
     form->reject();
   });
-  dialog.ShowModal();
   EXPECT_EQ(box, QStringLiteral("The refresh rate you entered is not valid."));
 
   QString credit;
@@ -314,16 +312,12 @@ TEST(DialogsInEnglish, F1TriesTheEnglishReadMeThenTheRussianOne) {
   fakes.services.language = UiLanguage::English;
   SettingsDialog dialog{fakes.services};
   QString box;
-  QTimer::singleShot(0, [&] {
-    auto* form = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-    ASSERT_NE(form, nullptr);
-    QApplication::setActiveWindow(form);
+  RunSettings(dialog, [&](QDialog* form) {
     auto* edit = Child<QWidget>(form, "timeFormatBox");
     edit->setFocus();
     box = TakeMessageBox([&] { QTest::keyClick(edit, Qt::Key_F1); });
     form->reject();
   });
-  dialog.ShowModal();
   ASSERT_EQ(shell.opened.size(), 2u);
   EXPECT_EQ(shell.opened[0].path, u"/no-such-folder-lartsen/ReadMe.en.TXT");
   EXPECT_EQ(shell.opened[1].path, u"/no-such-folder-lartsen/ReadMe.TXT");

@@ -10,16 +10,8 @@ bin=$1
 shots=$2
 
 source "$(dirname "$0")/../../tests/desktop_session.sh"
-for tool in trayer xdotool xclip import; do
-  command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
-done
-mkdir -p "$shots"
-XDG_CONFIG_HOME=$(mktemp -d /tmp/lartsen-config.XXXXXX)
-export XDG_CONFIG_HOME
-scratch=$XDG_CONFIG_HOME
-settings_folder="$XDG_CONFIG_HOME/Nerrowind/Ларцен"
-
 source "$(dirname "$0")/tray_user.sh"
+settings_folder="$XDG_CONFIG_HOME/Nerrowind/Ларцен"
 # Desktops whose only word on language is LANG. Commands, not functions: a program started in
 # the background keeps its own pid, which the cleanup can end.
 english=(env -u LANGUAGE -u LC_ALL -u LC_MESSAGES LANG=en_US.UTF-8)

@@ -11,17 +11,8 @@ bin=$1
 shots=$2
 
 source "$(dirname "$0")/../../tests/desktop_session.sh"
-for tool in trayer xdotool xclip import; do
-  command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
-done
-mkdir -p "$shots"
-# Settings of its own, starting empty, whatever ran before on this display.
-XDG_CONFIG_HOME=$(mktemp -d /tmp/lartsen-config.XXXXXX)
-export XDG_CONFIG_HOME
-scratch=$XDG_CONFIG_HOME
-settings_file="$XDG_CONFIG_HOME/Nerrowind/Ларцен/Settings.INI"
-
 source "$(dirname "$0")/tray_user.sh"
+settings_file="$XDG_CONFIG_HOME/Nerrowind/Ларцен/Settings.INI"
 dialog() { window_named "^Настройки"; }
 
 start_trayer

@@ -1,6 +1,15 @@
 # Sourced by the tests that drive the real program from its tray icon as a user would: failures
 # counted, windows found by name, screenshots into $shots, message boxes read through Ctrl+C, the
-# icon's menu opened with a click. Needs desktop_session.sh sourced first.
+# icon's menu opened with a click. Needs desktop_session.sh sourced first, and $shots set.
+for tool in trayer xdotool xclip import; do
+  command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
+done
+mkdir -p "$shots"
+# Settings of its own, starting empty, whatever ran before on this display.
+XDG_CONFIG_HOME=$(mktemp -d /tmp/lartsen-config.XXXXXX)
+export XDG_CONFIG_HOME
+scratch=$XDG_CONFIG_HOME
+
 failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 die() { echo "FAIL: $*"; xdotool search --onlyvisible --name . getwindowname %@ 2>/dev/null | head -20; exit 1; }
